@@ -1,0 +1,39 @@
+// The plug-in's application object: what the host told it, the HTML
+// submenus and the open toolbox.
+#pragma once
+#include <string>
+
+#include "plat/app.h"
+#include "plat/window.h"
+
+class CTBSheet;
+class CTBPage;
+
+class CHtmlApp : public plat::App {
+ public:
+  static constexpr int kVersion = 10141;
+  static constexpr int kSubmenuCount = 16;
+
+  CHtmlApp();
+  ~CHtmlApp() override;
+
+  bool InitInstance() override;
+  int ExitInstance() override;
+  // Called when the toolbox window is destroyed: drops the sheet and pages.
+  void ForgetToolBox();
+
+  int m_nVersion = kVersion;
+  int m_nAppNumber = 1;
+  plat::WindowHandle m_hHostWnd = nullptr;
+  int m_nToolBoxFlags = 0;
+  std::string m_strHandedIn;
+  CTBSheet* m_pToolBox = nullptr;
+  CTBPage* m_pPage1 = nullptr;
+  CTBPage* m_pPage2 = nullptr;
+  plat::MenuHandle m_menus[kSubmenuCount] = {};
+};
+
+// The registry section of every value.
+extern const char* const kSection;
+
+CHtmlApp& HtmlApp();  // the module's application object

@@ -1,0 +1,99 @@
+#include "dialogs/common/attr_dialog.h"
+
+#include <cstdio>
+
+#include "app/html_app.h"
+#include "dialogs/common/value_list_dlg.h"
+#include "plat/backend.h"
+#include "plat/text.h"
+
+namespace tq {
+
+std::string SettingName(const char* pattern, int slot) {
+  char buf[1024];
+  std::snprintf(buf, sizeof buf, pattern, slot);
+  return buf;
+}
+
+std::string GetSetting(const std::string& name, const std::string& def) {
+  return HtmlApp().GetProfileString(kSection, name, def);
+}
+int GetSettingInt(const std::string& name, int def) {
+  return HtmlApp().GetProfileInt(kSection, name, def);
+}
+void PutSetting(const std::string& name, const std::string& value) {
+  HtmlApp().WriteProfileString(kSection, name, value);
+}
+void PutSettingInt(const std::string& name, int value) {
+  HtmlApp().WriteProfileInt(kSection, name, value);
+}
+
+bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string& title,
+                const char* filter) {
+  plat::FileDialogRequest req;
+  req.initialDir = path;
+  req.title = title;
+  req.filter = filter ? filter : "All Files(*.*)|*.*||";
+  auto chosen = plat::CurrentBackend().OpenFile(parent, req);
+  if (!chosen) return false;
+  path = *chosen;
+  return true;
+}
+
+void CAttrDialog::Init(int tagId, const std::string& handedIn) {
+  m_nTagId = tagId;
+  m_nSlot = tagId - 29000;
+  m_strText = handedIn;
+}
+
+void CAttrDialog::ApplyDependents() {
+  for (const auto& [check, controls] : m_deps) {
+    bool on = IsChecked(check) != 0 && IsItemEnabled(check);
+    for (int c : controls) EnableItem(c, on);
+  }
+}
+
+void CAttrDialog::Withdraw(int checkId) {
+  Check(checkId, 0);
+  EnableItem(checkId, false);
+}
+
+bool CAttrDialog::BrowseInto(std::string& field, const char* dirName, const char* title, bool append,
+                             const char* filter) {
+  UpdateData(true);
+  std::string path = GetSetting(dirName);
+  if (!BrowsePath(handle(), path, plat::J(title), filter)) return false;
+  if (append && !field.empty()) field += " ";
+  if (append) field += path;
+  else field = path;
+  UpdateData(false);
+  size_t bs = plat::FindLastBackslash(path);
+  if (bs != std::string::npos) PutSetting(dirName, path.substr(0, bs));
+  return true;
+}
+
+bool CAttrDialog::ChooseInto(std::string& field, int listNumber) {
+  UpdateData(true);
+  CValueListDlg dlg(handle());
+  dlg.m_nList = listNumber;
+  if (dlg.DoModal() != plat::IDOK) return false;
+  field = dlg.m_strResult;
+  UpdateData(false);
+  return true;
+}
+
+int CAttrDialog::Message(const char* text, unsigned flags) {
+  return plat::CurrentBackend().MessageBox(handle(), plat::J(text), "", flags);
+}
+
+bool CAttrDialog::OnCommand(int id, int code) {
+  if (code != plat::kClicked) return false;
+  for (const auto& dep : m_deps)
+    if (dep.first == id) {
+      ApplyDependents();
+      return true;
+    }
+  return false;
+}
+
+}  // namespace tq

@@ -1,0 +1,77 @@
+// What every attribute dialog shares: tag command id, settings slot,
+// handed-in text and result; the settings store; check boxes that enable
+// their controls; browse and list buttons; the runner.
+#pragma once
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "plat/dialog.h"
+
+namespace tq {
+
+// A registry value name: pattern with "%d" formatted with slot, cut at
+// 1023 characters as wsprintfA would (e.g. "HEAD_%dFlag", 110).
+std::string SettingName(const char* pattern, int slot);
+
+// Settings of section "HTML" through the application's profile.
+std::string GetSetting(const std::string& name, const std::string& def = "");
+int GetSettingInt(const std::string& name, int def = 0);
+void PutSetting(const std::string& name, const std::string& value);
+void PutSettingInt(const std::string& name, int value);
+
+// The open-file dialog: true and path = the chosen full path, or false with
+// path unchanged. title may be empty; filter nullptr gives all files.
+bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string& title,
+                const char* filter = nullptr);
+
+class CAttrDialog : public plat::Dialog {
+ public:
+  CAttrDialog(int templateId, plat::WindowHandle parent) : plat::Dialog(templateId, parent) {}
+  // Stores the id, the settings slot and the handed-in text.
+  virtual void Init(int tagId, const std::string& handedIn);
+
+  int m_nTagId = 0;
+  int m_nSlot = 0;
+  std::string m_strText;    // handed-in text
+  std::string m_strResult;  // built on OK
+
+ protected:
+  // Registry value of this dialog and slot: Name("HEAD_%dFlag").
+  std::string Name(const char* pattern) const { return SettingName(pattern, m_nSlot); }
+
+  // A check box and the controls it enables while checked.
+  void Governs(int checkId, std::vector<int> controls) {
+    m_deps.emplace_back(checkId, std::move(controls));
+  }
+  void ApplyDependents();  // the rule for every governing check box
+  // Clears and disables a check box that does not apply to this element.
+  void Withdraw(int checkId);
+
+  // Browse button convention: takes the edit boxes into the members, starts
+  // from the directory value dirName, on success sets field, shows the
+  // members and writes the directory at once. True when a file was chosen.
+  bool BrowseInto(std::string& field, const char* dirName, const char* title, bool append = false,
+                  const char* filter = nullptr);
+  // List button: the chooser with list number; on OK field := the value.
+  bool ChooseInto(std::string& field, int listNumber);
+  // Message box with the dialogs' conventions: empty caption, OK only.
+  int Message(const char* text, unsigned flags = 0);
+
+  // Re-applies the dependent-control rule when a governing box is clicked.
+  bool OnCommand(int id, int code) override;
+
+ private:
+  std::vector<std::pair<int, std::vector<int>>> m_deps;
+};
+
+// Runner: constructs D with the parent, initialises it with (id, buffer),
+// runs it and on OK replaces the buffer with the result.
+template <class D>
+void RunDialog(plat::WindowHandle parent, std::string& buffer, int id) {
+  D dlg(parent);
+  dlg.Init(id, buffer);
+  if (dlg.DoModal() == plat::IDOK) buffer = dlg.m_strResult;
+}
+
+}  // namespace tq

@@ -1,0 +1,71 @@
+#include "dialogs/common/text_rules.h"
+
+#include "app/string_table.h"
+
+namespace tq {
+
+std::string NormalizeWhitespace(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 1);
+  size_t start = 0;
+  const size_t n = text.size();
+  while (start <= n) {
+    size_t end = start;
+    while (end < n && text[end] != '\r' && text[end] != '\n') ++end;
+    if (end > start) {
+      out.append(text.data() + start, end - start);
+      out.push_back(' ');
+    }
+    start = end + 1;
+  }
+  size_t keep = out.size();
+  while (keep > 0) {
+    char c = out[keep - 1];
+    if (c != ' ' && c != '\t' && c != '\v' && c != '\f') break;
+    --keep;
+  }
+  out.resize(keep);
+  return out;
+}
+
+std::string ElementLabel(int id) {
+  const char* s = LoadTagString(id);
+  if (!s) return {};
+  std::string t = s;
+  size_t lf = t.find('\n');
+  if (lf != std::string::npos) t = t.substr(lf + 1);
+  size_t lt = t.find('<');
+  if (lt != std::string::npos) t = t.substr(lt);
+  size_t gt = t.find('>');
+  if (gt != std::string::npos) t = t.substr(0, gt + 1);
+  return t;
+}
+
+std::string TagNameOf(int id) {
+  const char* s = LoadTagString(id);
+  if (!s) return {};
+  std::string t = s;
+  size_t lf = t.find('\n');
+  if (lf == std::string::npos) return {};
+  t = t.substr(lf + 1);
+  size_t lt = t.find('<');
+  if (lt == std::string::npos) return {};
+  t = t.substr(lt + 1);
+  size_t gt = t.find('>');
+  if (gt == std::string::npos) return {};
+  return t.substr(0, gt);
+}
+
+std::string LabelTableLookup(int id, const std::string& label) {
+  switch (id) {
+    case 29005: return "NEW(Trans.)";
+    case 29006: return "NEW(Strict)";
+    case 29007: return "NEW(Frame)";
+    case 29115: return "CSS";
+    case 29398: return "CMT_CSS";
+    case 29399: return "COMMENT";
+    default: return label;
+  }
+}
+
+}  // namespace tq

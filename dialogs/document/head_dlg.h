@@ -1,0 +1,54 @@
+// HEAD, TITLE, BASE, META and STYLE: one dialog for the document head.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_HEAD = 2030,
+  IDC_HD_PROFILE_CHK = 1001, IDC_HD_PROFILE, IDC_HD_PROFILE_BROWSE, IDC_HD_PROFILE_ADD,
+  IDC_HD_HREF_CHK, IDC_HD_HREF, IDC_HD_HREF_BROWSE,
+  IDC_HD_TARGET_CHK, IDC_HD_TARGET,
+  IDC_HD_TYPE_LABEL, IDC_HD_TYPE, IDC_HD_TYPE_LIST,
+  IDC_HD_TITLE_CHK, IDC_HD_TITLE,
+  IDC_HD_MEDIA_CHK, IDC_HD_MEDIA, IDC_HD_MEDIA_LIST,
+  IDC_HD_LANG_CHK, IDC_HD_LANG, IDC_HD_LANG_LIST,
+  IDC_HD_DIR_CHK, IDC_HD_LTR, IDC_HD_RTL,
+  IDC_HD_HTTPEQUIV_CHK, IDC_HD_HTTPEQUIV,
+  IDC_HD_NAME_CHK, IDC_HD_NAME, IDC_HD_NAME_LIST,
+  IDC_HD_CONTENT_LABEL, IDC_HD_CONTENT,
+  IDC_HD_SCHEME_CHK, IDC_HD_SCHEME,
+};
+
+class CHeadDlg : public CAttrDialog {
+ public:
+  explicit CHeadDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strLang, m_strProfile, m_strHref, m_strType, m_strContent, m_strHttpEquiv,
+      m_strMedia, m_strName, m_strScheme, m_strTarget, m_strTitle;
+
+  // Flag bits of "HEAD_%dFlag".
+  enum : int {
+    kProfile = 0x1, kHref = 0x2, kTarget = 0x4, kTitle = 0x10, kMedia = 0x20, kLang = 0x40,
+    kDir = 0x80, kRtl = 0x100, kHttpEquiv = 0x800, kName = 0x1000, kScheme = 0x4000,
+  };
+  // The element built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  int FlagsFromControls() const;
+};
+
+void RunHeadDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq

@@ -1,0 +1,44 @@
+#include "dialogs/runners.h"
+
+#include "dialogs/document/head_dlg.h"
+
+namespace tq {
+
+// Each dialog's runner is declared in its own header and listed here.
+const RunnerEntry kRunners[] = {
+    {29110, 29114, RunHeadDlg},
+    {29115, 29115, nullptr},  // CStyleRuleDlg
+    {29116, 29116, nullptr},  // CBodyDlg
+    {29121, 29132, nullptr},  // CBasicDlg
+    {29140, 29142, nullptr},  // CBasicDlg
+    {29151, 29151, nullptr},  // CTableDlg
+    {29152, 29152, nullptr},  // CBasicDlg
+    {29153, 29158, nullptr},  // CColGroupDlg
+    {29159, 29160, nullptr},  // CTableCellDlg
+    {29165, 29165, nullptr},  // CFrameSetDlg
+    {29166, 29166, nullptr},  // CFrameDlg
+    {29170, 29170, nullptr},  // CScriptDlg
+    {29171, 29171, nullptr},  // CBasicDlg
+    {29172, 29172, nullptr},  // CFormDlg
+    {29173, 29173, nullptr},  // CBasicDlg
+    {29401, 29411, nullptr},  // CBasicDlg
+    {29415, 29417, nullptr},  // CBasicDlg
+    {29420, 29428, nullptr},  // CBasicDlg
+    {29435, 29437, nullptr},  // CBasicDlg
+    {29445, 29448, nullptr},  // CAnchorDlg
+    {29455, 29455, nullptr},  // CImageDlg
+    {29456, 29456, nullptr},  // CObjectDlg
+    {29457, 29457, nullptr},  // CParamDlg
+    {29458, 29458, nullptr},  // CObjectDlg
+    {29460, 29460, nullptr},  // CFrameDlg
+    {29465, 29465, nullptr},  // CFormItemDlg
+    {29466, 29466, nullptr},  // CInputDlg
+    {29467, 29467, nullptr},  // CTextAreaDlg
+    {29468, 29469, nullptr},  // CFormItemDlg
+    {29470, 29470, nullptr},  // CTextAreaDlg
+    {29471, 29471, nullptr},  // CFormItemDlg
+    {29472, 29472, nullptr},  // CInputDlg
+};
+const int kRunnerCount = sizeof kRunners / sizeof kRunners[0];
+
+}  // namespace tq

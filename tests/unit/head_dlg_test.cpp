@@ -1,0 +1,208 @@
+#include <string>
+
+#include "dialogs/common/value_list_dlg.h"
+#include "dialogs/document/head_dlg.h"
+#include "fixture.h"
+
+namespace tqtest {
+
+using namespace tq;
+using D = plat::HeadlessDialog;
+
+class HeadDlg : public Headless {
+ protected:
+  std::string RunWith(int id, const std::string& sel, plat::DialogScript s) {
+    backend.Expect(std::move(s));
+    return Run(id, sel);
+  }
+};
+
+TEST_F(HeadDlg, NothingCheckedBuildsTheBareElements) {
+  EXPECT_EQ(Run(29111, "t"), "<TITLE>t</TITLE>");
+  EXPECT_EQ(Run(29114, "s"), "<STYLE TYPE=\"text/css\">\r\ns\r\n</STYLE>\r\n");
+  EXPECT_EQ(Run(29113, "m"), "<META CONTENT=\"\">m");
+  EXPECT_EQ(Run(29110, "h"), "<HEAD>\r\nh\r\n</HEAD>\r\n");
+  EXPECT_EQ(Run(29112, "b"), "<BASE>b");
+  EXPECT_EQ(backend.opened, (std::vector<std::string>{"<TITLE>の設定", "<STYLE>の設定", "<META>の設定",
+                                                        "<HEAD>の設定", "<BASE>の設定"}));
+}
+
+TEST_F(HeadDlg, BaseHrefAndTargetInOrderAndRemembered) {
+  std::string r = RunWith(29112, "", [](D& d) {
+    d.Click(IDC_HD_TARGET_CHK);
+    d.Type(IDC_HD_TARGET, "_top");
+    d.Click(IDC_HD_HREF_CHK);
+    d.Type(IDC_HD_HREF, "http://x/");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<BASE HREF=\"http://x/\" TARGET=\"_top\">");
+  EXPECT_EQ(Str("HEAD_112Target"), "_top");
+  EXPECT_EQ(Int("HEAD_112Flag"), 0x6);
+  std::string shown;
+  RunWith(29112, "", [&](D& d) {
+    shown = d.GetText(IDC_HD_TARGET);
+    EXPECT_TRUE(d.IsEnabled(IDC_HD_TARGET));
+    EXPECT_FALSE(d.IsEnabled(IDC_HD_LANG_CHK));  // BASE has no LANG
+    d.Cancel();
+  });
+  EXPECT_EQ(shown, "_top");
+}
+
+TEST_F(HeadDlg, StyleTypeIsUnconditionalAndAttributesKeepTheirOrder) {
+  std::string r = RunWith(29114, "P{}", [](D& d) {
+    d.Type(IDC_HD_TYPE, "");
+    for (int c : {IDC_HD_LANG_CHK, IDC_HD_MEDIA_CHK, IDC_HD_TITLE_CHK, IDC_HD_DIR_CHK}) d.Click(c);
+    d.Type(IDC_HD_LANG, "ja");
+    d.Type(IDC_HD_MEDIA, "screen");
+    d.Type(IDC_HD_TITLE, "\"q\"");  // inserted as typed
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<STYLE TYPE=\"\" TITLE=\"\"q\"\" MEDIA=\"screen\" LANG=\"ja\" DIR=\"ltr\">\r\nP{}\r\n</STYLE>\r\n");
+  EXPECT_EQ(Int("HEAD_114Flag"), 0x10 | 0x20 | 0x40 | 0x80);
+  EXPECT_EQ(Str("HEAD_114Type"), "");
+}
+
+TEST_F(HeadDlg, DirRtlBitsAreSetAndClearedTogether) {
+  EXPECT_EQ(RunWith(29110, "", [](D& d) {
+              d.Click(IDC_HD_DIR_CHK);
+              d.Click(IDC_HD_RTL);
+              d.Ok();
+            }),
+            "<HEAD DIR=\"rtl\">\r\n\r\n</HEAD>\r\n");
+  EXPECT_EQ(Int("HEAD_110Flag"), 0x180);
+  RunWith(29110, "", [](D& d) {
+    EXPECT_EQ(d.GetCheck(IDC_HD_RTL), 1);
+    d.Click(IDC_HD_DIR_CHK);
+    EXPECT_FALSE(d.IsEnabled(IDC_HD_RTL));
+    d.Ok();
+  });
+  EXPECT_EQ(Int("HEAD_110Flag"), 0);
+}
+
+TEST_F(HeadDlg, MetaFieldsValueListsAndWithdrawnBoxes) {
+  profile->WriteInt("HTML", "HEAD_113Flag", 0x7FFFFFFF);  // every bit, even those META cannot use
+  std::string r = RunWith(29113, "", [&](D& d) {
+    EXPECT_EQ(d.GetCheck(IDC_HD_PROFILE_CHK), 0);
+    EXPECT_FALSE(d.IsEnabled(IDC_HD_TYPE));
+    d.Type(IDC_HD_CONTENT, "a, b");
+    d.Type(IDC_HD_HTTPEQUIV, "Content-Type");
+    backend.Expect([](D& list) {
+      EXPECT_EQ(list.GetTitle(), "NAME examples for <META>");
+      list.SelectText(IDC_VL_LIST, "author");
+      list.Ok();
+    });
+    d.Click(IDC_HD_NAME_LIST);
+    backend.Expect([](D& list) { list.Cancel(); });
+    d.Click(IDC_HD_LANG_LIST);  // a cancelled chooser changes nothing
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<META LANG=\"\" DIR=\"rtl\" HTTP-EQUIV=\"Content-Type\" NAME=\"author\" CONTENT=\"a, b\" "
+               "SCHEME=\"\">");
+  EXPECT_EQ(Int("HEAD_113Flag"), 0x40 | 0x80 | 0x100 | 0x800 | 0x1000 | 0x4000);
+}
+
+TEST_F(HeadDlg, MediaListGivesAuralWithoutItsBlank) {
+  std::string r = RunWith(29114, "", [&](D& d) {
+    d.Click(IDC_HD_MEDIA_CHK);
+    d.Type(IDC_HD_TITLE, "typed before the list");  // disabled: nothing typed
+    backend.Expect([](D& list) {
+      list.SelectText(IDC_VL_LIST, "aural");
+      list.Ok();
+    });
+    d.Click(IDC_HD_MEDIA_LIST);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<STYLE TYPE=\"text/css\" MEDIA=\"aural\">\r\n\r\n</STYLE>\r\n");
+}
+
+TEST_F(HeadDlg, ProfileBrowseAndAppendStoreTheDirectory) {
+  backend.AnswerFile("C:\\\x95\x5C\\\x83\x5C.htm");  // C:\表\ソ.htm
+  backend.AnswerFile("C:\\x\\y\\z.htm");
+  backend.AnswerFile(std::nullopt);
+  plat::SetTextEncoding(plat::Encoding::Cp932);
+  std::string r = RunWith(29110, "", [&](D& d) {
+    d.Click(IDC_HD_PROFILE_CHK);
+    d.Click(IDC_HD_PROFILE_BROWSE);
+    d.Click(IDC_HD_PROFILE_ADD);
+    d.Click(IDC_HD_PROFILE_ADD);  // cancelled
+    d.Ok();
+  });
+  plat::SetTextEncoding(plat::Encoding::Utf8);
+  EXPECT_EQ(r, "<HEAD PROFILE=\"C:\\\x95\x5C\\\x83\x5C.htm C:\\x\\y\\z.htm\">\r\n\r\n</HEAD>\r\n");
+  ASSERT_EQ(backend.fileRequests.size(), 3u);
+  EXPECT_EQ(backend.fileRequests[0].initialDir, "");
+  EXPECT_EQ(backend.fileRequests[1].initialDir, "C:\\\x95\x5C");
+  EXPECT_EQ(backend.fileRequests[2].initialDir, "C:\\x\\y");
+  EXPECT_EQ(backend.fileRequests[0].filter, "All Files(*.*)|*.*||");
+  EXPECT_EQ(Str("HEAD_ProfilePath"), "C:\\x\\y");
+}
+
+TEST_F(HeadDlg, PathWithoutBackslashFillsTheFieldButStoresNoDirectory) {
+  backend.AnswerFile("plain.htm");
+  std::string r = RunWith(29112, "", [](D& d) {
+    d.Click(IDC_HD_HREF_CHK);
+    d.Click(IDC_HD_HREF_BROWSE);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<BASE HREF=\"plain.htm\">");
+  EXPECT_EQ(Str("HEAD_HrefPath"), "<absent>");
+  EXPECT_EQ(backend.fileRequests[0].title, "HREFの設定");
+}
+
+TEST_F(HeadDlg, CancelReturnsTheSelectionAndWritesNothing) {
+  std::string r = RunWith(29113, "keep me", [](D& d) {
+    d.Click(IDC_HD_NAME_CHK);
+    d.Type(IDC_HD_NAME, "x");
+    d.Cancel();
+  });
+  EXPECT_EQ(r, "keep me");
+  EXPECT_EQ(profile->writes(), 0);
+}
+
+TEST_F(HeadDlg, UnemittedTextKeepsItsStoredValue) {
+  profile->WriteString("HTML", "HEAD_113Scheme", "old");
+  RunWith(29113, "", [](D& d) {
+    d.Click(IDC_HD_SCHEME_CHK);  // stored checked? no: the flag is 0, so this checks it
+    d.Type(IDC_HD_SCHEME, "new");
+    d.Click(IDC_HD_SCHEME_CHK);  // and unchecks it again
+    d.Ok();
+  });
+  EXPECT_EQ(Str("HEAD_113Scheme"), "old");
+}
+
+TEST_F(HeadDlg, BuiltElementsAreValidInsideHead) {
+  std::string title = RunWith(29111, "Doc", [](D& d) {
+    d.Click(IDC_HD_LANG_CHK);
+    d.Type(IDC_HD_LANG, "ja");
+    d.Ok();
+  });
+  std::string base = RunWith(29112, "", [](D& d) {
+    d.Click(IDC_HD_HREF_CHK);
+    d.Type(IDC_HD_HREF, "http://example.com/");
+    d.Click(IDC_HD_TARGET_CHK);
+    d.Type(IDC_HD_TARGET, "_top");
+    d.Ok();
+  });
+  std::string meta = RunWith(29113, "", [](D& d) {
+    d.Click(IDC_HD_NAME_CHK);
+    d.Type(IDC_HD_NAME, "author");
+    d.Type(IDC_HD_CONTENT, "me");
+    d.Click(IDC_HD_SCHEME_CHK);
+    d.Type(IDC_HD_SCHEME, "x");
+    d.Ok();
+  });
+  std::string style = RunWith(29114, "P { color: red }", [](D& d) {
+    d.Click(IDC_HD_MEDIA_CHK);
+    d.Type(IDC_HD_MEDIA, "screen");
+    d.Ok();
+  });
+  EXPECT_TRUE(ValidHtml(title + "\n" + base + "\n" + meta + "\n" + style, Context::Head));
+  std::string head = RunWith(29110, title, [](D& d) {
+    d.Click(IDC_HD_PROFILE_CHK);
+    d.Type(IDC_HD_PROFILE, "http://example.com/p");
+    d.Ok();
+  });
+  EXPECT_TRUE(ValidHtml("<HTML>" + head + "<BODY></BODY></HTML>", Context::Document));
+}
+
+}  // namespace tqtest

@@ -1,0 +1,71 @@
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+#include "dialogs/common/text_rules.h"
+#include "fixture.h"
+
+namespace tqtest {
+
+TEST(Normalizer, JoinsLinesDropsEmptyOnesKeepsInnerBlanks) {
+  EXPECT_EQ(tq::NormalizeWhitespace("a\r\n\r\n  b \r\n"), "a   b");
+  EXPECT_EQ(tq::NormalizeWhitespace(""), "");
+  EXPECT_EQ(tq::NormalizeWhitespace("\r\n\n\r\r"), "");
+  EXPECT_EQ(tq::NormalizeWhitespace("x\ty\rz\nw"), "x\ty z w");
+  EXPECT_EQ(tq::NormalizeWhitespace("a \t\r\n"), "a");
+  EXPECT_EQ(tq::NormalizeWhitespace("\x95\x5C\r\n\x83\x5C"), "\x95\x5C \x83\x5C");  // trail bytes untouched
+}
+
+TEST(Normalizer, LargeInputInOnePass) {
+  std::string big;
+  for (int i = 0; i < 200000; ++i) big += "onclick=\"f()\"\r\n\r\n";
+  std::string r = tq::NormalizeWhitespace(big);
+  EXPECT_EQ(r.size(), 200000u * 14 - 1);
+}
+
+TEST(Labels, ElementLabelTagNameAndTable) {
+  plat::SetTextEncoding(plat::Encoding::Utf8);
+  EXPECT_EQ(tq::ElementLabel(29121), "<H1>");
+  EXPECT_EQ(tq::ElementLabel(29110), "<HEAD>");
+  EXPECT_EQ(tq::ElementLabel(29050), "<TALBE BORDER>");
+  EXPECT_EQ(tq::ElementLabel(29002), "");
+  EXPECT_EQ(tq::ElementLabel(29115), "スタイル文内の要素定義");  // no "<": the whole tooltip
+  EXPECT_EQ(tq::TagNameOf(29121), "H1");
+  EXPECT_EQ(tq::TagNameOf(29428), "BD0");
+  EXPECT_EQ(tq::TagNameOf(29115), "");
+  EXPECT_EQ(tq::TagNameOf(1), "");
+  EXPECT_EQ(tq::LabelTableLookup(29115, ""), "CSS");
+  EXPECT_EQ(tq::LabelTableLookup(29005, ""), "NEW(Trans.)");
+  EXPECT_EQ(tq::LabelTableLookup(29399, "x"), "COMMENT");
+  EXPECT_EQ(tq::LabelTableLookup(29021, "H1"), "H1");
+}
+
+TEST(Paths, LastBackslashStepsOverDoubleByteCharacters) {
+  // C:\表\ソ.htm in Shift-JIS: both characters have the trail byte 0x5C.
+  const std::string p = "C:\\\x95\x5C\\\x83\x5C.htm";
+  EXPECT_EQ(plat::FindLastBackslash(p, plat::Encoding::Cp932), 5u);
+  EXPECT_EQ(p.substr(0, plat::FindLastBackslash(p, plat::Encoding::Cp932)), "C:\\\x95\x5C");
+  EXPECT_EQ(plat::FindLastBackslash("C:\\x\\y\\z.htm", plat::Encoding::Cp932), 6u);
+  EXPECT_EQ(plat::FindLastBackslash("z.htm", plat::Encoding::Cp932), std::string::npos);
+  EXPECT_EQ(plat::FindLastBackslash("\x83\x5C", plat::Encoding::Cp932), std::string::npos);
+  EXPECT_EQ(plat::FindLastBackslash("a\\\x83", plat::Encoding::Cp932), 1u);  // lone lead byte at the end
+  EXPECT_EQ(plat::FindLastBackslash("C:\\表\\ソ.htm", plat::Encoding::Utf8), 6u);
+}
+
+TEST(SettingNames, FormattedWithTheSlotAndCutLikeWsprintf) {
+  EXPECT_EQ(tq::SettingName("HEAD_%dFlag", 110), "HEAD_110Flag");
+  EXPECT_EQ(tq::SettingName("Bsc_%dID", -29000), "Bsc_-29000ID");
+  std::string longPattern(2000, 'x');
+  longPattern += "%d";
+  EXPECT_EQ(tq::SettingName(longPattern.c_str(), 1).size(), 1023u);
+}
+
+TEST(Encoding, FixedTextsConvertedUserTextUntouched) {
+  plat::SetTextEncoding(plat::Encoding::Cp932);
+  EXPECT_STREQ(plat::J("の設定"), "\x82\xCC\x90\xDD\x92\xE8");
+  EXPECT_STREQ(plat::J("ASCII"), "ASCII");
+  plat::SetTextEncoding(plat::Encoding::Utf8);
+  EXPECT_STREQ(plat::J("の設定"), "の設定");
+  EXPECT_EQ(plat::Cp932ToUtf8("\x95\x5C"), "表");
+}
+
+}  // namespace tqtest
