@@ -14,4 +14,6 @@ const plat::DialogTemplate kDlg2001 = {
         {plat::IDCANCEL, Ctl::Button, "ｷｬﾝｾﾙ", 134, 25, 45, 14},
     }};
 
+static const plat::TemplateRegistration reg(kDlg2001);
+
 }  // namespace tq::res

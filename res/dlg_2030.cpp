@@ -53,4 +53,6 @@ const plat::DialogTemplate kDlg2030 = {
         {plat::IDCANCEL, Ctl::Button, "ｷｬﾝｾﾙ", 262, 145, 50, 14},
     }};
 
+static const plat::TemplateRegistration reg(kDlg2030);
+
 }  // namespace tq::res

@@ -1,15 +1,21 @@
 #include "res/templates.h"
 
+#include <map>
+
 namespace plat {
 
+namespace {
+std::map<int, const DialogTemplate*>& Registry() {
+  static std::map<int, const DialogTemplate*> all;
+  return all;
+}
+}  // namespace
+
+TemplateRegistration::TemplateRegistration(const DialogTemplate& t) { Registry()[t.id] = &t; }
+
 const DialogTemplate* FindTemplate(int id) {
-  static const DialogTemplate* const kAll[] = {
-      &tq::res::kDlg2001,
-      &tq::res::kDlg2030,
-  };
-  for (const DialogTemplate* t : kAll)
-    if (t->id == id) return t;
-  return nullptr;
+  auto it = Registry().find(id);
+  return it == Registry().end() ? nullptr : it->second;
 }
 
 }  // namespace plat

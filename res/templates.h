@@ -1,11 +1,7 @@
-// Every dialog template, one declarative description per file (dlg_NNNN.cpp).
+// Dialog templates: one declarative description per file (dlg_NNNN.cpp),
+// each registering itself:
+//
+//   const plat::DialogTemplate kDlg2030 = {...};
+//   static const plat::TemplateRegistration reg(kDlg2030);
 #pragma once
 #include "plat/dialog_template.h"
-
-namespace tq::res {
-
-// Each template file defines one of these.
-extern const plat::DialogTemplate kDlg2001;  // value-list chooser
-extern const plat::DialogTemplate kDlg2030;  // HEAD family
-
-}  // namespace tq::res

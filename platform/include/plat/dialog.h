@@ -2,6 +2,7 @@
 // A dialog overrides OnInitDialog, DoDataExchange, OnOK and OnCommand; the
 // backend supplies the controls (real windows, or a headless model).
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +40,9 @@ class DialogImpl {
   virtual void ListSetCurSel(int id, int index) = 0;
   virtual void SetUpDownRange(int id, int lo, int hi) = 0;
   virtual void Invalidate(int id) = 0;  // repaint (colour swatches)
+  // Colour of a swatch control (COLORREF 0x00BBGGRR); painted with a brush.
+  virtual void SetSwatch(int id, uint32_t rgb) { (void)id; (void)rgb; }
+  virtual uint32_t GetSwatch(int id) const { (void)id; return 0; }
   virtual void End(int result) = 0;
 };
 

@@ -43,6 +43,12 @@ struct DialogTemplate {
 // The template font of every dialog.
 extern const char* const kDialogFont;
 
+// Registers a template at start-up (one static object per template file;
+// the templates are linked as objects, so none is dropped).
+struct TemplateRegistration {
+  explicit TemplateRegistration(const DialogTemplate& t);
+};
+
 // The registered template with this id, or nullptr.
 const DialogTemplate* FindTemplate(int id);
 const ControlDesc* FindControl(const DialogTemplate& t, int controlId);

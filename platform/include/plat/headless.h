@@ -138,6 +138,11 @@ class HeadlessDialog : public DialogImpl {
   void ListSetCurSel(int id, int index) override;
   void SetUpDownRange(int id, int lo, int hi) override;
   void Invalidate(int) override {}
+  void SetSwatch(int id, uint32_t rgb) override { At(id).swatch = rgb; }
+  uint32_t GetSwatch(int id) const override {
+    const Control* c = Find(id);
+    return c ? c->swatch : 0;
+  }
   void End(int result) override;
 
  private:
@@ -150,6 +155,7 @@ class HeadlessDialog : public DialogImpl {
     int sel = -1;
     bool groupStart = false;
     int order = 0;
+    uint32_t swatch = 0;
   };
   Control& At(int id);
   const Control* Find(int id) const;

@@ -1,0 +1,14 @@
+// PLACEHOLDER until the dialog lands: same contract as every attribute
+// dialog (construct with parent, Init(id, text), DoModal, m_strResult). It
+// has no template yet, so it cannot open and always ends as cancelled.
+#pragma once
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+class CStyleFontDlg : public CAttrDialog {
+ public:
+  explicit CStyleFontDlg(plat::WindowHandle parent) : CAttrDialog(2005, parent) {}
+};
+
+}  // namespace tq
