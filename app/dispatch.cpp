@@ -56,10 +56,16 @@ void Wrap(std::string& out, const char* before, const std::string& sel, const ch
   out.append(before, nb).append(sel).append(after, na);
 }
 
-// Result buffer: created on first use, lives until unload.
+// Result buffer: created on first use, lives until unload. The scratch
+// buffer takes the built text and is swapped in, so large selections reuse
+// the memory of the previous calls instead of faulting in fresh pages.
 std::string& ResultBuffer() {
   static std::string* buffer = new std::string;
   return *buffer;
+}
+std::string& Scratch() {
+  static std::string* scratch = new std::string;
+  return *scratch;
 }
 
 }  // namespace
@@ -114,9 +120,10 @@ const char* GetHtmlTagString(plat::WindowHandle parent, int id, const char* sele
       RunToolBoxCustomize(HtmlApp(), HtmlApp().m_hHostWnd);
       return buffer.c_str();
     }
-    std::string built;
+    std::string& built = Scratch();
     if (BuildSimpleTag(id, buffer, built)) {
       buffer.swap(built);
+      built.clear();
     } else if (Runner r = FindRunner(id)) {
       r(parent, buffer, id);
     }

@@ -225,6 +225,12 @@ bool FileProfile::Load(std::string* error) {
     if (error) *error = path_ + ": read error";
     return false;
   }
+  Parse(data);
+  return true;
+}
+
+void FileProfile::Parse(const std::string& data) {
+  impl_->store.clear();
   std::string section;
   size_t start = 0;
   while (start < data.size()) {
@@ -233,7 +239,6 @@ bool FileProfile::Load(std::string* error) {
     ParseLine(data.substr(start, end - start), section, impl_->store);
     start = end + 1;
   }
-  return true;
 }
 
 std::string FileProfile::GetString(const std::string& s, const std::string& e,

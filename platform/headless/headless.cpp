@@ -255,6 +255,18 @@ int HeadlessDialog::EditFor(const std::string& label) const {
   return 0;
 }
 
+std::vector<int> HeadlessDialog::ControlIds() const {
+  std::vector<int> ids;
+  for (const ControlDesc& c : tmpl_.controls)
+    if (c.id != -1) ids.push_back(c.id);
+  return ids;
+}
+
+Ctl HeadlessDialog::KindOf(int id) const {
+  const ControlDesc* c = FindControl(tmpl_, id);
+  return c ? c->kind : Ctl::Static;
+}
+
 std::string HeadlessDialog::Describe() const {
   std::string out;
   for (const ControlDesc& c : tmpl_.controls) {

@@ -114,6 +114,9 @@ class HeadlessDialog : public DialogImpl {
   // The edit box belonging to the control labelled so (the next edit box in
   // template order); 0 when none.
   int EditFor(const std::string& label) const;
+  // Ids of the template's controls, in template order (fuzzing, tools).
+  std::vector<int> ControlIds() const;
+  Ctl KindOf(int id) const;
   // One line per control: kind, caption, state and text.
   std::string Describe() const;
 

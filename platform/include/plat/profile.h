@@ -32,6 +32,8 @@ class FileProfile : public Profile {
   bool WriteString(const std::string& section, const std::string& entry,
                    const std::string& value) override;
   bool WriteInt(const std::string& section, const std::string& entry, int value) override;
+  // Replaces the values by those of a profile text (same format as the file).
+  void Parse(const std::string& text);
   // Raw typed write, used for "--set" and tests that plant hostile values.
   bool WriteRaw(const std::string& section, const std::string& entry, const std::string& raw);
   const std::string& path() const { return path_; }
