@@ -1,0 +1,84 @@
+#include "dialogs/common/event_dlg.h"
+
+#include "plat/backend.h"
+#include "plat/text.h"
+
+namespace tq {
+
+namespace {
+
+const char* const kEvents[] = {
+    "onLoad",      "onUnload",   "onClick",    "onDblClick", "onMouseDown", "onMouseUp",
+    "onMouseOver", "onMouseMove", "onMouseOut", "onFocus",   "onBlur",      "onKeyPress",
+    "onKeyDown",   "onKeyUp",    "onSubmit",   "onReset",    "onSelect",    "onChange",
+};
+
+}  // namespace
+
+void CEventDlg::DoDataExchange(plat::DataExchange& dx) {
+  dx.Text(IDC_EV_EVENT, m_strEvent);
+  dx.Text(IDC_EV_SCRIPT, m_strScript);
+  dx.Text(IDC_EV_PAIRS, m_strPairs);
+}
+
+bool CEventDlg::OnInitDialog() {
+  for (const char* e : kEvents) impl().ListAdd(IDC_EV_LIST, e);
+  m_strPairs = GetSetting(Name("Evnt_%dEvnts"));
+  UpdateData(false);
+  return true;
+}
+
+void CEventDlg::AddPair() {
+  UpdateData(true);
+  if (m_strEvent.empty()) {
+    Message("イベントが指定されていません。");
+    return;
+  }
+  if (m_strScript.empty()) {
+    Message("スクリプトが指定されていません。");
+    return;
+  }
+  if (!m_strPairs.empty()) m_strPairs += "\r\n";
+  m_strPairs += m_strEvent + " = \"" + m_strScript + "\"";
+  UpdateData(false);
+}
+
+// The browse convention, with a title that names the event being set
+// ("onClickで起動するスクリプト").
+void CEventDlg::BrowseScript() {
+  UpdateData(true);
+  std::string path = GetSetting("Evnt_Path");
+  std::string title = m_strEvent.empty() ? std::string() : m_strEvent + plat::J("で");
+  title += plat::J("起動するスクリプト");
+  if (!BrowsePath(handle(), path, title)) return;
+  m_strScript = path;
+  UpdateData(false);
+  size_t bs = plat::FindLastBackslash(path);
+  if (bs != std::string::npos) PutSetting("Evnt_Path", path.substr(0, bs));
+}
+
+void CEventDlg::OnOK() {
+  UpdateData(true);
+  PutSetting(Name("Evnt_%dEvnts"), m_strPairs);
+  m_strResult = m_strPairs;
+  EndDialog(plat::IDOK);
+}
+
+bool CEventDlg::OnCommand(int id, int code) {
+  if (id == IDC_EV_LIST && code == plat::kSelChange) {
+    int sel = impl().ListCurSel(IDC_EV_LIST);
+    if (sel < 0) return true;
+    UpdateData(true);
+    m_strEvent = impl().ListText(IDC_EV_LIST, sel);
+    UpdateData(false);
+    return true;
+  }
+  if (code != plat::kClicked) return false;
+  switch (id) {
+    case IDC_EV_BROWSE: BrowseScript(); return true;
+    case IDC_EV_ADD: AddPair(); return true;
+  }
+  return false;
+}
+
+}  // namespace tq
