@@ -1,6 +1,7 @@
 #include "dialogs/runners.h"
 
 #include "dialogs/document/head_dlg.h"
+#include "dialogs/document/script_dlg.h"
 
 namespace tq {
 
@@ -17,7 +18,7 @@ const RunnerEntry kRunners[] = {
     {29159, 29160, nullptr},  // CTableCellDlg
     {29165, 29165, nullptr},  // CFrameSetDlg
     {29166, 29166, nullptr},  // CFrameDlg
-    {29170, 29170, nullptr},  // CScriptDlg
+    {29170, 29170, RunScriptDlg},  // CScriptDlg
     {29171, 29171, nullptr},  // CBasicDlg
     {29172, 29172, nullptr},  // CFormDlg
     {29173, 29173, nullptr},  // CBasicDlg

@@ -1,0 +1,87 @@
+#include "dialogs/document/script_dlg.h"
+
+namespace tq {
+
+namespace {
+
+struct FlagBox {
+  int id;
+  int bit;
+};
+constexpr FlagBox kBoxes[] = {
+    {IDC_SC_LANG_CHK, CScriptDlg::kLanguage},
+    {IDC_SC_CHARSET_CHK, CScriptDlg::kCharset},
+    {IDC_SC_SRC_CHK, CScriptDlg::kSrc},
+    {IDC_SC_DEFER_CHK, CScriptDlg::kDefer},
+};
+
+}  // namespace
+
+CScriptDlg::CScriptDlg(plat::WindowHandle parent) : CAttrDialog(IDD_SCRIPT, parent) {
+  Governs(IDC_SC_LANG_CHK, {IDC_SC_LANG});
+  Governs(IDC_SC_CHARSET_CHK, {IDC_SC_CHARSET, IDC_SC_CHARSET_LIST});
+  Governs(IDC_SC_SRC_CHK, {IDC_SC_SRC, IDC_SC_SRC_BROWSE});
+}
+
+void CScriptDlg::DoDataExchange(plat::DataExchange& dx) {
+  dx.Text(IDC_SC_CHARSET, m_strCharset);
+  dx.Text(IDC_SC_LANG, m_strLanguage);
+  dx.Text(IDC_SC_SRC, m_strSrc);
+  dx.Text(IDC_SC_TYPE, m_strType);
+}
+
+bool CScriptDlg::OnInitDialog() {
+  m_strType = GetSetting(Name("SCRIPT_%dType"));
+  m_strLanguage = GetSetting(Name("SCRIPT_%dLanguage"));
+  m_strCharset = GetSetting(Name("SCRIPT_%dCharset"));
+  m_strSrc = GetSetting(Name("SCRIPT_%dSrc"));
+  const int flags = GetSettingInt(Name("SCRIPT_%dFlag"));
+  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  UpdateData(false);
+  ApplyDependents();
+  return true;
+}
+
+std::string CScriptDlg::Build(int flags) {
+  std::string r = "<SCRIPT TYPE=\"" + m_strType + "\"";
+  PutSetting(Name("SCRIPT_%dType"), m_strType);
+  auto attr = [&](bool on, const char* name, const std::string& value, const char* setting) {
+    if (!on) return;
+    r += std::string(" ") + name + "=\"" + value + "\"";
+    PutSetting(Name(setting), value);
+  };
+  attr(flags & kLanguage, "LANGUAGE", m_strLanguage, "SCRIPT_%dLanguage");
+  attr(flags & kCharset, "CHARSET", m_strCharset, "SCRIPT_%dCharset");
+  attr(flags & kSrc, "SRC", m_strSrc, "SCRIPT_%dSrc");
+  if (flags & kDefer) r += " DEFER";
+  PutSettingInt(Name("SCRIPT_%dFlag"), flags | kType);
+  return r + ">" + m_strText + "</SCRIPT>";
+}
+
+void CScriptDlg::OnOK() {
+  UpdateData(true);
+  int flags = 0;
+  for (const FlagBox& b : kBoxes)
+    if (IsChecked(b.id)) flags |= b.bit;
+  m_strResult = Build(flags);
+  EndDialog(plat::IDOK);
+}
+
+bool CScriptDlg::OnCommand(int id, int code) {
+  if (CAttrDialog::OnCommand(id, code)) return true;
+  if (code != plat::kClicked) return false;
+  switch (id) {
+    case IDC_SC_TYPE_LIST: ChooseInto(m_strType, 133); return true;
+    case IDC_SC_CHARSET_LIST: ChooseInto(m_strCharset, 129); return true;
+    case IDC_SC_SRC_BROWSE:
+      BrowseInto(m_strSrc, "SCRIPT_SrcPath", "スクリプトのソースURI(SRC)");
+      return true;
+  }
+  return false;
+}
+
+void RunScriptDlg(plat::WindowHandle parent, std::string& buffer, int id) {
+  RunDialog<CScriptDlg>(parent, buffer, id);
+}
+
+}  // namespace tq

@@ -1,0 +1,40 @@
+// SCRIPT: type, language, character set, source and DEFER of a script
+// element around the selection.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_SCRIPT = 2029,
+  IDC_SC_TYPE_LABEL = 1000, IDC_SC_TYPE, IDC_SC_TYPE_LIST,
+  IDC_SC_LANG_CHK, IDC_SC_LANG,
+  IDC_SC_CHARSET_CHK, IDC_SC_CHARSET, IDC_SC_CHARSET_LIST,
+  IDC_SC_SRC_CHK, IDC_SC_SRC, IDC_SC_SRC_BROWSE,
+  IDC_SC_DEFER_CHK,
+};
+
+class CScriptDlg : public CAttrDialog {
+ public:
+  explicit CScriptDlg(plat::WindowHandle parent);
+
+  std::string m_strCharset, m_strLanguage, m_strSrc, m_strType;
+
+  // Flag bits of "SCRIPT_%dFlag".
+  enum : int { kType = 0x1, kLanguage = 0x2, kCharset = 0x4, kSrc = 0x8, kDefer = 0x10 };
+  // The element built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+};
+
+void RunScriptDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq
