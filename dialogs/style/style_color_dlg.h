@@ -1,14 +1,56 @@
-// PLACEHOLDER until the dialog lands: same contract as every attribute
-// dialog (construct with parent, Init(id, text), DoModal, m_strResult). It
-// has no template yet, so it cannot open and always ends as cancelled.
+// Colour and background group of the style composer: color,
+// background-color, -image, -repeat, -attachment and -position.
 #pragma once
+#include <cstdint>
+#include <string>
+
 #include "dialogs/common/attr_dialog.h"
 
 namespace tq {
 
+enum : int {
+  IDD_STYLE_COLOR = 2004,
+  IDC_CL_COLOR_CHK = 1000, IDC_CL_COLOR_SWATCH, IDC_CL_COLOR_NAME, IDC_CL_COLOR_PICK,
+  IDC_CL_BKG_CHK, IDC_CL_BKG_SWATCH, IDC_CL_BKG_NAME, IDC_CL_BKG_PICK,
+  IDC_CL_IMAGE_CHK, IDC_CL_IMAGE, IDC_CL_IMAGE_BROWSE,
+  IDC_CL_REPEAT_CHK, IDC_CL_REPEAT, IDC_CL_REPEAT_LIST,
+  IDC_CL_ATTACH_CHK, IDC_CL_ATTACH, IDC_CL_ATTACH_LIST,
+  IDC_CL_POS_CHK, IDC_CL_POSKW_CHK, IDC_CL_POSKW, IDC_CL_POSKW_LIST,
+  // The number controls of the position group, in one run.
+  IDC_CL_POSL_LABEL, IDC_CL_POSL, IDC_CL_POSL_SPIN, IDC_CL_POSL_PERCENT, IDC_CL_POSL_CM,
+  IDC_CL_POSV_LABEL, IDC_CL_POSV, IDC_CL_POSV_SPIN, IDC_CL_POSV_PERCENT, IDC_CL_POSV_CM,
+};
+
 class CStyleColorDlg : public CAttrDialog {
  public:
-  explicit CStyleColorDlg(plat::WindowHandle parent) : CAttrDialog(2004, parent) {}
+  explicit CStyleColorDlg(plat::WindowHandle parent);
+
+  std::string m_strImage, m_strRepeat, m_strAttachment, m_strPosKW, m_strPosL, m_strPosV;
+  // A colour keyword wins over the colour value while it is not empty.
+  std::string m_strColorName, m_strBkgName;
+  uint32_t m_clrColor = 0;         // COLORREF: red in the low byte
+  uint32_t m_clrBkg = 0xFFFFFF;
+
+  // Flag bits of "SylClr_%dFlag".
+  enum : int {
+    kColor = 0x1, kBkg = 0x2, kImage = 0x4, kRepeat = 0x8, kAttachment = 0x10, kPosition = 0x20,
+    kPosKW = 0x40, kPosLCm = 0x80, kPosVCm = 0x100,
+  };
+  // The declarations built from the fields and the check boxes and units
+  // (as flag bits), with the writes OK makes, apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void ApplyRules();
+  void Repaint();
+  void ChooseName(std::string& name, int list);
+  void ChooseValue(std::string& name, uint32_t& value);
 };
 
 }  // namespace tq

@@ -1,14 +1,47 @@
-// PLACEHOLDER until the dialog lands: same contract as every attribute
-// dialog (construct with parent, Init(id, text), DoModal, m_strResult). It
-// has no template yet, so it cannot open and always ends as cancelled.
+// Font group of the style composer: font-family, -style, -variant,
+// -weight and -size declarations.
 #pragma once
+#include <string>
+
 #include "dialogs/common/attr_dialog.h"
 
 namespace tq {
 
+enum : int {
+  IDD_STYLE_FONT = 2005,
+  IDC_FN_FAMILY_CHK = 1000, IDC_FN_FAMILY, IDC_FN_FAMILY_BROWSE,
+  IDC_FN_STYLE_CHK, IDC_FN_STYLE, IDC_FN_STYLE_LIST,
+  IDC_FN_VARIANT_CHK, IDC_FN_VARIANT, IDC_FN_VARIANT_LIST,
+  IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT, IDC_FN_WEIGHT_LIST,
+  IDC_FN_SIZE_CHK, IDC_FN_SIZEKW_CHK, IDC_FN_SIZEKW, IDC_FN_SIZEKW_LIST,
+  IDC_FN_SIZE, IDC_FN_SIZE_SPIN,
+  IDC_FN_PT, IDC_FN_PX, IDC_FN_MM, IDC_FN_EM, IDC_FN_PERCENT,  // one radio group, in this order
+};
+
 class CStyleFontDlg : public CAttrDialog {
  public:
-  explicit CStyleFontDlg(plat::WindowHandle parent) : CAttrDialog(2005, parent) {}
+  explicit CStyleFontDlg(plat::WindowHandle parent);
+
+  std::string m_strFamily, m_strStyle, m_strVariant, m_strWeight, m_strSizeKW, m_strSize;
+
+  // Flag bits of "StlFnt_%dFlag".
+  enum : int {
+    kFamily = 0x1, kStyle = 0x2, kVariant = 0x4, kWeight = 0x8, kSize = 0x10, kSizeKW = 0x20,
+    kPx = 0x40, kMm = 0x80, kEm = 0x100, kPercent = 0x200,
+  };
+  // The declarations built from the fields and the check boxes and unit
+  // (as flag bits), with the writes OK makes, apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void ApplyRules();
+  void ChooseFamily();
 };
 
 }  // namespace tq

@@ -1,0 +1,163 @@
+#include <string>
+
+#include "css_check.h"
+#include "dialogs/common/value_list_dlg.h"
+#include "dialogs/style/style_font_dlg.h"
+#include "fixture.h"
+
+namespace tqtest {
+
+using namespace tq;
+using D = plat::HeadlessDialog;
+
+class StyleFontDlg : public Headless {
+ protected:
+  // Opens the dialog as the style composer does; the result, or
+  // "<cancelled>".
+  std::string Open(int id, plat::DialogScript s) {
+    backend.Expect(std::move(s));
+    CStyleFontDlg dlg(nullptr);
+    dlg.Init(id, "handed in");
+    return dlg.DoModal() == plat::IDOK ? dlg.m_strResult : "<cancelled>";
+  }
+  // The next chooser picks the entry starting with value.
+  void Pick(const std::string& value) {
+    backend.Expect([value](D& list) {
+      list.SelectText(IDC_VL_LIST, value);
+      list.Ok();
+    });
+  }
+};
+
+TEST_F(StyleFontDlg, OpensWithDefaultsAndBuildsNothingWhenNothingIsChecked) {
+  std::string r = Open(29121, [](D& d) {
+    for (int c : {IDC_FN_FAMILY_CHK, IDC_FN_STYLE_CHK, IDC_FN_VARIANT_CHK, IDC_FN_WEIGHT_CHK, IDC_FN_SIZE_CHK,
+                  IDC_FN_SIZEKW_CHK})
+      EXPECT_EQ(d.GetCheck(c), 0) << c;
+    EXPECT_EQ(d.GetText(IDC_FN_STYLE), "normal");
+    EXPECT_EQ(d.GetText(IDC_FN_VARIANT), "normal");
+    EXPECT_EQ(d.GetText(IDC_FN_WEIGHT), "normal");
+    EXPECT_EQ(d.GetText(IDC_FN_SIZEKW), "medium");
+    EXPECT_EQ(d.GetText(IDC_FN_SIZE), "");
+    EXPECT_EQ(d.GetCheck(IDC_FN_PT), 1);
+    for (int c = IDC_FN_FAMILY; c <= IDC_FN_PERCENT; ++c) {
+      const bool governing =
+          c == IDC_FN_STYLE_CHK || c == IDC_FN_VARIANT_CHK || c == IDC_FN_WEIGHT_CHK || c == IDC_FN_SIZE_CHK;
+      EXPECT_NE(d.IsEnabled(c), !governing) << c;
+    }
+    d.Ok();
+  });
+  EXPECT_EQ(r, "");
+  EXPECT_EQ(Int("StlFnt_121Flag"), 0);
+  EXPECT_EQ(profile->writes(), 1);
+  Open(29115, [](D& d) { d.Cancel(); });
+  EXPECT_EQ(backend.opened, (std::vector<std::string>{" STYLE : フォントの設定 <H1>",
+                                                        " STYLE : フォントの設定 スタイル文内の要素定義"}));
+}
+
+TEST_F(StyleFontDlg, WeightAndPixelSize) {
+  std::string r = Open(29121, [&](D& d) {
+    d.Click(IDC_FN_WEIGHT_CHK);
+    backend.Expect([](D& list) {
+      EXPECT_EQ(list.GetTitle(), "文字の太さ(font-weight)");
+      list.SelectText(IDC_VL_LIST, "bold");
+      list.Ok();
+    });
+    d.Click(IDC_FN_WEIGHT_LIST);
+    d.Click(IDC_FN_SIZE_CHK);
+    d.Type(IDC_FN_SIZE, "12");
+    d.Click(IDC_FN_PX);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "font-weight:bold;\r\nfont-size:12px;");
+  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
+  EXPECT_EQ(Int("StlFnt_121Flag"), 0x58);
+  EXPECT_EQ(Str("StlFnt_121Weight"), "bold");
+  EXPECT_EQ(Str("StlFnt_121Size"), "12");
+  EXPECT_EQ(Str("StlFnt_121SizeKW"), "<absent>");
+  EXPECT_EQ(Str("StlFnt_121Style"), "<absent>");
+
+  Open(29121, [](D& d) {
+    EXPECT_EQ(d.GetCheck(IDC_FN_PX), 1);
+    EXPECT_EQ(d.GetCheck(IDC_FN_PT), 0);
+    EXPECT_EQ(d.GetText(IDC_FN_SIZE), "12");
+    EXPECT_TRUE(d.IsEnabled(IDC_FN_SIZE));
+    d.Cancel();
+  });
+}
+
+TEST_F(StyleFontDlg, SizeGroupEnablingAndKeywordSize) {
+  std::string r = Open(29127, [&](D& d) {
+    d.Click(IDC_FN_SIZE_CHK);
+    EXPECT_TRUE(d.IsEnabled(IDC_FN_SIZEKW_CHK));
+    EXPECT_FALSE(d.IsEnabled(IDC_FN_SIZEKW));
+    EXPECT_TRUE(d.IsEnabled(IDC_FN_SIZE) && d.IsEnabled(IDC_FN_SIZE_SPIN) && d.IsEnabled(IDC_FN_PERCENT));
+    d.Type(IDC_FN_SIZE, "9");
+    d.Click(IDC_FN_EM);
+    d.Click(IDC_FN_SIZEKW_CHK);
+    EXPECT_TRUE(d.IsEnabled(IDC_FN_SIZEKW) && d.IsEnabled(IDC_FN_SIZEKW_LIST));
+    EXPECT_FALSE(d.IsEnabled(IDC_FN_SIZE) || d.IsEnabled(IDC_FN_SIZE_SPIN) || d.IsEnabled(IDC_FN_EM));
+    Pick("x-large");
+    d.Click(IDC_FN_SIZEKW_LIST);
+    d.Ok();
+  });
+  // With a keyword neither the number nor its unit is stored.
+  EXPECT_EQ(r, "font-size:x-large;");
+  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
+  EXPECT_EQ(Int("StlFnt_127Flag"), 0x30);
+  EXPECT_EQ(Str("StlFnt_127SizeKW"), "x-large");
+  EXPECT_EQ(Str("StlFnt_127Size"), "<absent>");
+
+  Open(29127, [](D& d) {
+    EXPECT_TRUE(d.IsEnabled(IDC_FN_SIZEKW));
+    d.Click(IDC_FN_SIZE_CHK);  // off: the whole group goes
+    for (int c = IDC_FN_SIZEKW_CHK; c <= IDC_FN_PERCENT; ++c) EXPECT_FALSE(d.IsEnabled(c)) << c;
+    d.Cancel();
+  });
+}
+
+TEST_F(StyleFontDlg, FontDialogQuotesTheFaceAndReplacesTheFamily) {
+  plat::FontChoice f;
+  f.face = "ＭＳ Ｐ明朝";
+  backend.AnswerFont(f);
+  backend.AnswerFont(std::nullopt);
+  std::string r = Open(29121, [&](D& d) {
+    for (int c : {IDC_FN_FAMILY_CHK, IDC_FN_STYLE_CHK, IDC_FN_VARIANT_CHK, IDC_FN_WEIGHT_CHK, IDC_FN_SIZE_CHK})
+      d.Click(c);
+    d.Type(IDC_FN_FAMILY, "serif");
+    d.Type(IDC_FN_STYLE, "italic");  // typed before the font dialog, kept after it
+    d.Click(IDC_FN_FAMILY_BROWSE);
+    d.Click(IDC_FN_FAMILY_BROWSE);  // cancelled: nothing changes
+    Pick("small-caps");
+    d.Click(IDC_FN_VARIANT_LIST);
+    d.Type(IDC_FN_SIZE, "150");
+    d.Click(IDC_FN_PERCENT);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "font-family:'ＭＳ Ｐ明朝';\r\nfont-style:italic;\r\nfont-variant:small-caps;\r\n"
+               "font-weight:normal;\r\nfont-size:150%;");
+  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
+  EXPECT_EQ(Int("StlFnt_121Flag"), 0x21F);
+}
+
+TEST_F(StyleFontDlg, EmptyNumberUnitOrderAndCancel) {
+  profile->WriteInt("HTML", "StlFnt_121Flag", 0x10 | 0x100 | 0x80);  // mm is tested before em
+  std::string r = Open(29121, [](D& d) {
+    EXPECT_EQ(d.GetCheck(IDC_FN_MM), 1);
+    d.Click(IDC_FN_PT);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "font-size:pt;");  // taken as typed, even when incomplete
+  EXPECT_EQ(Int("StlFnt_121Flag"), 0x10);
+
+  const int before = profile->writes();
+  EXPECT_EQ(Open(29121, [](D& d) {
+              d.Click(IDC_FN_FAMILY_CHK);
+              d.Type(IDC_FN_FAMILY, "x");
+              d.Cancel();
+            }),
+            "<cancelled>");
+  EXPECT_EQ(profile->writes(), before);
+}
+
+}  // namespace tqtest
