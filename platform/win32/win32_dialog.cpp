@@ -1,0 +1,263 @@
+// Modal dialogs on real windows: the template becomes a DLGTEMPLATE, the
+// dialog procedure hands initialisation and control notifications to the
+// portable dialog, and the control access goes to the child windows.
+#include <exception>
+#include <map>
+#include <string>
+
+#include "plat/dialog.h"
+#include "platform/win32/win32_backend.h"
+#include "platform/win32/win32_api.h"
+
+namespace plat {
+
+namespace {
+
+class Win32Dialog : public DialogImpl {
+ public:
+  Win32Dialog(Dialog& d, const DialogTemplate& t) : dlg_(d), tmpl_(t) {}
+
+  Dialog& dialog() { return dlg_; }
+  const DialogTemplate& tmpl() const { return tmpl_; }
+  void SetWindow(HWND h) { hwnd_ = h; }
+  bool ended() const { return ended_; }
+  int result() const { return result_; }
+  int muted() const { return muted_; }
+  // A handler that threw: the dialog closes as cancelled and the exception
+  // goes on to the caller of DoModal.
+  void Fail(std::exception_ptr e) {
+    if (!error_) error_ = e;
+    End(IDCANCEL_);
+  }
+  std::exception_ptr error() const { return error_; }
+
+  WindowHandle handle() const override { return hwnd_; }
+
+  std::string GetText(int id) const override { return WindowText(Item(id)); }
+  void SetText(int id, const std::string& s) override {
+    // The edit box's own change notification is not passed on: programme
+    // changes are not user input.
+    int saved = muted_;
+    muted_ = id;
+    SetDlgItemTextA(hwnd_, id, s.c_str());
+    muted_ = saved;
+  }
+  int GetCheck(int id) const override { return static_cast<int>(IsDlgButtonChecked(hwnd_, id)); }
+  void SetCheck(int id, int state) override { CheckDlgButton(hwnd_, id, static_cast<UINT>(state)); }
+  bool IsEnabled(int id) const override {
+    HWND h = Item(id);
+    return h && IsWindowEnabled(h);
+  }
+  void Enable(int id, bool on) override {
+    if (HWND h = Item(id)) EnableWindow(h, on ? TRUE : FALSE);
+  }
+  void Show(int id, bool on) override {
+    if (HWND h = Item(id)) ShowWindow(h, on ? SW_SHOW : SW_HIDE);
+  }
+  std::string GetTitle() const override { return WindowText(hwnd_); }
+  void SetTitle(const std::string& s) override { SetWindowTextA(hwnd_, s.c_str()); }
+
+  void ListReset(int id) override { Send(id, LB_RESETCONTENT, CB_RESETCONTENT, 0, 0); }
+  int ListAdd(int id, const std::string& s) override {
+    return Index(Send(id, LB_ADDSTRING, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str())));
+  }
+  int ListInsert(int id, int index, const std::string& s) override {
+    if (index < 0 || index > ListCount(id)) index = -1;  // append
+    return Index(Send(id, LB_INSERTSTRING, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(s.c_str())));
+  }
+  void ListDelete(int id, int index) override {
+    if (index >= 0 && index < ListCount(id))
+      Send(id, LB_DELETESTRING, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  }
+  int ListCount(int id) const override {
+    LRESULT n = Send(id, LB_GETCOUNT, CB_GETCOUNT, 0, 0);
+    return n < 0 ? 0 : static_cast<int>(n);
+  }
+  std::string ListText(int id, int index) const override {
+    if (index < 0 || index >= ListCount(id)) return {};
+    LRESULT n = Send(id, LB_GETTEXTLEN, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (n <= 0) return {};
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    LRESULT got = Send(id, LB_GETTEXT, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                       reinterpret_cast<LPARAM>(s.data()));
+    s.resize(got < 0 ? 0 : static_cast<size_t>(got));
+    return s;
+  }
+  int ListCurSel(int id) const override { return Index(Send(id, LB_GETCURSEL, CB_GETCURSEL, 0, 0)); }
+  void ListSetCurSel(int id, int index) override {
+    if (index < 0 || index >= ListCount(id)) index = -1;
+    Send(id, LB_SETCURSEL, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+  void SetUpDownRange(int id, int lo, int hi) override {
+    if (HWND h = Item(id)) SendMessageA(h, UDM_SETRANGE32, static_cast<WPARAM>(lo), static_cast<LPARAM>(hi));
+  }
+  void Invalidate(int id) override {
+    if (HWND h = Item(id)) InvalidateRect(h, nullptr, TRUE);
+  }
+  void SetSwatch(int id, uint32_t rgb) override {
+    swatches_[id] = rgb & 0xFFFFFF;
+    Invalidate(id);
+  }
+  uint32_t GetSwatch(int id) const override {
+    auto it = swatches_.find(id);
+    return it == swatches_.end() ? 0 : it->second;
+  }
+  // A swatch: a rectangle in its colour, framed in black.
+  void DrawSwatch(const DRAWITEMSTRUCT& di) const {
+    HBRUSH brush = CreateSolidBrush(GetSwatch(static_cast<int>(di.CtlID)));
+    HGDIOBJ oldBrush = SelectObject(di.hDC, brush);
+    HGDIOBJ oldPen = SelectObject(di.hDC, GetStockObject(BLACK_PEN));
+    Rectangle(di.hDC, di.rcItem.left, di.rcItem.top, di.rcItem.right, di.rcItem.bottom);
+    SelectObject(di.hDC, oldPen);
+    SelectObject(di.hDC, oldBrush);
+    DeleteObject(brush);
+  }
+  void End(int result) override {
+    // The first end counts, as for the headless dialog.
+    if (ended_) return;
+    ended_ = true;
+    result_ = result;
+    if (hwnd_) EndDialog(hwnd_, result);
+  }
+
+ private:
+  HWND Item(int id) const { return hwnd_ ? GetDlgItem(hwnd_, id) : nullptr; }
+  static std::string WindowText(HWND h) {
+    if (!h) return {};
+    int n = GetWindowTextLengthA(h);  // may overstate for double-byte text
+    if (n <= 0) return {};
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    int got = GetWindowTextA(h, s.data(), n + 1);
+    s.resize(got < 0 ? 0 : static_cast<size_t>(got));
+    return s;
+  }
+  bool IsCombo(int id) const {
+    const ControlDesc* c = FindControl(tmpl_, id);
+    return c && c->kind == Ctl::Combo;
+  }
+  // The list-box message, or the combo-box one for a drop-down list.
+  LRESULT Send(int id, UINT lbMsg, UINT cbMsg, WPARAM wp, LPARAM lp) const {
+    HWND h = Item(id);
+    if (!h) return -1;
+    return SendMessageA(h, IsCombo(id) ? cbMsg : lbMsg, wp, lp);
+  }
+  static int Index(LRESULT r) { return r < 0 ? -1 : static_cast<int>(r); }
+
+  Dialog& dlg_;
+  const DialogTemplate& tmpl_;
+  HWND hwnd_ = nullptr;
+  bool ended_ = false;
+  int result_ = IDCANCEL_;
+  int muted_ = 0;
+  std::map<int, uint32_t> swatches_;
+  std::exception_ptr error_;
+};
+
+// The window system's notification for a control, as one of the dialog's
+// notifications; -1 for those the dialogs do not take (focus changes, edit
+// updates, double clicks on buttons ...).
+int Translate(const DialogTemplate& t, int id, int code) {
+  const ControlDesc* c = FindControl(t, id);
+  if (!c) return code == BN_CLICKED ? kClicked : -1;  // OK/Cancel by key, menu
+  switch (c->kind) {
+    case Ctl::Button: case Ctl::DefButton: case Ctl::Check: case Ctl::Radio:
+      return code == BN_CLICKED ? kClicked : -1;
+    case Ctl::Edit: case Ctl::EditMulti: case Ctl::EditNumber:
+      return code == EN_CHANGE ? kEditChange : -1;
+    case Ctl::List: case Ctl::ListSorted:
+      return code == LBN_SELCHANGE ? kSelChange : code == LBN_DBLCLK ? kDblClk : -1;
+    case Ctl::Combo:
+      return code == CBN_SELCHANGE ? kSelChange : code == CBN_DBLCLK ? kDblClk : -1;
+    case Ctl::Swatch: case Ctl::Static:
+      return code == STN_CLICKED ? kClicked : code == STN_DBLCLK ? kDblClk : -1;
+    case Ctl::Group: case Ctl::UpDown: return -1;
+  }
+  return -1;
+}
+
+// Edit boxes take text of any length from the user, not only the default
+// 32 K characters; settings may be long.
+void LiftEditLimits(HWND dlg) {
+  for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char cls[16] = {};
+    GetClassNameA(c, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Edit") == 0) SendMessageA(c, EM_SETLIMITTEXT, 0, 0);
+  }
+}
+
+INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* view = reinterpret_cast<Win32Dialog*>(GetWindowLongPtrA(h, DWLP_USER));
+  switch (msg) {
+    case WM_INITDIALOG: {
+      view = reinterpret_cast<Win32Dialog*>(lp);
+      SetWindowLongPtrA(h, DWLP_USER, lp);
+      view->SetWindow(h);
+      LiftEditLimits(h);
+      view->dialog().Attach(view);
+      try {
+        return view->dialog().HandleInit() ? TRUE : FALSE;
+      } catch (...) {
+        view->Fail(std::current_exception());
+        return FALSE;
+      }
+    }
+    case WM_COMMAND: {
+      if (!view || view->ended()) return FALSE;
+      int id = LOWORD(wp), code = HIWORD(wp);
+      if (code == EN_CHANGE && id == view->muted()) return TRUE;
+      int notify = Translate(view->tmpl(), id, code);
+      if (notify < 0) return FALSE;
+      try {
+        view->dialog().HandleCommand(id, notify);
+      } catch (...) {
+        view->Fail(std::current_exception());
+      }
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      auto* di = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      const ControlDesc* c = view ? FindControl(view->tmpl(), static_cast<int>(wp)) : nullptr;
+      if (!c || c->kind != Ctl::Swatch || di->CtlType != ODT_STATIC) return FALSE;
+      view->DrawSwatch(*di);
+      return TRUE;
+    }
+    case WM_DESTROY:
+      if (view) {
+        view->dialog().Detach();
+        view->SetWindow(nullptr);
+        SetWindowLongPtrA(h, DWLP_USER, 0);
+      }
+      return FALSE;
+  }
+  return FALSE;
+}
+
+void InitControlClasses() {
+  static bool done = false;
+  if (done) return;
+  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+  done = true;
+}
+
+}  // namespace
+
+int Win32Backend::RunModal(Dialog& dlg) {
+  const DialogTemplate* t = FindTemplate(dlg.templateId());
+  if (!t) return IDCANCEL_;
+  InitControlClasses();
+  std::vector<uint16_t> words = win32::BuildDialogTemplate(*t);
+  // A parent that is gone gives the dialog no parent rather than no dialog.
+  HWND parent = static_cast<HWND>(dlg.parent());
+  if (parent && !IsWindow(parent)) parent = nullptr;
+  Win32Dialog view(dlg, *t);
+  DialogBoxIndirectParamA(static_cast<HINSTANCE>(win32::ThisModule()),
+                          reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), parent, DialogProc,
+                          reinterpret_cast<LPARAM>(&view));
+  dlg.Detach();
+  if (view.error()) std::rethrow_exception(view.error());
+  return view.ended() ? view.result() : IDCANCEL_;
+}
+
+}  // namespace plat
