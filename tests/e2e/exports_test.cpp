@@ -1,0 +1,113 @@
+// The DLL's exports called the way a host calls them.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/e2e.h"
+
+namespace e2e {
+namespace {
+
+std::string Tag(int id, const char* sel) {
+  const char* r = Dll().GetHtmlTagString(nullptr, id, sel);
+  return r ? r : "(null)";
+}
+
+TEST(Exports, AllEightByPlainName) {
+  for (const char* name : {"GetHtmlTagString", "GetHtmlVer", "MainGetFocus", "MakeHtmlMenu",
+                           "OnChangeToolBoxSetting", "OnToolBox", "SetAppInfo", "SetStringToTagquill"})
+    EXPECT_NE(GetProcAddress(Dll().module, name), nullptr) << name;
+  // Not decorated as a stdcall or a C++ function would be.
+  EXPECT_EQ(GetProcAddress(Dll().module, "_GetHtmlVer"), nullptr);
+  EXPECT_EQ(GetProcAddress(Dll().module, "GetHtmlVer@0"), nullptr);
+}
+
+TEST(Exports, VersionBeforeAndAfterSetAppInfo) {
+  EXPECT_EQ(VersionAtLoad(), 10141);
+  Dll().SetAppInfo(2, nullptr, 0);
+  EXPECT_EQ(Dll().GetHtmlVer(), 10141);
+}
+
+TEST(Exports, SimpleCommands) {
+  EXPECT_EQ(Tag(29021, "abc"), "<H1>abc</H1>");
+  EXPECT_EQ(Tag(29021, ""), "<H1></H1>");
+  EXPECT_EQ(Tag(29040, "x"), "<UL>\r\nx\r\n</UL>");
+  EXPECT_EQ(Tag(29345, "a.htm"), "<A HREF=\"a.htm\">a.htm</A>");
+  EXPECT_EQ(Tag(29050, "t"), "<TABLE BORDER>\r\nt\r\n</TABLE>");
+  EXPECT_EQ(Tag(29315, "x"), "<BR>x");
+  EXPECT_EQ(Tag(29399, "c"), "<!-- c -->");
+  EXPECT_EQ(Tag(29014, "p{}"),
+            "\r\n<STYLE TYPE=\"text/css\">\r\n<!-- \r\n\t /* ここにスタイル文内の要素定義を書いてください */\r\n"
+            "p{}\r\n -->\r\n</STYLE>\r\n");
+}
+
+TEST(Exports, IdsWithoutActionReturnTheSelection) {
+  for (int id : {29001, 29005, 29006, 29007, 29053, 29057, 29473, 29000, 0, -1, 2147483647,
+                 -2147483647 - 1})
+    EXPECT_EQ(Tag(id, "sel ection"), "sel ection") << id;
+}
+
+TEST(Exports, SelectionPassesByteForByte) {
+  // Double-byte characters whose trail byte is '\\' or '|', half-width
+  // katakana, and bytes that are no valid CP932 at all.
+  const std::string sel = "表ソポｶﾅ\x81\xFF\x80\xA0";
+  EXPECT_EQ(Tag(29021, sel.c_str()), "<H1>" + sel + "</H1>");
+  EXPECT_EQ(Tag(29345, sel.c_str()), "<A HREF=\"" + sel + "\">" + sel + "</A>");
+}
+
+TEST(Exports, NullArgumentsAreEmptyTexts) {
+  EXPECT_EQ(Tag(29001, nullptr), "");
+  EXPECT_EQ(Tag(29021, nullptr), "<H1></H1>");
+  Dll().SetStringToTagquill(nullptr);
+  Dll().MakeHtmlMenu(nullptr);
+  CMenu none = {nullptr};
+  Dll().MakeHtmlMenu(&none);
+  HMENU gone = CreatePopupMenu();
+  DestroyMenu(gone);
+  CMenu stale = {gone};
+  Dll().MakeHtmlMenu(&stale);
+  Dll().OnChangeToolBoxSetting(nullptr);
+  Dll().MainGetFocus();
+}
+
+TEST(Exports, EachCallReplacesTheResult) {
+  std::string first = Tag(29021, "first selection");
+  std::string second = Tag(29027, "2");
+  EXPECT_EQ(first, "<H1>first selection</H1>");
+  EXPECT_EQ(second, "<P>2</P>");
+  // The returned text is the buffer's, not the caller's string.
+  std::string sel = "abc";
+  const char* r = Dll().GetHtmlTagString(nullptr, 29001, sel.c_str());
+  EXPECT_NE(r, sel.c_str());
+  EXPECT_STREQ(r, "abc");
+}
+
+TEST(Exports, LargeSelectionComesBackWhole) {
+  std::string sel;
+  const std::string piece = "表ソ abc\r\n";
+  sel.reserve(16u << 20);
+  while (sel.size() + piece.size() <= (16u << 20)) sel += piece;
+  std::string out = Tag(29021, sel.c_str());
+  ASSERT_EQ(out.size(), sel.size() + 9);
+  EXPECT_EQ(out.compare(0, 4, "<H1>"), 0);
+  EXPECT_EQ(out.compare(4, sel.size(), sel), 0);
+  EXPECT_EQ(out.compare(4 + sel.size(), 5, "</H1>"), 0);
+}
+
+BOOL CALLBACK CountOwnVisible(HWND w, LPARAM p) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(w, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(w)) ++*reinterpret_cast<int*>(p);
+  return TRUE;
+}
+
+TEST(Exports, ToolBoxCallsWithoutAToolBoxCreateNothing) {
+  Dll().MainGetFocus();
+  Dll().OnChangeToolBoxSetting(nullptr);
+  int windows = 0;
+  EnumWindows(CountOwnVisible, reinterpret_cast<LPARAM>(&windows));
+  EXPECT_EQ(windows, 0);
+}
+
+}  // namespace
+}  // namespace e2e
