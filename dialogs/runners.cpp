@@ -2,6 +2,10 @@
 
 #include "dialogs/document/head_dlg.h"
 #include "dialogs/document/script_dlg.h"
+#include "dialogs/form/frame_dlg.h"
+#include "dialogs/form/frame_set_dlg.h"
+#include "dialogs/form/object_dlg.h"
+#include "dialogs/form/param_dlg.h"
 
 namespace tq {
 
@@ -16,8 +20,8 @@ const RunnerEntry kRunners[] = {
     {29152, 29152, nullptr},  // CBasicDlg
     {29153, 29158, nullptr},  // CColGroupDlg
     {29159, 29160, nullptr},  // CTableCellDlg
-    {29165, 29165, nullptr},  // CFrameSetDlg
-    {29166, 29166, nullptr},  // CFrameDlg
+    {29165, 29165, RunFrameSetDlg},  // CFrameSetDlg
+    {29166, 29166, RunFrameDlg},  // CFrameDlg
     {29170, 29170, RunScriptDlg},  // CScriptDlg
     {29171, 29171, nullptr},  // CBasicDlg
     {29172, 29172, nullptr},  // CFormDlg
@@ -28,10 +32,10 @@ const RunnerEntry kRunners[] = {
     {29435, 29437, nullptr},  // CBasicDlg
     {29445, 29448, nullptr},  // CAnchorDlg
     {29455, 29455, nullptr},  // CImageDlg
-    {29456, 29456, nullptr},  // CObjectDlg
-    {29457, 29457, nullptr},  // CParamDlg
-    {29458, 29458, nullptr},  // CObjectDlg
-    {29460, 29460, nullptr},  // CFrameDlg
+    {29456, 29456, RunObjectDlg},  // CObjectDlg
+    {29457, 29457, RunParamDlg},  // CParamDlg
+    {29458, 29458, RunObjectDlg},  // CObjectDlg
+    {29460, 29460, RunFrameDlg},  // CFrameDlg
     {29465, 29465, nullptr},  // CFormItemDlg
     {29466, 29466, nullptr},  // CInputDlg
     {29467, 29467, nullptr},  // CTextAreaDlg

@@ -1,0 +1,164 @@
+#include "dialogs/form/frame_dlg.h"
+
+#include "dialogs/common/basic_dlg.h"
+#include "dialogs/common/text_rules.h"
+#include "plat/text.h"
+
+namespace tq {
+
+namespace {
+
+// Check boxes in flag-bit order.
+struct FlagBox {
+  int id;
+  int bit;
+};
+constexpr FlagBox kBoxes[] = {
+    {IDC_FR_LONGDESC_CHK, CFrameDlg::kLongDesc},  {IDC_FR_NAME_CHK, CFrameDlg::kName},
+    {IDC_FR_SRC_CHK, CFrameDlg::kSrc},            {IDC_FR_BORDER_CHK, CFrameDlg::kBorder},
+    {IDC_FR_MGNW_CHK, CFrameDlg::kMarginWidth},   {IDC_FR_MGNH_CHK, CFrameDlg::kMarginHeight},
+    {IDC_FR_NORESIZE_CHK, CFrameDlg::kNoResize},  {IDC_FR_SCROLL_CHK, CFrameDlg::kScrolling},
+    {IDC_FR_WIDTH_CHK, CFrameDlg::kWidth},        {IDC_FR_HEIGHT_CHK, CFrameDlg::kHeight},
+    {IDC_FR_ALIGN_CHK, CFrameDlg::kAlign},        {IDC_FR_ATTR_CHK, CFrameDlg::kAttr},
+};
+
+}  // namespace
+
+CFrameDlg::CFrameDlg(plat::WindowHandle parent) : CAttrDialog(IDD_FRAME, parent) {
+  Governs(IDC_FR_LONGDESC_CHK, {IDC_FR_LONGDESC, IDC_FR_LONGDESC_BROWSE});
+  Governs(IDC_FR_NAME_CHK, {IDC_FR_NAME});
+  Governs(IDC_FR_SRC_CHK, {IDC_FR_SRC, IDC_FR_SRC_BROWSE});
+  Governs(IDC_FR_BORDER_CHK, {IDC_FR_BORDER_ON, IDC_FR_BORDER_OFF});
+  Governs(IDC_FR_MGNW_CHK, {IDC_FR_MGNW, IDC_FR_MGNW_SPIN});
+  Governs(IDC_FR_MGNH_CHK, {IDC_FR_MGNH, IDC_FR_MGNH_SPIN});
+  Governs(IDC_FR_SCROLL_CHK, {IDC_FR_SCROLL, IDC_FR_SCROLL_LIST});
+  Governs(IDC_FR_WIDTH_CHK, {IDC_FR_WIDTH, IDC_FR_WIDTH_SPIN, IDC_FR_WIDTH_PX, IDC_FR_WIDTH_PCT});
+  Governs(IDC_FR_HEIGHT_CHK, {IDC_FR_HEIGHT, IDC_FR_HEIGHT_SPIN, IDC_FR_HEIGHT_PX, IDC_FR_HEIGHT_PCT});
+  Governs(IDC_FR_ALIGN_CHK, {IDC_FR_ALIGN, IDC_FR_ALIGN_LIST});
+  Governs(IDC_FR_ATTR_CHK, {IDC_FR_ATTR, IDC_FR_ATTR_EDIT});
+}
+
+void CFrameDlg::DoDataExchange(plat::DataExchange& dx) {
+  dx.Text(IDC_FR_LONGDESC, m_strLongDesc);
+  dx.Text(IDC_FR_NAME, m_strName);
+  dx.Text(IDC_FR_MGNW, m_strMarginWidth);
+  dx.Text(IDC_FR_MGNH, m_strMarginHeight);
+  dx.Text(IDC_FR_SRC, m_strSrc);
+  dx.Text(IDC_FR_WIDTH, m_strWidth);
+  dx.Text(IDC_FR_HEIGHT, m_strHeight);
+  dx.Text(IDC_FR_ALIGN, m_strAlign);
+  dx.Text(IDC_FR_ATTR, m_strAttr);
+  dx.Text(IDC_FR_SCROLL, m_strScrolling);
+}
+
+bool CFrameDlg::OnInitDialog() {
+  for (int spin : {IDC_FR_MGNW_SPIN, IDC_FR_MGNH_SPIN, IDC_FR_WIDTH_SPIN, IDC_FR_HEIGHT_SPIN})
+    impl().SetUpDownRange(spin, 0, 32767);
+  SetTitle(ElementLabel(m_nTagId) + plat::J(" の設定"));
+
+  m_strLongDesc = GetSetting(Name("FRM_%dLondDesc"));
+  m_strName = GetSetting(Name("FRM_%dName"));
+  m_strSrc = GetSetting(Name("FRM_%dSrc"));
+  m_strMarginWidth = GetSetting(Name("FRM_%dMgnW"), "1");
+  m_strMarginHeight = GetSetting(Name("FRM_%dMgnH"), "1");
+  m_strScrolling = GetSetting(Name("FRM_%dScroll"), "auto");
+  m_strWidth = GetSetting(Name("FRM_%dWidth"));
+  m_strHeight = GetSetting(Name("FRM_%dHeight"));
+  m_strAlign = GetSetting(Name("FRM_%dAlign"));
+  m_strAttr = GetSetting(Name("FRM_%dAttr"));
+  const int flags = GetSettingInt(Name("FRM_%dFlag"));
+
+  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckRadio(IDC_FR_BORDER_ON, IDC_FR_BORDER_OFF, (flags & kNoBorder) ? IDC_FR_BORDER_OFF : IDC_FR_BORDER_ON);
+  CheckRadio(IDC_FR_WIDTH_PX, IDC_FR_WIDTH_PCT, (flags & kWidthPct) ? IDC_FR_WIDTH_PCT : IDC_FR_WIDTH_PX);
+  CheckRadio(IDC_FR_HEIGHT_PX, IDC_FR_HEIGHT_PCT, (flags & kHeightPct) ? IDC_FR_HEIGHT_PCT : IDC_FR_HEIGHT_PX);
+
+  if (IsInline()) {
+    Withdraw(IDC_FR_NORESIZE_CHK);
+  } else {
+    Withdraw(IDC_FR_ALIGN_CHK);
+    Withdraw(IDC_FR_WIDTH_CHK);
+    Withdraw(IDC_FR_HEIGHT_CHK);
+  }
+
+  UpdateData(false);
+  ApplyDependents();
+  return true;
+}
+
+int CFrameDlg::FlagsFromControls() const {
+  int flags = 0;
+  for (const FlagBox& b : kBoxes)
+    if (IsChecked(b.id)) flags |= b.bit;
+  // A choice is kept only with the box that offers it.
+  if ((flags & kBorder) && IsChecked(IDC_FR_BORDER_OFF)) flags |= kNoBorder;
+  if ((flags & kWidth) && IsChecked(IDC_FR_WIDTH_PCT)) flags |= kWidthPct;
+  if ((flags & kHeight) && IsChecked(IDC_FR_HEIGHT_PCT)) flags |= kHeightPct;
+  return flags;
+}
+
+std::string CFrameDlg::Build(int flags) {
+  std::string r = IsInline() ? "<IFRAME" : "<FRAME";
+  auto attr = [&](int bit, const char* name, const std::string& value, const char* unit,
+                  const char* setting) {
+    if (!(flags & bit)) return;
+    r += std::string(" ") + name + "=\"" + value + unit + "\"";
+    PutSetting(Name(setting), value);
+  };
+  attr(kLongDesc, "LONGDESC", m_strLongDesc, "", "FRM_%dLondDesc");
+  attr(kName, "NAME", m_strName, "", "FRM_%dName");
+  attr(kSrc, "SRC", m_strSrc, "", "FRM_%dSrc");
+  if (flags & kBorder) r += (flags & kNoBorder) ? " FRAMEBORDER=\"0\"" : " FRAMEBORDER=\"1\"";
+  attr(kMarginWidth, "MARGINWIDTH", m_strMarginWidth, "", "FRM_%dMgnW");
+  attr(kMarginHeight, "MARGINHEIGHT", m_strMarginHeight, "", "FRM_%dMgnH");
+  if (flags & kNoResize) r += " NORESIZE";
+  attr(kScrolling, "SCROLLING", m_strScrolling, "", "FRM_%dScroll");
+  attr(kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "px", "FRM_%dWidth");
+  attr(kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "px", "FRM_%dHeight");
+  attr(kAlign, "ALIGN", m_strAlign, "", "FRM_%dAlign");
+  if (flags & kAttr) {
+    r += " " + NormalizeWhitespace(m_strAttr);
+    PutSetting(Name("FRM_%dAttr"), m_strAttr);
+  }
+  PutSettingInt(Name("FRM_%dFlag"), flags);
+
+  r += ">" + m_strText;
+  if (IsInline()) r += "</IFRAME>";
+  return r;
+}
+
+void CFrameDlg::OnOK() {
+  UpdateData(true);
+  m_strResult = Build(FlagsFromControls());
+  EndDialog(plat::IDOK);
+}
+
+bool CFrameDlg::OnCommand(int id, int code) {
+  if (CAttrDialog::OnCommand(id, code)) return true;
+  if (code != plat::kClicked) return false;
+  switch (id) {
+    case IDC_FR_LONGDESC_BROWSE:
+      BrowseInto(m_strLongDesc, "FRM_LongDescPath", "LONGDESCのURI設定");
+      return true;
+    case IDC_FR_SRC_BROWSE: BrowseInto(m_strSrc, "FRM_SRCPath", "SRCのURI設定"); return true;
+    case IDC_FR_SCROLL_LIST: ChooseInto(m_strScrolling, 127); return true;
+    case IDC_FR_ALIGN_LIST: ChooseInto(m_strAlign, 128); return true;
+    case IDC_FR_ATTR_EDIT: {
+      UpdateData(true);
+      CBasicDlg basic(handle());
+      basic.Init(m_nTagId, m_strText);
+      if (basic.DoModal() == plat::IDOK) {
+        m_strAttr = basic.m_strResult;
+        UpdateData(false);
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+void RunFrameDlg(plat::WindowHandle parent, std::string& buffer, int id) {
+  RunDialog<CFrameDlg>(parent, buffer, id);
+}
+
+}  // namespace tq

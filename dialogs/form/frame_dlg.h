@@ -1,0 +1,57 @@
+// FRAME and IFRAME: one dialog; the inline frame's size and alignment,
+// the frame's NORESIZE.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_FRAME = 2022,
+  IDC_FR_LONGDESC_CHK = 1001, IDC_FR_LONGDESC, IDC_FR_LONGDESC_BROWSE,
+  IDC_FR_NAME_CHK, IDC_FR_NAME,
+  IDC_FR_SRC_CHK, IDC_FR_SRC, IDC_FR_SRC_BROWSE,
+  IDC_FR_BORDER_CHK, IDC_FR_BORDER_ON, IDC_FR_BORDER_OFF,
+  IDC_FR_MGNW_CHK, IDC_FR_MGNW, IDC_FR_MGNW_SPIN,
+  IDC_FR_MGNH_CHK, IDC_FR_MGNH, IDC_FR_MGNH_SPIN,
+  IDC_FR_NORESIZE_CHK,
+  IDC_FR_SCROLL_CHK, IDC_FR_SCROLL, IDC_FR_SCROLL_LIST,
+  IDC_FR_WIDTH_CHK, IDC_FR_WIDTH, IDC_FR_WIDTH_SPIN, IDC_FR_WIDTH_PX, IDC_FR_WIDTH_PCT,
+  IDC_FR_HEIGHT_CHK, IDC_FR_HEIGHT, IDC_FR_HEIGHT_SPIN, IDC_FR_HEIGHT_PX, IDC_FR_HEIGHT_PCT,
+  IDC_FR_ALIGN_CHK, IDC_FR_ALIGN, IDC_FR_ALIGN_LIST,
+  IDC_FR_ATTR_CHK, IDC_FR_ATTR, IDC_FR_ATTR_EDIT,
+};
+
+class CFrameDlg : public CAttrDialog {
+ public:
+  explicit CFrameDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strLongDesc, m_strName, m_strMarginWidth, m_strMarginHeight, m_strSrc, m_strWidth,
+      m_strHeight, m_strAlign, m_strAttr, m_strScrolling;
+
+  // Flag bits of "FRM_%dFlag".
+  enum : int {
+    kLongDesc = 0x1, kName = 0x2, kSrc = 0x4, kBorder = 0x8, kNoBorder = 0x10, kMarginWidth = 0x20,
+    kMarginHeight = 0x40, kNoResize = 0x80, kScrolling = 0x100, kWidth = 0x200, kWidthPct = 0x400,
+    kHeight = 0x800, kHeightPct = 0x1000, kAlign = 0x2000, kAttr = 0x4000,
+  };
+  // The tag built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  bool IsInline() const { return m_nTagId == 29460; }
+  int FlagsFromControls() const;
+};
+
+void RunFrameDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq

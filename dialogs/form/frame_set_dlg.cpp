@@ -1,0 +1,108 @@
+#include "dialogs/form/frame_set_dlg.h"
+
+#include "dialogs/common/basic_dlg.h"
+#include "dialogs/common/text_rules.h"
+
+namespace tq {
+
+namespace {
+
+struct FlagBox {
+  int id;
+  int bit;
+};
+constexpr FlagBox kBoxes[] = {
+    {IDC_FS_ROWS_CHK, CFrameSetDlg::kRows},         {IDC_FS_COLS_CHK, CFrameSetDlg::kCols},
+    {IDC_FS_ONLOAD_CHK, CFrameSetDlg::kOnLoad},     {IDC_FS_ONUNLOAD_CHK, CFrameSetDlg::kOnUnload},
+    {IDC_FS_ATTR_CHK, CFrameSetDlg::kAttr},
+};
+
+}  // namespace
+
+CFrameSetDlg::CFrameSetDlg(plat::WindowHandle parent) : CAttrDialog(IDD_FRAMESET, parent) {
+  Governs(IDC_FS_ROWS_CHK, {IDC_FS_ROWS});
+  Governs(IDC_FS_COLS_CHK, {IDC_FS_COLS});
+  Governs(IDC_FS_ONLOAD_CHK, {IDC_FS_ONLOAD, IDC_FS_ONLOAD_BROWSE});
+  Governs(IDC_FS_ONUNLOAD_CHK, {IDC_FS_ONUNLOAD, IDC_FS_ONUNLOAD_BROWSE});
+  Governs(IDC_FS_ATTR_CHK, {IDC_FS_ATTR, IDC_FS_ATTR_EDIT});
+}
+
+void CFrameSetDlg::DoDataExchange(plat::DataExchange& dx) {
+  dx.Text(IDC_FS_COLS, m_strCols);
+  dx.Text(IDC_FS_ATTR, m_strAttr);
+  dx.Text(IDC_FS_ONLOAD, m_strOnLoad);
+  dx.Text(IDC_FS_ONUNLOAD, m_strOnUnload);
+  dx.Text(IDC_FS_ROWS, m_strRows);
+}
+
+bool CFrameSetDlg::OnInitDialog() {
+  m_strRows = GetSetting(Name("FRSET_%dRows"));
+  m_strCols = GetSetting(Name("FRSET_%dCols"));
+  m_strOnLoad = GetSetting(Name("FRSET_%dOnLoad"));
+  m_strOnUnload = GetSetting(Name("FRSET_%dOnUnload"));
+  m_strAttr = GetSetting(Name("FRSET_%dAttr"));
+  const int flags = GetSettingInt(Name("FRSET_%dFlag"));
+  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  UpdateData(false);
+  ApplyDependents();
+  return true;
+}
+
+std::string CFrameSetDlg::Build(int flags) {
+  std::string r = "<FRAMESET";
+  auto attr = [&](int bit, const char* name, const std::string& value, const char* setting) {
+    if (!(flags & bit)) return;
+    r += std::string(" ") + name + "=\"" + value + "\"";
+    PutSetting(Name(setting), value);
+  };
+  attr(kRows, "ROWS", m_strRows, "FRSET_%dRows");
+  attr(kCols, "COLS", m_strCols, "FRSET_%dCols");
+  attr(kOnLoad, "onLoad", m_strOnLoad, "FRSET_%dOnLoad");
+  attr(kOnUnload, "onUnload", m_strOnUnload, "FRSET_%dOnUnload");
+  if (flags & kAttr) {
+    r += " " + NormalizeWhitespace(m_strAttr);
+    PutSetting(Name("FRSET_%dAttr"), m_strAttr);
+  }
+  r += ">\r\n" + m_strText + "\r\n</FRAMESET>";
+  PutSettingInt(Name("FRSET_%dFlag"), flags);
+  return r;
+}
+
+void CFrameSetDlg::OnOK() {
+  UpdateData(true);
+  int flags = 0;
+  for (const FlagBox& b : kBoxes)
+    if (IsChecked(b.id)) flags |= b.bit;
+  m_strResult = Build(flags);
+  EndDialog(plat::IDOK);
+}
+
+bool CFrameSetDlg::OnCommand(int id, int code) {
+  if (CAttrDialog::OnCommand(id, code)) return true;
+  if (code != plat::kClicked) return false;
+  switch (id) {
+    case IDC_FS_ONLOAD_BROWSE:
+      BrowseInto(m_strOnLoad, "FRSET_OnLoadPath", "OnLoadスクリプトの設定");
+      return true;
+    case IDC_FS_ONUNLOAD_BROWSE:
+      BrowseInto(m_strOnUnload, "FRSET_OnUnloadPath", "OnUnloadスクリプトの設定");
+      return true;
+    case IDC_FS_ATTR_EDIT: {
+      UpdateData(true);
+      CBasicDlg basic(handle());
+      basic.Init(m_nTagId, m_strText);
+      if (basic.DoModal() == plat::IDOK) {
+        m_strAttr = basic.m_strResult;
+        UpdateData(false);
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+void RunFrameSetDlg(plat::WindowHandle parent, std::string& buffer, int id) {
+  RunDialog<CFrameSetDlg>(parent, buffer, id);
+}
+
+}  // namespace tq

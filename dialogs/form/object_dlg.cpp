@@ -1,0 +1,212 @@
+#include "dialogs/form/object_dlg.h"
+
+#include "dialogs/common/basic_dlg.h"
+#include "dialogs/common/text_rules.h"
+#include "plat/text.h"
+
+namespace tq {
+
+namespace {
+
+// Check boxes in flag-bit order.
+struct FlagBox {
+  int id;
+  int bit;
+};
+constexpr FlagBox kBoxes[] = {
+    {IDC_OB_DECLARE_CHK, CObjectDlg::kDeclare},   {IDC_OB_CLASSID_CHK, CObjectDlg::kClassId},
+    {IDC_OB_CODEBASE_CHK, CObjectDlg::kCodeBase}, {IDC_OB_DATA_CHK, CObjectDlg::kData},
+    {IDC_OB_TYPE_CHK, CObjectDlg::kType},         {IDC_OB_CODETYPE_CHK, CObjectDlg::kCodeType},
+    {IDC_OB_ARCHIVE_CHK, CObjectDlg::kArchive},   {IDC_OB_STANDBY_CHK, CObjectDlg::kStandby},
+    {IDC_OB_WIDTH_CHK, CObjectDlg::kWidth},       {IDC_OB_HEIGHT_CHK, CObjectDlg::kHeight},
+    {IDC_OB_USEMAP_CHK, CObjectDlg::kUseMap},     {IDC_OB_NAME_CHK, CObjectDlg::kName},
+    {IDC_OB_TABINDEX_CHK, CObjectDlg::kTabIndex}, {IDC_OB_ALIGN_CHK, CObjectDlg::kAlign},
+    {IDC_OB_BORDER_CHK, CObjectDlg::kBorder},     {IDC_OB_HSPACE_CHK, CObjectDlg::kHSpace},
+    {IDC_OB_VSPACE_CHK, CObjectDlg::kVSpace},     {IDC_OB_ATTR_CHK, CObjectDlg::kAttr},
+};
+
+}  // namespace
+
+CObjectDlg::CObjectDlg(plat::WindowHandle parent) : CAttrDialog(IDD_OBJECT, parent) {
+  Governs(IDC_OB_CLASSID_CHK, {IDC_OB_CLASSID, IDC_OB_CLASSID_BROWSE});
+  Governs(IDC_OB_CODEBASE_CHK, {IDC_OB_CODEBASE, IDC_OB_CODEBASE_BROWSE});
+  Governs(IDC_OB_DATA_CHK, {IDC_OB_DATA, IDC_OB_DATA_BROWSE});
+  Governs(IDC_OB_TYPE_CHK, {IDC_OB_TYPE, IDC_OB_TYPE_LIST});
+  Governs(IDC_OB_CODETYPE_CHK, {IDC_OB_CODETYPE, IDC_OB_CODETYPE_LIST});
+  Governs(IDC_OB_ARCHIVE_CHK, {IDC_OB_ARCHIVE, IDC_OB_ARCHIVE_ADD});
+  Governs(IDC_OB_STANDBY_CHK, {IDC_OB_STANDBY});
+  Governs(IDC_OB_WIDTH_CHK, {IDC_OB_WIDTH, IDC_OB_WIDTH_SPIN, IDC_OB_WIDTH_PIX, IDC_OB_WIDTH_PCT});
+  Governs(IDC_OB_HEIGHT_CHK, {IDC_OB_HEIGHT, IDC_OB_HEIGHT_SPIN, IDC_OB_HEIGHT_PIX, IDC_OB_HEIGHT_PCT});
+  Governs(IDC_OB_USEMAP_CHK, {IDC_OB_USEMAP});
+  Governs(IDC_OB_NAME_CHK, {IDC_OB_NAME});
+  Governs(IDC_OB_TABINDEX_CHK, {IDC_OB_TABINDEX, IDC_OB_TABINDEX_SPIN});
+  Governs(IDC_OB_ALIGN_CHK, {IDC_OB_ALIGN, IDC_OB_ALIGN_LIST});
+  Governs(IDC_OB_BORDER_CHK, {IDC_OB_BORDER, IDC_OB_BORDER_SPIN, IDC_OB_BORDER_PIX, IDC_OB_BORDER_PCT});
+  Governs(IDC_OB_HSPACE_CHK, {IDC_OB_HSPACE, IDC_OB_HSPACE_SPIN});
+  Governs(IDC_OB_VSPACE_CHK, {IDC_OB_VSPACE, IDC_OB_VSPACE_SPIN});
+  Governs(IDC_OB_ATTR_CHK, {IDC_OB_ATTR, IDC_OB_ATTR_EDIT});
+}
+
+void CObjectDlg::DoDataExchange(plat::DataExchange& dx) {
+  dx.Text(IDC_OB_ALIGN, m_strAlign);
+  dx.Text(IDC_OB_ARCHIVE, m_strArchive);
+  dx.Text(IDC_OB_BORDER, m_strBorder);
+  dx.Text(IDC_OB_CLASSID, m_strClassId);
+  dx.Text(IDC_OB_CODEBASE, m_strCodeBase);
+  dx.Text(IDC_OB_CODETYPE, m_strCodeType);
+  dx.Text(IDC_OB_DATA, m_strData);
+  dx.Text(IDC_OB_HEIGHT, m_strHeight);
+  dx.Text(IDC_OB_HSPACE, m_strHSpace);
+  dx.Text(IDC_OB_NAME, m_strName);
+  dx.Text(IDC_OB_ATTR, m_strAttr);
+  dx.Text(IDC_OB_STANDBY, m_strStandby);
+  dx.Text(IDC_OB_TABINDEX, m_strTabIndex);
+  dx.Text(IDC_OB_TYPE, m_strType);
+  dx.Text(IDC_OB_USEMAP, m_strUseMap);
+  dx.Text(IDC_OB_VSPACE, m_strVSpace);
+  dx.Text(IDC_OB_WIDTH, m_strWidth);
+}
+
+bool CObjectDlg::OnInitDialog() {
+  for (int spin : {IDC_OB_WIDTH_SPIN, IDC_OB_HEIGHT_SPIN, IDC_OB_BORDER_SPIN, IDC_OB_HSPACE_SPIN,
+                   IDC_OB_VSPACE_SPIN})
+    impl().SetUpDownRange(spin, 0, 32767);
+  impl().SetUpDownRange(IDC_OB_TABINDEX_SPIN, 1, 32767);
+  SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
+
+  m_strClassId = GetSetting(Name("OBJ_%dCID"));
+  m_strCodeBase = GetSetting(Name("OBJ_%dCBASE"));
+  m_strData = GetSetting(Name("OBJ_%dData"));
+  m_strType = GetSetting(Name("OBJ_%dType"));
+  m_strCodeType = GetSetting(Name("OBJ_%dCType"));
+  m_strArchive = GetSetting(Name("OBJ_%dArc"));
+  m_strStandby = GetSetting(Name("OBJ_%dStdby"));
+  m_strWidth = GetSetting(Name("OBJ_%dWidth"));
+  m_strHeight = GetSetting(Name("OBJ_%dHeight"));
+  m_strUseMap = GetSetting(Name("OBJ_%dUsemap"));
+  m_strName = GetSetting(Name("OBJ_%dName"));
+  m_strTabIndex = GetSetting(Name("OBJ_%dTbIdx"), "1");
+  m_strAlign = GetSetting(Name("OBJ_%dAlign"));
+  m_strBorder = GetSetting(Name("OBJ_%dBorder"));
+  m_strHSpace = GetSetting(Name("OBJ_%dHSpace"));
+  m_strVSpace = GetSetting(Name("OBJ_%dVSpace"));
+  m_strAttr = GetSetting(Name("OBJ_%dAttr"));
+  const int flags = GetSettingInt(Name("OBJ_%dFlag"));
+
+  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckRadio(IDC_OB_WIDTH_PIX, IDC_OB_WIDTH_PCT, (flags & kWidthPct) ? IDC_OB_WIDTH_PCT : IDC_OB_WIDTH_PIX);
+  CheckRadio(IDC_OB_HEIGHT_PIX, IDC_OB_HEIGHT_PCT,
+             (flags & kHeightPct) ? IDC_OB_HEIGHT_PCT : IDC_OB_HEIGHT_PIX);
+  CheckRadio(IDC_OB_BORDER_PIX, IDC_OB_BORDER_PCT,
+             (flags & kBorderPct) ? IDC_OB_BORDER_PCT : IDC_OB_BORDER_PIX);
+
+  if (IsApplet()) {
+    for (int c : {IDC_OB_DECLARE_CHK, IDC_OB_CLASSID_CHK, IDC_OB_TYPE_CHK, IDC_OB_CODETYPE_CHK,
+                  IDC_OB_TABINDEX_CHK, IDC_OB_BORDER_CHK})
+      Withdraw(c);
+    SetItemText(IDC_OB_DATA_CHK, "CODE");
+    SetItemText(IDC_OB_STANDBY_CHK, "OBJECT");
+    SetItemText(IDC_OB_USEMAP_CHK, "ALT");
+  }
+
+  UpdateData(false);
+  ApplyDependents();
+  return true;
+}
+
+int CObjectDlg::FlagsFromControls() const {
+  int flags = 0;
+  for (const FlagBox& b : kBoxes)
+    if (IsChecked(b.id)) flags |= b.bit;
+  // A unit is kept only with the box that offers it.
+  if ((flags & kWidth) && IsChecked(IDC_OB_WIDTH_PCT)) flags |= kWidthPct;
+  if ((flags & kHeight) && IsChecked(IDC_OB_HEIGHT_PCT)) flags |= kHeightPct;
+  if ((flags & kBorder) && IsChecked(IDC_OB_BORDER_PCT)) flags |= kBorderPct;
+  return flags;
+}
+
+std::string CObjectDlg::Build(int flags) {
+  const bool applet = IsApplet();
+  std::string r = applet ? "<APPLET" : "<OBJECT";
+  auto attr = [&](int bit, const char* name, const std::string& value, const char* unit,
+                  const char* setting) {
+    if (!(flags & bit)) return;
+    r += std::string(" ") + name + "=\"" + value + unit + "\"";
+    PutSetting(Name(setting), value);
+  };
+  if (flags & kDeclare) r += " DECLARE";
+  attr(kClassId, "CLASSID", m_strClassId, "", "OBJ_%dCID");
+  attr(kCodeBase, "CODEBASE", m_strCodeBase, "", "OBJ_%dCBASE");
+  attr(kData, applet ? "CODE" : "DATA", m_strData, "", "OBJ_%dData");
+  attr(kType, "TYPE", m_strType, "", "OBJ_%dType");
+  attr(kCodeType, "CODETYPE", m_strCodeType, "", "OBJ_%dCType");
+  attr(kArchive, "ARCHIVE", m_strArchive, "", "OBJ_%dArc");
+  attr(kStandby, applet ? "OBJECT" : "STANDBY", m_strStandby, "", "OBJ_%dStdby");
+  // A pixel length carries no unit; only a percentage is marked.
+  attr(kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "", "OBJ_%dWidth");
+  attr(kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "", "OBJ_%dHeight");
+  attr(kUseMap, applet ? "ALT" : "USEMAP", m_strUseMap, "", "OBJ_%dUsemap");
+  attr(kName, "NAME", m_strName, "", "OBJ_%dName");
+  attr(kTabIndex, "TABINDEX", m_strTabIndex, "", "OBJ_%dTbIdx");
+  attr(kAlign, "ALIGN", m_strAlign, "", "OBJ_%dAlign");
+  attr(kBorder, "BORDER", m_strBorder, (flags & kBorderPct) ? "%" : "", "OBJ_%dBorder");
+  attr(kHSpace, "HSPACE", m_strHSpace, "", "OBJ_%dHSpace");
+  attr(kVSpace, "VSPACE", m_strVSpace, "", "OBJ_%dVSpace");
+  if (flags & kAttr) {
+    r += " " + NormalizeWhitespace(m_strAttr);
+    PutSetting(Name("OBJ_%dAttr"), m_strAttr);
+  }
+  PutSettingInt(Name("OBJ_%dFlag"), flags);
+  return r + ">" + m_strText + (applet ? "</APPLET>" : "</OBJECT>");
+}
+
+void CObjectDlg::OnOK() {
+  UpdateData(true);
+  m_strResult = Build(FlagsFromControls());
+  EndDialog(plat::IDOK);
+}
+
+// An OBJECT's archives are a list of URIs separated by blanks; an APPLET's
+// are separated by commas, which the applet loader trims.
+void CObjectDlg::AddArchive() {
+  std::string chosen;
+  if (!BrowseInto(chosen, "Obj_ArchivePath", "Archiveリソースの追加")) return;
+  if (!m_strArchive.empty()) m_strArchive += IsApplet() ? ", " : " ";
+  m_strArchive += chosen;
+  UpdateData(false);
+}
+
+bool CObjectDlg::OnCommand(int id, int code) {
+  if (CAttrDialog::OnCommand(id, code)) return true;
+  if (code != plat::kClicked) return false;
+  switch (id) {
+    case IDC_OB_CLASSID_BROWSE: BrowseInto(m_strClassId, "Obj_ClassIDPath", "CLASSIDの設定"); return true;
+    case IDC_OB_CODEBASE_BROWSE:
+      BrowseInto(m_strCodeBase, "Obj_CodebasePath", "CODEBASEの設定");
+      return true;
+    case IDC_OB_DATA_BROWSE:
+      BrowseInto(m_strData, "Obj_DataPath", IsApplet() ? "アプレットCODEの設定" : "オブジェクトDATAの設定");
+      return true;
+    case IDC_OB_ARCHIVE_ADD: AddArchive(); return true;
+    case IDC_OB_TYPE_LIST: ChooseInto(m_strType, 104); return true;
+    case IDC_OB_CODETYPE_LIST: ChooseInto(m_strCodeType, 104); return true;
+    case IDC_OB_ALIGN_LIST: ChooseInto(m_strAlign, 103); return true;
+    case IDC_OB_ATTR_EDIT: {
+      UpdateData(true);
+      CBasicDlg basic(handle());
+      basic.Init(m_nTagId, m_strText);
+      if (basic.DoModal() == plat::IDOK) {
+        m_strAttr = basic.m_strResult;
+        UpdateData(false);
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+void RunObjectDlg(plat::WindowHandle parent, std::string& buffer, int id) {
+  RunDialog<CObjectDlg>(parent, buffer, id);
+}
+
+}  // namespace tq

@@ -1,0 +1,87 @@
+#include "dialogs/form/param_dlg.h"
+
+namespace tq {
+
+namespace {
+
+struct FlagBox {
+  int id;
+  int bit;
+};
+constexpr FlagBox kBoxes[] = {
+    {IDC_PA_ID_CHK, CParamDlg::kId},          {IDC_PA_NAME_CHK, CParamDlg::kName},
+    {IDC_PA_VALUE_CHK, CParamDlg::kValue},    {IDC_PA_VTYPE_CHK, CParamDlg::kValueType},
+    {IDC_PA_TYPE_CHK, CParamDlg::kType},
+};
+
+}  // namespace
+
+CParamDlg::CParamDlg(plat::WindowHandle parent) : CAttrDialog(IDD_PARAM, parent) {
+  Governs(IDC_PA_ID_CHK, {IDC_PA_ID});
+  Governs(IDC_PA_NAME_CHK, {IDC_PA_NAME});
+  Governs(IDC_PA_VALUE_CHK, {IDC_PA_VALUE});
+  Governs(IDC_PA_VTYPE_CHK, {IDC_PA_VTYPE, IDC_PA_VTYPE_LIST});
+  Governs(IDC_PA_TYPE_CHK, {IDC_PA_TYPE, IDC_PA_TYPE_LIST});
+}
+
+void CParamDlg::DoDataExchange(plat::DataExchange& dx) {
+  dx.Text(IDC_PA_ID, m_strId);
+  dx.Text(IDC_PA_NAME, m_strName);
+  dx.Text(IDC_PA_TYPE, m_strType);
+  dx.Text(IDC_PA_VALUE, m_strValue);
+  dx.Text(IDC_PA_VTYPE, m_strValueType);
+}
+
+bool CParamDlg::OnInitDialog() {
+  m_strId = GetSetting(Name("PARAM_%dID"));
+  m_strName = GetSetting(Name("PARAM_%dName"));
+  m_strValue = GetSetting(Name("PARAM_%dValue"));
+  m_strValueType = GetSetting(Name("PARAM_%dVType"));
+  m_strType = GetSetting(Name("PARAM_%dType"));
+  const int flags = GetSettingInt(Name("PARAM_%dFlag"));
+  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  UpdateData(false);
+  ApplyDependents();
+  return true;
+}
+
+std::string CParamDlg::Build(int flags) {
+  std::string r = "<PARAM";
+  auto attr = [&](int bit, const char* name, const std::string& value, const char* setting) {
+    if (!(flags & bit)) return;
+    r += std::string(" ") + name + "=\"" + value + "\"";
+    PutSetting(Name(setting), value);
+  };
+  attr(kId, "ID", m_strId, "PARAM_%dID");
+  attr(kName, "NAME", m_strName, "PARAM_%dName");
+  attr(kValue, "VALUE", m_strValue, "PARAM_%dValue");
+  attr(kValueType, "VALUETYPE", m_strValueType, "PARAM_%dVType");
+  attr(kType, "TYPE", m_strType, "PARAM_%dType");
+  PutSettingInt(Name("PARAM_%dFlag"), flags);
+  return r + ">" + m_strText;  // PARAM has no end tag
+}
+
+void CParamDlg::OnOK() {
+  UpdateData(true);
+  int flags = 0;
+  for (const FlagBox& b : kBoxes)
+    if (IsChecked(b.id)) flags |= b.bit;
+  m_strResult = Build(flags);
+  EndDialog(plat::IDOK);
+}
+
+bool CParamDlg::OnCommand(int id, int code) {
+  if (CAttrDialog::OnCommand(id, code)) return true;
+  if (code != plat::kClicked) return false;
+  switch (id) {
+    case IDC_PA_VTYPE_LIST: ChooseInto(m_strValueType, 105); return true;
+    case IDC_PA_TYPE_LIST: ChooseInto(m_strType, 104); return true;
+  }
+  return false;
+}
+
+void RunParamDlg(plat::WindowHandle parent, std::string& buffer, int id) {
+  RunDialog<CParamDlg>(parent, buffer, id);
+}
+
+}  // namespace tq
