@@ -9,15 +9,15 @@ using plat::Ctl;
 const plat::DialogTemplate kDlg2004 = {
     IDD_STYLE_COLOR, "色・背景の設定", 259, 206, 9,
     {
-        {IDC_CL_COLOR_CHK, Ctl::Check, "文字色(&Color)の指定", 7, 9, 128, 10, true},
-        {IDC_CL_COLOR_SWATCH, Ctl::Swatch, nullptr, 137, 8, 40, 12},
-        {IDC_CL_COLOR_NAME, Ctl::Button, "参照A(&L)", 181, 7, 34, 14},
-        {IDC_CL_COLOR_PICK, Ctl::Button, "参照B(&R)", 218, 7, 34, 14},
+        {IDC_CL_COLOR_CHK, Ctl::Check, "文字色(&Color)の指定", 7, 9, 150, 10, true},
+        {IDC_CL_COLOR_SWATCH, Ctl::Swatch, nullptr, 159, 8, 24, 12},
+        {IDC_CL_COLOR_NAME, Ctl::Button, "参照A(&L)", 186, 7, 32, 14},
+        {IDC_CL_COLOR_PICK, Ctl::Button, "参照B(&R)", 220, 7, 32, 14},
 
-        {IDC_CL_BKG_CHK, Ctl::Check, "背景色(&Background-Color)の指定", 7, 26, 128, 10, true},
-        {IDC_CL_BKG_SWATCH, Ctl::Swatch, nullptr, 137, 25, 40, 12},
-        {IDC_CL_BKG_NAME, Ctl::Button, "参照A(&K)", 181, 24, 34, 14},
-        {IDC_CL_BKG_PICK, Ctl::Button, "参照B(&G)", 218, 24, 34, 14},
+        {IDC_CL_BKG_CHK, Ctl::Check, "背景色(&Background-Color)の指定", 7, 26, 150, 10, true},
+        {IDC_CL_BKG_SWATCH, Ctl::Swatch, nullptr, 159, 25, 24, 12},
+        {IDC_CL_BKG_NAME, Ctl::Button, "参照A(&K)", 186, 24, 32, 14},
+        {IDC_CL_BKG_PICK, Ctl::Button, "参照B(&G)", 220, 24, 32, 14},
 
         {IDC_CL_IMAGE_CHK, Ctl::Check, "背景画像(Background-&Image)の指定", 7, 43, 200, 10, true},
         {IDC_CL_IMAGE, Ctl::Edit, nullptr, 17, 55, 195, 12},

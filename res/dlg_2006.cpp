@@ -60,9 +60,9 @@ const plat::DialogTemplate kDlg2006 = {
         {IDC_TX_VAPER, Ctl::Edit, nullptr, 178, 79, 34, 12, true},
         {IDC_TX_VAPER_SPIN, Ctl::UpDown, nullptr, 212, 79, 10, 12},
         {IDC_TX_VAPER_LABEL, Ctl::Static, "ﾊﾟｰｾﾝﾄ", 226, 81, 40, 8},
-        {IDC_TX_VAKW_CHK, Ctl::Check, "ｷｰﾜｰﾄﾞで指定(&K)", 178, 96, 62, 10, true},
-        {IDC_TX_VAKW, Ctl::Edit, nullptr, 242, 95, 38, 12},
-        {IDC_TX_VAKW_LIST, Ctl::Button, "参照(&Y)", 282, 94, 40, 14},
+        {IDC_TX_VAKW_CHK, Ctl::Check, "ｷｰﾜｰﾄﾞで指定(&K)", 174, 96, 70, 10, true},
+        {IDC_TX_VAKW, Ctl::Edit, nullptr, 246, 95, 38, 12},
+        {IDC_TX_VAKW_LIST, Ctl::Button, "参照(&Y)", 287, 94, 35, 14},
 
         {IDC_TX_TRANS_CHK, Ctl::Check, "英大文字/小文字変換(text-tra&nsform)", 168, 113, 154, 10, true},
         {IDC_TX_TRANS, Ctl::Edit, nullptr, 178, 125, 100, 12},
