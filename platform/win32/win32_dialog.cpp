@@ -103,8 +103,19 @@ class Win32Dialog : public DialogImpl {
     auto it = swatches_.find(id);
     return it == swatches_.end() ? 0 : it->second;
   }
-  // A swatch: a rectangle in its colour, framed in black.
+  // A swatch: a rectangle in its colour, framed in black, while it is
+  // enabled and names no colour; otherwise the colour's name on the face.
   void DrawSwatch(const DRAWITEMSTRUCT& di) const {
+    char name[256] = {};
+    GetWindowTextA(di.hwndItem, name, sizeof name);
+    if (!IsWindowEnabled(di.hwndItem) || name[0] != '\0') {
+      RECT r = di.rcItem;
+      FillRect(di.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
+      SetBkMode(di.hDC, TRANSPARENT);
+      SetTextColor(di.hDC, GetSysColor(IsWindowEnabled(di.hwndItem) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+      DrawTextA(di.hDC, name, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+      return;
+    }
     HBRUSH brush = CreateSolidBrush(GetSwatch(static_cast<int>(di.CtlID)));
     HGDIOBJ oldBrush = SelectObject(di.hDC, brush);
     HGDIOBJ oldPen = SelectObject(di.hDC, GetStockObject(BLACK_PEN));

@@ -417,7 +417,11 @@ TEST(Win32Dialog, SwatchesShowTheirColourAndReportClicks) {
   }
   if (!swatch) GTEST_SKIP() << "no template has a swatch";
   Probe d(id, owner.get());
-  d.onInit = [&](Probe& p) { p.impl().SetSwatch(swatch, 0x0000FF); };
+  d.onInit = [&](Probe& p) {
+    p.impl().SetSwatch(swatch, 0x0000FF);
+    p.EnableItem(swatch, true);
+    p.SetItemText(swatch, "");  // a named colour would show its name instead
+  };
   COLORREF middle = CLR_INVALID, edge = CLR_INVALID;
   uint32_t kept = 1;
   DialogDriver drive;

@@ -16,7 +16,8 @@ namespace {
 
 const char kKey[] = "Software\\Brambleware\\Tagquill\\HTML";
 
-// Saves what the screen shows of a window as a BMP next to the tests.
+// Saves what the screen shows of a window as a BMP next to the tests. Call
+// it first thing in a step: the dialog is idle then, so fully painted.
 void Screenshot(HWND w, const char* file) {
   RECT r;
   GetWindowRect(w, &r);
@@ -32,7 +33,6 @@ void Screenshot(HWND w, const char* file) {
   void* bits = nullptr;
   HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, bmp);
-  UpdateWindow(w);
   BitBlt(mem, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY);
   GdiFlush();
   DWORD stride = (static_cast<DWORD>(cx) * 3 + 3) & ~3u, size = stride * cy;
@@ -102,9 +102,9 @@ TEST_F(HeadDialog, TitleWithLangPickedFromItsList) {
         Click(d, tq::IDC_HD_LANG_CHK);
       })
       .Then([](HWND d) {
+        Screenshot(d, "head-dialog.bmp");
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, tq::IDC_HD_LANG)));
         SetDlgItemTextA(d, tq::IDC_HD_LANG, "en");
-        Screenshot(d, "head-dialog.bmp");
         Click(d, tq::IDC_HD_LANG_LIST);
       })
       .Then([](HWND list) {
@@ -113,6 +113,9 @@ TEST_F(HeadDialog, TitleWithLangPickedFromItsList) {
         EXPECT_EQ(SendMessageA(lb, LB_GETCOUNT, 0, 0), 25);
         SendMessageA(lb, LB_SETCURSEL, 12, 0);  // "ja (日本語)"
         SendMessageA(list, WM_COMMAND, MAKEWPARAM(tq::IDC_VL_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(lb));
+        InvalidateRect(list, nullptr, TRUE);
+      })
+      .Then([](HWND list) {  // idle again, painted with the selection
         Screenshot(list, "value-list.bmp");
         Click(list, IDOK);
       })

@@ -43,5 +43,9 @@ timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   "$0" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /t REG_SZ /d N /f >/dev/null || exit 2
   exec "$0" tqe2e.exe "$@"' "$wine" "$@"
 status=$?
+# Screenshots the tests left, as PNG for people to look at.
+if command -v convert >/dev/null; then
+  for bmp in "$build"/*.bmp; do [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"; done
+fi
 [ $status -eq 124 ] && echo "$0: tqe2e.exe timed out" >&2
 exit $status
