@@ -25,6 +25,12 @@ void PutSettingInt(const std::string& name, int value);
 bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string& title,
                 const char* filter = nullptr);
 
+// A check box and its bit in the dialog's flag word.
+struct FlagBox {
+  int id;
+  int bit;
+};
+
 class CAttrDialog : public plat::Dialog {
  public:
   CAttrDialog(int templateId, plat::WindowHandle parent) : plat::Dialog(templateId, parent) {}
@@ -57,6 +63,28 @@ class CAttrDialog : public plat::Dialog {
   bool ChooseInto(std::string& field, int listNumber);
   // Message box with the dialogs' conventions: empty caption, OK only.
   int Message(const char* text, unsigned flags = 0);
+
+  // Checks the boxes whose bits are set in flags.
+  template <size_t N>
+  void CheckBoxes(const FlagBox (&boxes)[N], int flags) {
+    for (const FlagBox& b : boxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  }
+  // The bits of the checked boxes.
+  template <size_t N>
+  int CheckedBits(const FlagBox (&boxes)[N]) const {
+    int flags = 0;
+    for (const FlagBox& b : boxes)
+      if (IsChecked(b.id)) flags |= b.bit;
+    return flags;
+  }
+  // When on: appends sep NAME="value unit" to out and remembers value
+  // under the setting pattern.
+  void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
+               const char* unit, const char* setting, const char* sep = " ");
+  void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
+               const char* setting) {
+    PutAttr(out, on, name, value, "", setting);
+  }
 
   // Re-applies the dependent-control rule when a governing box is clicked.
   bool OnCommand(int id, int code) override;

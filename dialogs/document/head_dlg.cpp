@@ -8,10 +8,6 @@ namespace tq {
 namespace {
 
 // Check boxes in flag-bit order.
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_HD_PROFILE_CHK, CHeadDlg::kProfile}, {IDC_HD_HREF_CHK, CHeadDlg::kHref},
     {IDC_HD_TARGET_CHK, CHeadDlg::kTarget},   {IDC_HD_TITLE_CHK, CHeadDlg::kTitle},
@@ -75,7 +71,7 @@ bool CHeadDlg::OnInitDialog() {
   m_strScheme = GetSetting(Name("HEAD_%dScheme"));
   const int flags = GetSettingInt(Name("HEAD_%dFlag"));
 
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   CheckRadio(IDC_HD_LTR, IDC_HD_RTL, (flags & kRtl) ? IDC_HD_RTL : IDC_HD_LTR);
 
   const int id = m_nTagId;
@@ -108,9 +104,7 @@ bool CHeadDlg::OnInitDialog() {
 }
 
 int CHeadDlg::FlagsFromControls() const {
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   if ((flags & kDir) && IsChecked(IDC_HD_RTL)) flags |= kRtl;
   return flags;
 }
@@ -118,23 +112,18 @@ int CHeadDlg::FlagsFromControls() const {
 std::string CHeadDlg::Build(int flags) {
   const int id = m_nTagId;
   std::string r = std::string("<") + ElementName(id);
-  auto attr = [&](bool on, const char* name, const std::string& value, const char* setting) {
-    if (!on) return;
-    r += std::string(" ") + name + "=\"" + value + "\"";
-    PutSetting(Name(setting), value);
-  };
-  attr(flags & kProfile, "PROFILE", m_strProfile, "HEAD_%dProfile");
-  attr(flags & kHref, "HREF", m_strHref, "HEAD_%dHref");
-  attr(flags & kTarget, "TARGET", m_strTarget, "HEAD_%dTarget");
-  attr(id == 29114, "TYPE", m_strType, "HEAD_%dType");
-  attr(flags & kTitle, "TITLE", m_strTitle, "HEAD_%dTitle");
-  attr(flags & kMedia, "MEDIA", m_strMedia, "HEAD_%dMedia");
-  attr(flags & kLang, "LANG", m_strLang, "HEAD_%dLang");
+  PutAttr(r, flags & kProfile, "PROFILE", m_strProfile, "HEAD_%dProfile");
+  PutAttr(r, flags & kHref, "HREF", m_strHref, "HEAD_%dHref");
+  PutAttr(r, flags & kTarget, "TARGET", m_strTarget, "HEAD_%dTarget");
+  PutAttr(r, id == 29114, "TYPE", m_strType, "HEAD_%dType");
+  PutAttr(r, flags & kTitle, "TITLE", m_strTitle, "HEAD_%dTitle");
+  PutAttr(r, flags & kMedia, "MEDIA", m_strMedia, "HEAD_%dMedia");
+  PutAttr(r, flags & kLang, "LANG", m_strLang, "HEAD_%dLang");
   if (flags & kDir) r += (flags & kRtl) ? " DIR=\"rtl\"" : " DIR=\"ltr\"";
-  attr(flags & kHttpEquiv, "HTTP-EQUIV", m_strHttpEquiv, "HEAD_%dHttpEquiv");
-  attr(flags & kName, "NAME", m_strName, "HEAD_%dName");
-  attr(id == 29113, "CONTENT", m_strContent, "HEAD_%dContent");
-  attr(flags & kScheme, "SCHEME", m_strScheme, "HEAD_%dScheme");
+  PutAttr(r, flags & kHttpEquiv, "HTTP-EQUIV", m_strHttpEquiv, "HEAD_%dHttpEquiv");
+  PutAttr(r, flags & kName, "NAME", m_strName, "HEAD_%dName");
+  PutAttr(r, id == 29113, "CONTENT", m_strContent, "HEAD_%dContent");
+  PutAttr(r, flags & kScheme, "SCHEME", m_strScheme, "HEAD_%dScheme");
   PutSettingInt(Name("HEAD_%dFlag"), flags);
 
   switch (id) {

@@ -4,10 +4,6 @@ namespace tq {
 
 namespace {
 
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_SC_LANG_CHK, CScriptDlg::kLanguage},
     {IDC_SC_CHARSET_CHK, CScriptDlg::kCharset},
@@ -36,7 +32,7 @@ bool CScriptDlg::OnInitDialog() {
   m_strCharset = GetSetting(Name("SCRIPT_%dCharset"));
   m_strSrc = GetSetting(Name("SCRIPT_%dSrc"));
   const int flags = GetSettingInt(Name("SCRIPT_%dFlag"));
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   UpdateData(false);
   ApplyDependents();
   return true;
@@ -45,14 +41,9 @@ bool CScriptDlg::OnInitDialog() {
 std::string CScriptDlg::Build(int flags) {
   std::string r = "<SCRIPT TYPE=\"" + m_strType + "\"";
   PutSetting(Name("SCRIPT_%dType"), m_strType);
-  auto attr = [&](bool on, const char* name, const std::string& value, const char* setting) {
-    if (!on) return;
-    r += std::string(" ") + name + "=\"" + value + "\"";
-    PutSetting(Name(setting), value);
-  };
-  attr(flags & kLanguage, "LANGUAGE", m_strLanguage, "SCRIPT_%dLanguage");
-  attr(flags & kCharset, "CHARSET", m_strCharset, "SCRIPT_%dCharset");
-  attr(flags & kSrc, "SRC", m_strSrc, "SCRIPT_%dSrc");
+  PutAttr(r, flags & kLanguage, "LANGUAGE", m_strLanguage, "SCRIPT_%dLanguage");
+  PutAttr(r, flags & kCharset, "CHARSET", m_strCharset, "SCRIPT_%dCharset");
+  PutAttr(r, flags & kSrc, "SRC", m_strSrc, "SCRIPT_%dSrc");
   if (flags & kDefer) r += " DEFER";
   PutSettingInt(Name("SCRIPT_%dFlag"), flags | kType);
   return r + ">" + m_strText + "</SCRIPT>";
@@ -60,9 +51,7 @@ std::string CScriptDlg::Build(int flags) {
 
 void CScriptDlg::OnOK() {
   UpdateData(true);
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   m_strResult = Build(flags);
   EndDialog(plat::IDOK);
 }

@@ -9,10 +9,6 @@ namespace tq {
 namespace {
 
 // Check boxes in flag-bit order.
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_FR_LONGDESC_CHK, CFrameDlg::kLongDesc},  {IDC_FR_NAME_CHK, CFrameDlg::kName},
     {IDC_FR_SRC_CHK, CFrameDlg::kSrc},            {IDC_FR_BORDER_CHK, CFrameDlg::kBorder},
@@ -68,7 +64,7 @@ bool CFrameDlg::OnInitDialog() {
   m_strAttr = GetSetting(Name("FRM_%dAttr"));
   const int flags = GetSettingInt(Name("FRM_%dFlag"));
 
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   CheckRadio(IDC_FR_BORDER_ON, IDC_FR_BORDER_OFF, (flags & kNoBorder) ? IDC_FR_BORDER_OFF : IDC_FR_BORDER_ON);
   CheckRadio(IDC_FR_WIDTH_PX, IDC_FR_WIDTH_PCT, (flags & kWidthPct) ? IDC_FR_WIDTH_PCT : IDC_FR_WIDTH_PX);
   CheckRadio(IDC_FR_HEIGHT_PX, IDC_FR_HEIGHT_PCT, (flags & kHeightPct) ? IDC_FR_HEIGHT_PCT : IDC_FR_HEIGHT_PX);
@@ -87,9 +83,7 @@ bool CFrameDlg::OnInitDialog() {
 }
 
 int CFrameDlg::FlagsFromControls() const {
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   // A choice is kept only with the box that offers it.
   if ((flags & kBorder) && IsChecked(IDC_FR_BORDER_OFF)) flags |= kNoBorder;
   if ((flags & kWidth) && IsChecked(IDC_FR_WIDTH_PCT)) flags |= kWidthPct;
@@ -99,23 +93,17 @@ int CFrameDlg::FlagsFromControls() const {
 
 std::string CFrameDlg::Build(int flags) {
   std::string r = IsInline() ? "<IFRAME" : "<FRAME";
-  auto attr = [&](int bit, const char* name, const std::string& value, const char* unit,
-                  const char* setting) {
-    if (!(flags & bit)) return;
-    r += std::string(" ") + name + "=\"" + value + unit + "\"";
-    PutSetting(Name(setting), value);
-  };
-  attr(kLongDesc, "LONGDESC", m_strLongDesc, "", "FRM_%dLondDesc");
-  attr(kName, "NAME", m_strName, "", "FRM_%dName");
-  attr(kSrc, "SRC", m_strSrc, "", "FRM_%dSrc");
+  PutAttr(r, flags & kLongDesc, "LONGDESC", m_strLongDesc, "FRM_%dLondDesc");
+  PutAttr(r, flags & kName, "NAME", m_strName, "FRM_%dName");
+  PutAttr(r, flags & kSrc, "SRC", m_strSrc, "FRM_%dSrc");
   if (flags & kBorder) r += (flags & kNoBorder) ? " FRAMEBORDER=\"0\"" : " FRAMEBORDER=\"1\"";
-  attr(kMarginWidth, "MARGINWIDTH", m_strMarginWidth, "", "FRM_%dMgnW");
-  attr(kMarginHeight, "MARGINHEIGHT", m_strMarginHeight, "", "FRM_%dMgnH");
+  PutAttr(r, flags & kMarginWidth, "MARGINWIDTH", m_strMarginWidth, "FRM_%dMgnW");
+  PutAttr(r, flags & kMarginHeight, "MARGINHEIGHT", m_strMarginHeight, "FRM_%dMgnH");
   if (flags & kNoResize) r += " NORESIZE";
-  attr(kScrolling, "SCROLLING", m_strScrolling, "", "FRM_%dScroll");
-  attr(kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "px", "FRM_%dWidth");
-  attr(kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "px", "FRM_%dHeight");
-  attr(kAlign, "ALIGN", m_strAlign, "", "FRM_%dAlign");
+  PutAttr(r, flags & kScrolling, "SCROLLING", m_strScrolling, "FRM_%dScroll");
+  PutAttr(r, flags & kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "px", "FRM_%dWidth");
+  PutAttr(r, flags & kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "px", "FRM_%dHeight");
+  PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "FRM_%dAlign");
   if (flags & kAttr) {
     r += " " + NormalizeWhitespace(m_strAttr);
     PutSetting(Name("FRM_%dAttr"), m_strAttr);

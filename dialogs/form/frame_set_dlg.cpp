@@ -7,10 +7,6 @@ namespace tq {
 
 namespace {
 
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_FS_ROWS_CHK, CFrameSetDlg::kRows},         {IDC_FS_COLS_CHK, CFrameSetDlg::kCols},
     {IDC_FS_ONLOAD_CHK, CFrameSetDlg::kOnLoad},     {IDC_FS_ONUNLOAD_CHK, CFrameSetDlg::kOnUnload},
@@ -42,7 +38,7 @@ bool CFrameSetDlg::OnInitDialog() {
   m_strOnUnload = GetSetting(Name("FRSET_%dOnUnload"));
   m_strAttr = GetSetting(Name("FRSET_%dAttr"));
   const int flags = GetSettingInt(Name("FRSET_%dFlag"));
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   UpdateData(false);
   ApplyDependents();
   return true;
@@ -50,15 +46,10 @@ bool CFrameSetDlg::OnInitDialog() {
 
 std::string CFrameSetDlg::Build(int flags) {
   std::string r = "<FRAMESET";
-  auto attr = [&](int bit, const char* name, const std::string& value, const char* setting) {
-    if (!(flags & bit)) return;
-    r += std::string(" ") + name + "=\"" + value + "\"";
-    PutSetting(Name(setting), value);
-  };
-  attr(kRows, "ROWS", m_strRows, "FRSET_%dRows");
-  attr(kCols, "COLS", m_strCols, "FRSET_%dCols");
-  attr(kOnLoad, "onLoad", m_strOnLoad, "FRSET_%dOnLoad");
-  attr(kOnUnload, "onUnload", m_strOnUnload, "FRSET_%dOnUnload");
+  PutAttr(r, flags & kRows, "ROWS", m_strRows, "FRSET_%dRows");
+  PutAttr(r, flags & kCols, "COLS", m_strCols, "FRSET_%dCols");
+  PutAttr(r, flags & kOnLoad, "onLoad", m_strOnLoad, "FRSET_%dOnLoad");
+  PutAttr(r, flags & kOnUnload, "onUnload", m_strOnUnload, "FRSET_%dOnUnload");
   if (flags & kAttr) {
     r += " " + NormalizeWhitespace(m_strAttr);
     PutSetting(Name("FRSET_%dAttr"), m_strAttr);
@@ -70,9 +61,7 @@ std::string CFrameSetDlg::Build(int flags) {
 
 void CFrameSetDlg::OnOK() {
   UpdateData(true);
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   m_strResult = Build(flags);
   EndDialog(plat::IDOK);
 }

@@ -9,10 +9,6 @@ namespace tq {
 namespace {
 
 // Check boxes in flag-bit order.
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_OB_DECLARE_CHK, CObjectDlg::kDeclare},   {IDC_OB_CLASSID_CHK, CObjectDlg::kClassId},
     {IDC_OB_CODEBASE_CHK, CObjectDlg::kCodeBase}, {IDC_OB_DATA_CHK, CObjectDlg::kData},
@@ -93,7 +89,7 @@ bool CObjectDlg::OnInitDialog() {
   m_strAttr = GetSetting(Name("OBJ_%dAttr"));
   const int flags = GetSettingInt(Name("OBJ_%dFlag"));
 
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   CheckRadio(IDC_OB_WIDTH_PIX, IDC_OB_WIDTH_PCT, (flags & kWidthPct) ? IDC_OB_WIDTH_PCT : IDC_OB_WIDTH_PIX);
   CheckRadio(IDC_OB_HEIGHT_PIX, IDC_OB_HEIGHT_PCT,
              (flags & kHeightPct) ? IDC_OB_HEIGHT_PCT : IDC_OB_HEIGHT_PIX);
@@ -115,9 +111,7 @@ bool CObjectDlg::OnInitDialog() {
 }
 
 int CObjectDlg::FlagsFromControls() const {
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   // A unit is kept only with the box that offers it.
   if ((flags & kWidth) && IsChecked(IDC_OB_WIDTH_PCT)) flags |= kWidthPct;
   if ((flags & kHeight) && IsChecked(IDC_OB_HEIGHT_PCT)) flags |= kHeightPct;
@@ -128,30 +122,24 @@ int CObjectDlg::FlagsFromControls() const {
 std::string CObjectDlg::Build(int flags) {
   const bool applet = IsApplet();
   std::string r = applet ? "<APPLET" : "<OBJECT";
-  auto attr = [&](int bit, const char* name, const std::string& value, const char* unit,
-                  const char* setting) {
-    if (!(flags & bit)) return;
-    r += std::string(" ") + name + "=\"" + value + unit + "\"";
-    PutSetting(Name(setting), value);
-  };
   if (flags & kDeclare) r += " DECLARE";
-  attr(kClassId, "CLASSID", m_strClassId, "", "OBJ_%dCID");
-  attr(kCodeBase, "CODEBASE", m_strCodeBase, "", "OBJ_%dCBASE");
-  attr(kData, applet ? "CODE" : "DATA", m_strData, "", "OBJ_%dData");
-  attr(kType, "TYPE", m_strType, "", "OBJ_%dType");
-  attr(kCodeType, "CODETYPE", m_strCodeType, "", "OBJ_%dCType");
-  attr(kArchive, "ARCHIVE", m_strArchive, "", "OBJ_%dArc");
-  attr(kStandby, applet ? "OBJECT" : "STANDBY", m_strStandby, "", "OBJ_%dStdby");
+  PutAttr(r, flags & kClassId, "CLASSID", m_strClassId, "OBJ_%dCID");
+  PutAttr(r, flags & kCodeBase, "CODEBASE", m_strCodeBase, "OBJ_%dCBASE");
+  PutAttr(r, flags & kData, applet ? "CODE" : "DATA", m_strData, "OBJ_%dData");
+  PutAttr(r, flags & kType, "TYPE", m_strType, "OBJ_%dType");
+  PutAttr(r, flags & kCodeType, "CODETYPE", m_strCodeType, "OBJ_%dCType");
+  PutAttr(r, flags & kArchive, "ARCHIVE", m_strArchive, "OBJ_%dArc");
+  PutAttr(r, flags & kStandby, applet ? "OBJECT" : "STANDBY", m_strStandby, "OBJ_%dStdby");
   // A pixel length carries no unit; only a percentage is marked.
-  attr(kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "", "OBJ_%dWidth");
-  attr(kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "", "OBJ_%dHeight");
-  attr(kUseMap, applet ? "ALT" : "USEMAP", m_strUseMap, "", "OBJ_%dUsemap");
-  attr(kName, "NAME", m_strName, "", "OBJ_%dName");
-  attr(kTabIndex, "TABINDEX", m_strTabIndex, "", "OBJ_%dTbIdx");
-  attr(kAlign, "ALIGN", m_strAlign, "", "OBJ_%dAlign");
-  attr(kBorder, "BORDER", m_strBorder, (flags & kBorderPct) ? "%" : "", "OBJ_%dBorder");
-  attr(kHSpace, "HSPACE", m_strHSpace, "", "OBJ_%dHSpace");
-  attr(kVSpace, "VSPACE", m_strVSpace, "", "OBJ_%dVSpace");
+  PutAttr(r, flags & kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "", "OBJ_%dWidth");
+  PutAttr(r, flags & kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "", "OBJ_%dHeight");
+  PutAttr(r, flags & kUseMap, applet ? "ALT" : "USEMAP", m_strUseMap, "OBJ_%dUsemap");
+  PutAttr(r, flags & kName, "NAME", m_strName, "OBJ_%dName");
+  PutAttr(r, flags & kTabIndex, "TABINDEX", m_strTabIndex, "OBJ_%dTbIdx");
+  PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "OBJ_%dAlign");
+  PutAttr(r, flags & kBorder, "BORDER", m_strBorder, (flags & kBorderPct) ? "%" : "", "OBJ_%dBorder");
+  PutAttr(r, flags & kHSpace, "HSPACE", m_strHSpace, "OBJ_%dHSpace");
+  PutAttr(r, flags & kVSpace, "VSPACE", m_strVSpace, "OBJ_%dVSpace");
   if (flags & kAttr) {
     r += " " + NormalizeWhitespace(m_strAttr);
     PutSetting(Name("OBJ_%dAttr"), m_strAttr);

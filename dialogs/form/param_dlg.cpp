@@ -4,10 +4,6 @@ namespace tq {
 
 namespace {
 
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_PA_ID_CHK, CParamDlg::kId},          {IDC_PA_NAME_CHK, CParamDlg::kName},
     {IDC_PA_VALUE_CHK, CParamDlg::kValue},    {IDC_PA_VTYPE_CHK, CParamDlg::kValueType},
@@ -39,7 +35,7 @@ bool CParamDlg::OnInitDialog() {
   m_strValueType = GetSetting(Name("PARAM_%dVType"));
   m_strType = GetSetting(Name("PARAM_%dType"));
   const int flags = GetSettingInt(Name("PARAM_%dFlag"));
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   UpdateData(false);
   ApplyDependents();
   return true;
@@ -47,25 +43,18 @@ bool CParamDlg::OnInitDialog() {
 
 std::string CParamDlg::Build(int flags) {
   std::string r = "<PARAM";
-  auto attr = [&](int bit, const char* name, const std::string& value, const char* setting) {
-    if (!(flags & bit)) return;
-    r += std::string(" ") + name + "=\"" + value + "\"";
-    PutSetting(Name(setting), value);
-  };
-  attr(kId, "ID", m_strId, "PARAM_%dID");
-  attr(kName, "NAME", m_strName, "PARAM_%dName");
-  attr(kValue, "VALUE", m_strValue, "PARAM_%dValue");
-  attr(kValueType, "VALUETYPE", m_strValueType, "PARAM_%dVType");
-  attr(kType, "TYPE", m_strType, "PARAM_%dType");
+  PutAttr(r, flags & kId, "ID", m_strId, "PARAM_%dID");
+  PutAttr(r, flags & kName, "NAME", m_strName, "PARAM_%dName");
+  PutAttr(r, flags & kValue, "VALUE", m_strValue, "PARAM_%dValue");
+  PutAttr(r, flags & kValueType, "VALUETYPE", m_strValueType, "PARAM_%dVType");
+  PutAttr(r, flags & kType, "TYPE", m_strType, "PARAM_%dType");
   PutSettingInt(Name("PARAM_%dFlag"), flags);
   return r + ">" + m_strText;  // PARAM has no end tag
 }
 
 void CParamDlg::OnOK() {
   UpdateData(true);
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   m_strResult = Build(flags);
   EndDialog(plat::IDOK);
 }

@@ -10,10 +10,6 @@ namespace tq {
 
 namespace {
 
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_CL_COLOR_CHK, CStyleColorDlg::kColor},     {IDC_CL_BKG_CHK, CStyleColorDlg::kBkg},
     {IDC_CL_IMAGE_CHK, CStyleColorDlg::kImage},     {IDC_CL_REPEAT_CHK, CStyleColorDlg::kRepeat},
@@ -88,7 +84,7 @@ bool CStyleColorDlg::OnInitDialog() {
   m_strPosV = GetSetting(Name("SylClr_%dPosV"), "0");
   const int flags = GetSettingInt(Name("SylClr_%dFlag"));
 
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   CheckRadio(IDC_CL_POSL_PERCENT, IDC_CL_POSL_CM, (flags & kPosLCm) ? IDC_CL_POSL_CM : IDC_CL_POSL_PERCENT);
   CheckRadio(IDC_CL_POSV_PERCENT, IDC_CL_POSV_CM, (flags & kPosVCm) ? IDC_CL_POSV_CM : IDC_CL_POSV_PERCENT);
   // Text-level elements have no background position.
@@ -148,9 +144,7 @@ std::string CStyleColorDlg::Build(int flags) {
 
 void CStyleColorDlg::OnOK() {
   UpdateData(true);
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   if (IsChecked(IDC_CL_POSL_CM)) flags |= kPosLCm;
   if (IsChecked(IDC_CL_POSV_CM)) flags |= kPosVCm;
   m_strResult = Build(flags);

@@ -8,10 +8,6 @@ namespace tq {
 
 namespace {
 
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_FN_FAMILY_CHK, CStyleFontDlg::kFamily}, {IDC_FN_STYLE_CHK, CStyleFontDlg::kStyle},
     {IDC_FN_VARIANT_CHK, CStyleFontDlg::kVariant}, {IDC_FN_WEIGHT_CHK, CStyleFontDlg::kWeight},
@@ -73,7 +69,7 @@ bool CStyleFontDlg::OnInitDialog() {
   m_strSize = GetSetting(Name("StlFnt_%dSize"));
   const int flags = GetSettingInt(Name("StlFnt_%dFlag"));
 
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   int unit = IDC_FN_PT;
   for (const FlagBox& u : kUnits)
     if (flags & u.bit) {
@@ -127,9 +123,7 @@ std::string CStyleFontDlg::Build(int flags) {
 
 void CStyleFontDlg::OnOK() {
   UpdateData(true);
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   for (const FlagBox& u : kUnits)
     if (IsChecked(u.id)) {
       flags |= u.bit;

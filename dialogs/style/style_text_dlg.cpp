@@ -9,10 +9,6 @@ namespace {
 
 using D = CStyleTextDlg;
 
-struct FlagBox {
-  int id;
-  int bit;
-};
 constexpr FlagBox kBoxes[] = {
     {IDC_TX_WS_CHK, D::kWordSpacing},   {IDC_TX_WS_NORMAL, D::kWsNormal},
     {IDC_TX_LS_CHK, D::kLetterSpacing}, {IDC_TX_LS_NORMAL, D::kLsNormal},
@@ -110,7 +106,7 @@ bool CStyleTextDlg::OnInitDialog() {
   m_strLineHeight = GetSetting(Name("SylTxt_%dHeight"), "1");
   const int flags = GetSettingInt(Name("SylTxt_%dFlag"), kDefaultFlags);
 
-  for (const FlagBox& b : kBoxes) Check(b.id, (flags & b.bit) ? 1 : 0);
+  CheckBoxes(kBoxes, flags);
   for (const Units* u : kAllUnits) CheckRadio(u->px, u->px + u->count, u->px + UnitIndex(*u, flags));
   // Block-level elements align their text, text-level ones themselves.
   Withdraw(m_nTagId < 29300 ? IDC_TX_VA_CHK : IDC_TX_TALIGN_CHK);
@@ -171,9 +167,7 @@ std::string CStyleTextDlg::Build(int flags) {
 
 void CStyleTextDlg::OnOK() {
   UpdateData(true);
-  int flags = 0;
-  for (const FlagBox& b : kBoxes)
-    if (IsChecked(b.id)) flags |= b.bit;
+  int flags = CheckedBits(kBoxes);
   for (const Units* u : kAllUnits)
     for (int i = 0; i < u->count; ++i)
       if (IsChecked(u->px + 1 + i)) flags |= u->bits[i];
