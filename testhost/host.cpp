@@ -114,7 +114,7 @@ HostWindow* HostWindow::Create(Plugin& plugin, const HostOptions& options) {
     return nullptr;
   }
   // The order a host keeps: who we are first, then the menu.
-  plugin.SetAppInfo(options.appNumber, h, 0);
+  plugin.SetAppInfo(options.appNumber, h, options.toolBoxFlags);
   CMenu menu = {host->html_};
   plugin.MakeHtmlMenu(&menu);
   DrawMenuBar(h);

@@ -41,6 +41,7 @@ struct HostOptions {
   int appNumber = 1;
   bool answerKeyText = true;   // call SetStringToTagquill while handling 11801
   bool quitOnDestroy = false;  // end the message loop when the window goes
+  int toolBoxFlags = 0;        // SetAppInfo's third value
 };
 
 class HostWindow {

@@ -6,6 +6,9 @@ class CHtmlApp;
 
 namespace tq {
 
+// Sent to the host window after the toolbox settings changed.
+enum : unsigned { kToolBoxChanged = 11802 };
+
 // Creates the toolbox posting to target, or brings the open one forward.
 void OpenToolBox(CHtmlApp& app, plat::WindowHandle target);
 // Sends WM_CLOSE to the open toolbox window (it saves its position).
@@ -14,10 +17,7 @@ void CloseToolBox(CHtmlApp& app);
 void DeleteToolBox(CHtmlApp& app);
 // Command 29002: the modal customization sheet.
 void RunToolBoxCustomize(CHtmlApp& app, plat::WindowHandle parent);
-
-}  // namespace tq
-
-namespace tq {
 // Brings the open toolbox window to the foreground.
 void ToolBoxToFront(CHtmlApp& app);
+
 }  // namespace tq

@@ -19,3 +19,5 @@
 #undef WriteProfileString
 #undef IDOK
 #undef IDCANCEL
+#undef PropertySheet
+#undef CreateFont

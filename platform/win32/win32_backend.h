@@ -25,6 +25,11 @@ class Win32Backend : public Backend {
   bool AppendMenu(MenuHandle m, unsigned flags, uintptr_t idOrPopup, const std::string& text) override;
   void DestroyMenu(MenuHandle m) override;
   void SetForegroundWindow(WindowHandle w) override;
+  int RunModalSheet(PropertySheet& sheet) override;
+  bool CreateModelessSheet(PropertySheet& sheet) override;
+  BaseUnits DialogBaseUnits() override;
+  FontHandle CreateFont(const FontDesc& desc) override;
+  void DeleteFont(FontHandle f) override;
 };
 
 // The process's one Win32 backend. It is never destroyed: the application

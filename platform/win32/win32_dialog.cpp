@@ -3,11 +3,14 @@
 // portable dialog, and the control access goes to the child windows.
 #include <exception>
 #include <map>
+#include <memory>
+#include <vector>
 #include <string>
 
 #include "plat/dialog.h"
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_api.h"
+#include "platform/win32/win32_dialog.h"
 
 namespace plat {
 
@@ -124,6 +127,18 @@ class Win32Dialog : public DialogImpl {
     SelectObject(di.hDC, oldBrush);
     DeleteObject(brush);
   }
+  int AddButton(int id, const std::string& text, const Rect& r, FontHandle font) override;
+  void RemoveButton(int index) override {
+    if (index < 0 || index >= static_cast<int>(made_.size()) || !made_[static_cast<size_t>(index)]) return;
+    HWND b = made_[static_cast<size_t>(index)];
+    made_[static_cast<size_t>(index)] = nullptr;
+    DestroyWindow(b);
+  }
+  void FocusButton(int index) override {
+    if (index >= 0 && index < static_cast<int>(made_.size()) && made_[static_cast<size_t>(index)])
+      SetFocus(made_[static_cast<size_t>(index)]);
+  }
+  void ForgetButtons() { made_.clear(); }
   void End(int result) override {
     // The first end counts, as for the headless dialog.
     if (ended_) return;
@@ -163,7 +178,39 @@ class Win32Dialog : public DialogImpl {
   int muted_ = 0;
   std::map<int, uint32_t> swatches_;
   std::exception_ptr error_;
+  std::vector<HWND> made_;
 };
+
+// A made button tells its dialog about key presses (the toolbox's Tab),
+// then goes on as a button.
+LRESULT CALLBACK MadeButtonProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR index, DWORD_PTR ref) {
+  if (msg == WM_KEYDOWN) {
+    auto* view = reinterpret_cast<Win32Dialog*>(ref);
+    if (view->dialog().IsOpen()) {
+      try {
+        view->dialog().HandleButtonKey(static_cast<int>(index) - 1, static_cast<unsigned>(wp));
+      } catch (...) {
+      }
+    }
+  } else if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(h, MadeButtonProc, index);
+  }
+  return DefSubclassProc(h, msg, wp, lp);
+}
+
+int Win32Dialog::AddButton(int id, const std::string& text, const Rect& r, FontHandle font) {
+  if (!hwnd_) return -1;
+  HWND b = CreateWindowExA(0, "BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                           r.left, r.top, r.width(), r.height(), hwnd_,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           static_cast<HINSTANCE>(win32::ThisModule()), nullptr);
+  if (!b) return -1;
+  if (font) SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  made_.push_back(b);
+  int index = static_cast<int>(made_.size()) - 1;
+  SetWindowSubclass(b, MadeButtonProc, static_cast<UINT_PTR>(index) + 1, reinterpret_cast<DWORD_PTR>(this));
+  return index;
+}
 
 // The window system's notification for a control, as one of the dialog's
 // notifications; -1 for those the dialogs do not take (focus changes, edit
@@ -195,6 +242,14 @@ void LiftEditLimits(HWND dlg) {
     GetClassNameA(c, cls, sizeof cls);
     if (lstrcmpiA(cls, "Edit") == 0) SendMessageA(c, EM_SETLIMITTEXT, 0, 0);
   }
+}
+
+}  // namespace
+
+namespace win32 {
+
+std::unique_ptr<DialogImpl> NewDialogView(Dialog& d, const DialogTemplate& t) {
+  return std::make_unique<Win32Dialog>(d, t);
 }
 
 INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -235,6 +290,11 @@ INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_DESTROY:
       if (view) {
+        try {
+          if (view->dialog().IsOpen()) view->dialog().HandleDestroy();
+        } catch (...) {
+        }
+        view->ForgetButtons();
         view->dialog().Detach();
         view->SetWindow(nullptr);
         SetWindowLongPtrA(h, DWLP_USER, 0);
@@ -243,6 +303,10 @@ INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   }
   return FALSE;
 }
+
+}  // namespace win32
+
+namespace {
 
 void InitControlClasses() {
   static bool done = false;
@@ -264,7 +328,7 @@ int Win32Backend::RunModal(Dialog& dlg) {
   if (parent && !IsWindow(parent)) parent = nullptr;
   Win32Dialog view(dlg, *t);
   DialogBoxIndirectParamA(static_cast<HINSTANCE>(win32::ThisModule()),
-                          reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), parent, DialogProc,
+                          reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), parent, win32::DialogProc,
                           reinterpret_cast<LPARAM>(&view));
   dlg.Detach();
   if (view.error()) std::rethrow_exception(view.error());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace e2e {
 
 namespace {
@@ -58,6 +60,96 @@ void DialogDriver::OnIdle(HWND dialog) {
   running_ = false;
   // Wake the loop even when the step only looked.
   PostMessageA(dialog, WM_NULL, 0, 0);
+}
+
+namespace {
+const char kQueueClass[] = "TagquillQueueDriver";
+enum : UINT { kTurn = WM_APP + 7 };
+}  // namespace
+
+QueueDriver::QueueDriver() {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kQueueClass;
+    registered = RegisterClassA(&wc) != 0;
+  }
+  wnd_ = CreateWindowExA(0, kQueueClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr),
+                         nullptr);
+  EXPECT_NE(wnd_, nullptr);
+  SetWindowLongPtrA(wnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+QueueDriver::~QueueDriver() {
+  EXPECT_EQ(steps_.size(), 0u) << "queued steps left unused";
+  if (wnd_) DestroyWindow(wnd_);
+}
+
+void QueueDriver::Start() { PostMessageA(wnd_, kTurn, 0, 0); }
+
+LRESULT CALLBACK QueueDriver::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kTurn) {
+    if (auto* self = reinterpret_cast<QueueDriver*>(GetWindowLongPtrA(h, GWLP_USERDATA))) self->Turn();
+    return 0;
+  }
+  return DefWindowProcA(h, msg, wp, lp);
+}
+
+void QueueDriver::Turn() {
+  if (steps_.empty()) return;
+  Step s = steps_.front();
+  if (s()) {
+    steps_.pop_front();
+    tries_ = 0;
+  } else if (++tries_ > 2000) {
+    ADD_FAILURE() << "a queued step never found what it waited for";
+    steps_.clear();
+  }
+  if (!steps_.empty()) PostMessageA(wnd_, kTurn, 0, 0);
+}
+
+void Pump() {
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+  }
+}
+
+void Screenshot(HWND w, const char* file) {
+  RECT r;
+  GetWindowRect(w, &r);
+  int cx = r.right - r.left, cy = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = cx;
+  bi.bmiHeader.biHeight = cy;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  DWORD stride = (static_cast<DWORD>(cx) * 3 + 3) & ~3u, size = stride * cy;
+  BITMAPFILEHEADER fh = {};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+  fh.bfSize = fh.bfOffBits + size;
+  if (FILE* f = std::fopen(file, "wb")) {
+    std::fwrite(&fh, sizeof fh, 1, f);
+    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
+    std::fwrite(bits, 1, size, f);
+    std::fclose(f);
+  }
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
 }
 
 void Click(HWND dialog, int id) {

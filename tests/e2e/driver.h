@@ -41,6 +41,39 @@ class DialogDriver {
   bool running_ = false;
 };
 
+// Runs steps from the thread's message queue, inside whichever message
+// loop is pumping it: the way to drive a modal property sheet, whose loop
+// does not report idling. A step answers false when what it looks for is
+// not there yet; it is tried again on a later turn of the loop.
+class QueueDriver {
+ public:
+  using Step = std::function<bool()>;
+  QueueDriver();
+  ~QueueDriver();
+  QueueDriver(const QueueDriver&) = delete;
+  QueueDriver& operator=(const QueueDriver&) = delete;
+  QueueDriver& Then(Step s) {
+    steps_.push_back(std::move(s));
+    return *this;
+  }
+  void Start();  // posts the first turn
+  size_t pending() const { return steps_.size(); }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+  void Turn();
+  HWND wnd_ = nullptr;
+  std::deque<Step> steps_;
+  int tries_ = 0;
+};
+
+// Delivers every message waiting for this thread's windows.
+void Pump();
+
+// Saves what the screen shows of a window as a BMP next to the tests. Take
+// it when the window is idle and painted.
+void Screenshot(HWND w, const char* file);
+
 // Presses a button of the dialog as a user would.
 void Click(HWND dialog, int id);
 std::string ItemText(HWND dialog, int id);

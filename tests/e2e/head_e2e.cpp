@@ -16,42 +16,6 @@ namespace {
 
 const char kKey[] = "Software\\Brambleware\\Tagquill\\HTML";
 
-// Saves what the screen shows of a window as a BMP next to the tests. Call
-// it first thing in a step: the dialog is idle then, so fully painted.
-void Screenshot(HWND w, const char* file) {
-  RECT r;
-  GetWindowRect(w, &r);
-  int cx = r.right - r.left, cy = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = cx;
-  bi.bmiHeader.biHeight = cy;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  DWORD stride = (static_cast<DWORD>(cx) * 3 + 3) & ~3u, size = stride * cy;
-  BITMAPFILEHEADER fh = {};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + size;
-  if (FILE* f = std::fopen(file, "wb")) {
-    std::fwrite(&fh, sizeof fh, 1, f);
-    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-    std::fwrite(bits, 1, size, f);
-    std::fclose(f);
-  }
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-}
-
 bool KeyHasValues() {
   HKEY k;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &k) != ERROR_SUCCESS) return false;

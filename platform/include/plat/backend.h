@@ -9,6 +9,7 @@
 namespace plat {
 
 class Dialog;
+class PropertySheet;
 
 class Backend {
  public:
@@ -37,6 +38,13 @@ class Backend {
   virtual void DestroyMenu(MenuHandle m) = 0;
   // Brings a window to the foreground.
   virtual void SetForegroundWindow(WindowHandle w) = 0;
+  // Property sheets: modal (IDOK/IDCANCEL) or modeless (false when none
+  // could be made).
+  virtual int RunModalSheet(PropertySheet& sheet) = 0;
+  virtual bool CreateModelessSheet(PropertySheet& sheet) = 0;
+  virtual BaseUnits DialogBaseUnits() = 0;
+  virtual FontHandle CreateFont(const FontDesc& desc) = 0;
+  virtual void DeleteFont(FontHandle f) = 0;
 };
 
 Backend& CurrentBackend();

@@ -44,6 +44,14 @@ class DialogImpl {
   virtual void SetSwatch(int id, uint32_t rgb) { (void)id; (void)rgb; }
   virtual uint32_t GetSwatch(int id) const { (void)id; return 0; }
   virtual void End(int result) = 0;
+  // Push buttons made at run time; the returned index names the button
+  // afterwards (-1 when it could not be made). Ids may repeat.
+  virtual int AddButton(int id, const std::string& text, const Rect& r, FontHandle font) {
+    (void)id; (void)text; (void)r; (void)font;
+    return -1;
+  }
+  virtual void RemoveButton(int index) { (void)index; }
+  virtual void FocusButton(int index) { (void)index; }
 };
 
 class Dialog;
@@ -84,6 +92,10 @@ class Dialog {
   void Detach() { impl_ = nullptr; }
   bool HandleInit() { return OnInitDialog(); }
   void HandleCommand(int id, int code);
+  // Key-down in a button made at run time (by its index).
+  void HandleButtonKey(int index, unsigned vk) { OnButtonKey(index, vk); }
+  // The window is being destroyed; controls still exist.
+  void HandleDestroy() { OnDestroy(); }
 
   // Control access, valid while the dialog is open.
   std::string GetItemText(int id) const;
@@ -109,6 +121,8 @@ class Dialog {
   virtual void OnCancel();
   // Button and list notifications other than OK/Cancel; true when handled.
   virtual bool OnCommand(int id, int code);
+  virtual void OnButtonKey(int index, unsigned vk) { (void)index; (void)vk; }
+  virtual void OnDestroy() {}
 
  private:
   int templateId_;

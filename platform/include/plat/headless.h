@@ -5,19 +5,24 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "plat/backend.h"
 #include "plat/dialog.h"
+#include "plat/property_sheet.h"
 
 namespace plat {
 
 class HeadlessDialog;
+class HeadlessSheet;
 
 // One step of a script acts on the dialog that is open at that moment.
 using DialogScript = std::function<void(HeadlessDialog&)>;
+// The script of a modal property sheet.
+using SheetScript = std::function<void(HeadlessSheet&)>;
 
 struct MessageRecord {
   std::string text, caption;
@@ -44,6 +49,7 @@ class HeadlessBackend : public Backend {
   // take the next script while their opener's script runs). A dialog
   // without a script gets the default action.
   void Expect(DialogScript s) { scripts_.push_back(std::move(s)); }
+  void ExpectSheet(SheetScript s) { sheetScripts_.push_back(std::move(s)); }
   enum class Default { Ok, Cancel };
   void SetDefault(Default d) { default_ = d; }
   // Answers for the common dialogs, taken in order; none left = cancelled.
@@ -66,6 +72,14 @@ class HeadlessBackend : public Backend {
   std::vector<bool> menuAlive;
   std::vector<MenuItem>& Menu(MenuHandle m) { return menus.at(reinterpret_cast<uintptr_t>(m) - 1); }
   std::vector<WindowHandle> foreground;
+  // Property sheets as they were made (modeless ones stay until Reset).
+  std::vector<std::unique_ptr<HeadlessSheet>> sheets;
+  HeadlessSheet* LastSheet() { return sheets.empty() ? nullptr : sheets.back().get(); }
+  BaseUnits baseUnits;                 // what DialogBaseUnits answers
+  Rect desktop{0, 0, 1024, 768};       // the desktop window's rectangle
+  std::vector<FontDesc> fonts;         // every font made, by handle - 1
+  int fontsAlive = 0;
+  WindowHandle NewHandle() { return reinterpret_cast<WindowHandle>(static_cast<uintptr_t>(nextHandle_++)); }
 
   int RunModal(Dialog& dlg) override;
   int MessageBox(WindowHandle parent, const std::string& text, const std::string& caption,
@@ -79,9 +93,15 @@ class HeadlessBackend : public Backend {
   bool AppendMenu(MenuHandle m, unsigned flags, uintptr_t idOrPopup, const std::string& text) override;
   void DestroyMenu(MenuHandle m) override;
   void SetForegroundWindow(WindowHandle w) override { foreground.push_back(w); }
+  int RunModalSheet(PropertySheet& sheet) override;
+  bool CreateModelessSheet(PropertySheet& sheet) override;
+  BaseUnits DialogBaseUnits() override { return baseUnits; }
+  FontHandle CreateFont(const FontDesc& desc) override;
+  void DeleteFont(FontHandle f) override;
 
  private:
   std::deque<DialogScript> scripts_;
+  std::deque<SheetScript> sheetScripts_;
   std::deque<std::optional<std::string>> files_;
   std::deque<std::optional<uint32_t>> colors_;
   std::deque<std::optional<FontChoice>> fonts_;
@@ -108,6 +128,19 @@ class HeadlessDialog : public DialogImpl {
   Dialog& dialog() { return dlg_; }
   bool Has(int id) const { return controls_.count(id) != 0; }
   std::vector<std::string> ListItems(int id) const;
+  // Buttons made at run time, by the index AddButton gave.
+  struct MadeButton {
+    int id;
+    std::string text;
+    Rect rect;
+    FontHandle font;
+    bool alive = true;
+  };
+  const std::vector<MadeButton>& madeButtons() const { return made_; }
+  std::vector<MadeButton> LiveButtons() const;
+  void ClickButton(int index);               // as the user presses it
+  void KeyDown(int index, unsigned vk);      // a key pressed while it has the focus
+  int focusedButton() const { return focused_; }  // -1 none
   // The control whose caption, without '&', is label (ASCII case ignored),
   // or whose bracketed part is; 0 when none.
   int FindByLabel(const std::string& label) const;
@@ -147,6 +180,9 @@ class HeadlessDialog : public DialogImpl {
     return c ? c->swatch : 0;
   }
   void End(int result) override;
+  int AddButton(int id, const std::string& text, const Rect& r, FontHandle font) override;
+  void RemoveButton(int index) override;
+  void FocusButton(int index) override;
 
  private:
   struct Control {
@@ -171,6 +207,68 @@ class HeadlessDialog : public DialogImpl {
   std::string title_;
   bool ended_ = false;
   int result_ = IDCANCEL;
+  std::vector<MadeButton> made_;
+  int focused_ = -1;
+};
+
+// The model of an open property sheet: pages made when first shown, a
+// window, tab control and page rectangles that the sheet's calls change.
+class HeadlessSheet : public SheetImpl {
+ public:
+  HeadlessSheet(HeadlessBackend& b, PropertySheet& s, bool modal);
+  ~HeadlessSheet() override;
+
+  // User actions.
+  void ClickTab(int index);  // switches, notifies, then delivers posted messages
+  void Ok();                 // modal: every made page applies, the sheet ends
+  void Cancel();
+  void Close() override;     // the close box (WM_CLOSE)
+  bool open() const { return open_; }
+  int result() const { return result_; }
+  bool modal() const { return modal_; }
+  bool PageMade(int index) const;
+  HeadlessDialog& Page(int index);  // a made page
+  HeadlessDialog& ActivePage() { return Page(active_); }
+  std::vector<std::string> TabTitles() const { return titles_; }
+  const std::string& caption() const { return caption_; }
+  bool topmost() const { return topmost_; }
+  Rect PageRectOf(int index) const { return pageRects_.at(static_cast<size_t>(index)); }
+  void DeliverPosted();
+
+  // SheetImpl
+  WindowHandle handle() const override { return handle_; }
+  int ActiveIndex() const override { return active_; }
+  void SetActivePage(int index) override;
+  Rect WindowRect() const override { return window_; }
+  Rect PageRect() const override { return pageRects_.at(static_cast<size_t>(active_)); }
+  void SetPageRect(int index, const Rect& r) override;
+  Rect TabRect() const override { return tab_; }
+  void SetTabRect(const Rect& r) override { tab_ = r; }
+  void Resize(int cx, int cy) override;
+  void Center() override;
+  Rect DesktopRect() const override { return backend_.desktop; }
+  void Move(int x, int y) override;
+  void MoveTopmost(int x, int y) override;
+  void PostToSelf(unsigned msg) override { queue_.push_back(msg); }
+  void Destroy() override;
+
+ private:
+  void MakePage(int index);
+  void End(int result);
+
+  HeadlessBackend& backend_;
+  PropertySheet* sheet_;
+  bool modal_;
+  WindowHandle handle_;
+  std::string caption_;
+  std::vector<std::string> titles_;
+  std::vector<std::unique_ptr<HeadlessDialog>> views_;
+  std::vector<Rect> pageRects_;
+  Rect window_, tab_;
+  int active_ = -1;
+  bool open_ = true, topmost_ = false;
+  int result_ = IDCANCEL;
+  std::deque<unsigned> queue_;
 };
 
 }  // namespace plat

@@ -21,6 +21,29 @@ struct FileDialogRequest {
   std::string filter;      // "Name|pattern|...||"
 };
 
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+  bool operator==(const Rect& o) const {
+    return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+  }
+};
+
+// A font made by the program (HFONT on Win32), and what it is made from.
+using FontHandle = void*;
+struct FontDesc {
+  int height = 0;  // logical height, as LOGFONT's
+  std::string face;
+  int charset = 0;
+  bool italic = false;
+};
+
+// Dialog base units of the system font, in pixels.
+struct BaseUnits {
+  int x = 8, y = 16;
+};
+
 struct FontChoice {
   std::string face;  // face name
   int pointSize10 = 0;  // size in tenths of a point

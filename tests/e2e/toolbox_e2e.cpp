@@ -1,0 +1,365 @@
+// The toolbox and its customization sheet through the real DLL and the
+// test host: opened from the host's menu, buttons pressed on the real
+// sheet, the host inserting the posted command, the place and page kept
+// across closing, and the host's rebuild after a customization.
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "toolbox/tb_set_page.h"
+#include "tests/e2e/driver.h"
+#include "tests/e2e/e2e.h"
+#include "platform/win32/win32_api.h"
+
+namespace e2e {
+namespace {
+
+const char kKey[] = "Software\\Brambleware\\Tagquill\\HTML";
+
+HWND FindToolBox() { return FindWindowA("#32770", "FOR HTML"); }
+HWND FindCustomize() { return FindWindowA("#32770", "HTMLツールボックスのカスタマイズ"); }
+
+HWND TabOf(HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0)); }
+HWND PageOf(HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+int ActiveTab(HWND sheet) { return static_cast<int>(SendMessageA(TabOf(sheet), TCM_GETCURSEL, 0, 0)); }
+
+std::vector<std::string> TabTitles(HWND sheet) {
+  HWND tab = TabOf(sheet);
+  std::vector<std::string> out;
+  int n = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    char text[128] = {};
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    out.push_back(text);
+  }
+  return out;
+}
+
+// A user's click on a tab: the tab control changes and tells the sheet.
+void ClickTab(HWND sheet, int index) {
+  HWND tab = TabOf(sheet);
+  RECT r = {};
+  SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(tab, WM_LBUTTONUP, 0, at);
+}
+
+// The page's buttons, top to bottom.
+std::vector<HWND> Buttons(HWND page) {
+  std::vector<HWND> out;
+  for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    if (lstrcmpiA(ClassName(c).c_str(), "Button") == 0) out.push_back(c);
+  auto top = [](HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    return r.top;
+  };
+  std::sort(out.begin(), out.end(), [&](HWND a, HWND b) { return top(a) < top(b); });
+  return out;
+}
+
+std::vector<std::string> Labels(HWND page) {
+  std::vector<std::string> out;
+  for (HWND b : Buttons(page)) out.push_back(WindowTextA(b));
+  return out;
+}
+
+bool Italic(HWND button) {
+  LOGFONTA lf = {};
+  HFONT f = reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0));
+  return f && GetObjectA(f, sizeof lf, &lf) && lf.lfItalic;
+}
+
+int StoredInt(const char* name) {
+  DWORD v = 0, size = sizeof v;
+  if (RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_DWORD, nullptr, &v, &size) != ERROR_SUCCESS)
+    return -1;
+  return static_cast<int>(v);
+}
+
+std::string StoredString(const char* name) {
+  char buf[1024] = {};
+  DWORD size = sizeof buf;
+  if (RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+    return "<absent>";
+  return buf;
+}
+
+// Commands with this id waiting in the queue for the window: counted and
+// put back, or taken off.
+int CountCommands(HWND w, WPARAM id, bool keep) {
+  int n = 0;
+  MSG m;
+  std::vector<MSG> kept;
+  while (PeekMessageA(&m, w, WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
+    if (m.wParam == id) ++n;
+    if (keep || m.wParam != id) kept.push_back(m);
+  }
+  for (const MSG& k : kept) PostMessageA(k.hwnd, k.message, k.wParam, k.lParam);
+  return n;
+}
+int QueuedCommands(HWND w, WPARAM id) { return CountCommands(w, id, true); }
+int TakeCommands(HWND w, WPARAM id) { return CountCommands(w, id, false); }
+
+// Painted and on the screen: Wine puts what was drawn on show when the
+// thread finds its queue empty.
+void Paint(HWND w) {
+  RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Pump();
+}
+
+class ToolBoxE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    Open(0);
+  }
+  void TearDown() override {
+    CloseToolBox();
+    host_.reset();
+    Pump();
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+  }
+  void Open(int flags) {
+    tqhost::HostOptions options;
+    options.toolBoxFlags = flags;
+    host_.reset(tqhost::HostWindow::Create(Dll(), options));
+    ASSERT_NE(host_, nullptr);
+    ShowWindow(host_->hwnd(), SW_SHOW);
+    host_->SetText("abc");
+    host_->Select(0, -1);
+  }
+  void CloseToolBox() {
+    if (HWND t = FindToolBox()) SendMessageA(t, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+  }
+  // A pick from the host's menu, as the user makes it.
+  void Pick(int id) {
+    ASSERT_EQ(GetMenuState(host_->menuBar(), id, MF_BYCOMMAND) & MF_DISABLED, 0u);
+    SendMessageA(host_->hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    Pump();
+  }
+  HWND ShowToolBox() {
+    Pick(29001);
+    HWND t = FindToolBox();
+    EXPECT_NE(t, nullptr);
+    return t;
+  }
+  std::unique_ptr<tqhost::HostWindow> host_;
+};
+
+TEST_F(ToolBoxE2E, DefaultButtonsAndTabs) {
+  HWND sheet = ShowToolBox();
+  ASSERT_NE(sheet, nullptr);
+  EXPECT_TRUE(IsWindowVisible(sheet));
+  EXPECT_EQ(TabTitles(sheet), (std::vector<std::string>{"単純", "詳細"}));
+  EXPECT_EQ(ActiveTab(sheet), 0);
+  HWND page = PageOf(sheet);
+  EXPECT_EQ(Labels(page),
+            (std::vector<std::string>{"H1", "H3", "H4", "P", "BR", "HR", "B", "U", "STRIKE", "I", "BIG",
+                                      "SMALL", "EM", "STRONG", "SUP", "SUB", "A", "IMG", "UL", "OL", "DL",
+                                      "LI", "DT", "DD", "TR", "TH", "TD"}));
+  std::vector<HWND> buttons = Buttons(page);
+  ASSERT_EQ(buttons.size(), 27u);
+  EXPECT_FALSE(Italic(buttons[0]));
+  // Sized from the base units, all of it on show: the page holds every
+  // button, the window holds the page; no OK or Cancel.
+  LONG units = GetDialogBaseUnits();
+  RECT b0, page_r, sheet_r;
+  GetWindowRect(buttons[0], &b0);
+  GetWindowRect(page, &page_r);
+  GetWindowRect(sheet, &sheet_r);
+  EXPECT_EQ(b0.right - b0.left, static_cast<int>(LOWORD(units) * 7.5));
+  EXPECT_EQ(b0.bottom - b0.top, HIWORD(units) - 2);
+  EXPECT_EQ(page_r.right - page_r.left, b0.right - b0.left);
+  // Fitted to 28 rows; the tabs no longer fit side by side on so narrow a
+  // sheet and their second row pushes the page's top down.
+  EXPECT_GE(page_r.bottom - page_r.top, (HIWORD(units) - 2) * 26);
+  EXPECT_LE(page_r.bottom - page_r.top, (HIWORD(units) - 2) * 28);
+  EXPECT_LE(sheet_r.bottom, GetSystemMetrics(SM_CYSCREEN) + 1);
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(sheet, plat::IDOK)));
+  // Top right corner of the desktop without placement flags.
+  RECT desk;
+  GetWindowRect(GetDesktopWindow(), &desk);
+  EXPECT_EQ(sheet_r.right, desk.right);
+  EXPECT_EQ(sheet_r.top, 0);
+  Paint(sheet);
+  Screenshot(sheet, "toolbox.bmp");
+
+  ClickTab(sheet, 1);
+  Pump();
+  EXPECT_EQ(ActiveTab(sheet), 1);
+  HWND page2 = PageOf(sheet);
+  std::vector<HWND> details = Buttons(page2);
+  ASSERT_EQ(details.size(), 27u);
+  EXPECT_EQ(WindowTextA(details[0]), "H1 -");
+  EXPECT_TRUE(Italic(details[0]));
+  GetWindowRect(page2, &page_r);
+  EXPECT_EQ(page_r.bottom - page_r.top, (HIWORD(units) - 2) * 27);  // re-fitted to one row less
+  RECT last;
+  GetWindowRect(details[26], &last);
+  EXPECT_EQ(last.bottom, page_r.bottom);  // every button whole
+  Paint(sheet);
+  Screenshot(sheet, "toolbox-details.bmp");
+
+  // Open again: only brought forward, still one.
+  Pick(29001);
+  EXPECT_EQ(FindToolBox(), sheet);
+}
+
+TEST_F(ToolBoxE2E, ButtonPostsOneCommandAndTheHostInsertsTheTag) {
+  HWND sheet = ShowToolBox();
+  ASSERT_NE(sheet, nullptr);
+  std::vector<HWND> buttons = Buttons(PageOf(sheet));
+  ASSERT_EQ(buttons.size(), 27u);
+  SendMessageA(buttons[0], BM_CLICK, 0, 0);  // H1
+  EXPECT_EQ(QueuedCommands(host_->hwnd(), 29021), 1);
+  Pump();
+  EXPECT_EQ(host_->Text(), "<H1>abc</H1>");
+  EXPECT_EQ(QueuedCommands(host_->hwnd(), 29021), 0);
+
+  // A detail button posts its own id, once (taken off the queue here: the
+  // host would open the command's dialog).
+  ClickTab(sheet, 1);
+  Pump();
+  std::vector<HWND> details = Buttons(PageOf(sheet));
+  ASSERT_EQ(details.size(), 27u);
+  SendMessageA(details[26], BM_CLICK, 0, 0);  // TD -
+  EXPECT_EQ(TakeCommands(host_->hwnd(), 29160), 1);
+  EXPECT_EQ(TakeCommands(host_->hwnd(), 29160), 0);
+}
+
+TEST_F(ToolBoxE2E, TabKeyWalksTheButtonsThenSwitchesPage) {
+  HWND sheet = ShowToolBox();
+  ASSERT_NE(sheet, nullptr);
+  std::vector<HWND> buttons = Buttons(PageOf(sheet));
+  ASSERT_EQ(buttons.size(), 27u);
+  SetForegroundWindow(sheet);
+  SetFocus(buttons[0]);
+  SendMessageA(buttons[0], WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), buttons[1]);
+  SendMessageA(buttons[26], WM_KEYDOWN, VK_TAB, 0);
+  Pump();
+  EXPECT_EQ(ActiveTab(sheet), 1);
+  std::vector<HWND> details = Buttons(PageOf(sheet));
+  ASSERT_EQ(details.size(), 27u);
+  SendMessageA(details[26], WM_KEYDOWN, VK_TAB, 0);
+  Pump();
+  EXPECT_EQ(ActiveTab(sheet), 0);
+}
+
+TEST_F(ToolBoxE2E, ReopenedWithSavedPlaceAndPage) {
+  HWND sheet = ShowToolBox();
+  ASSERT_NE(sheet, nullptr);
+  SetWindowPos(sheet, nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ClickTab(sheet, 1);
+  Pump();
+  CloseToolBox();
+  EXPECT_EQ(FindToolBox(), nullptr);
+  EXPECT_EQ(StoredInt("TBox_1Left"), 50);
+  EXPECT_EQ(StoredInt("TBox_1Top"), 60);
+  EXPECT_EQ(StoredInt("TBox_1Page"), 1);
+
+  host_.reset();
+  Open(0x40);
+  sheet = ShowToolBox();
+  ASSERT_NE(sheet, nullptr);
+  RECT r;
+  GetWindowRect(sheet, &r);
+  EXPECT_EQ(r.left, 50);
+  EXPECT_EQ(r.top, 60);
+  EXPECT_EQ(ActiveTab(sheet), 1);
+  EXPECT_EQ(Labels(PageOf(sheet)).at(0), "H1 -");
+}
+
+TEST_F(ToolBoxE2E, CustomizedCommandAndTitleReachTheNextToolBox) {
+  HWND before = ShowToolBox();
+  ASSERT_NE(before, nullptr);
+  QueueDriver steps;
+  steps
+      .Then([] {
+        HWND s = FindCustomize();
+        if (!s) return false;
+        HWND page = PageOf(s);
+        EXPECT_EQ(TabTitles(s), (std::vector<std::string>{"Page　A", "Page　B"}));
+        EXPECT_EQ(ItemText(page, tq::IDC_TBS_TITLE), "単純");
+        HWND all = GetDlgItem(page, tq::IDC_TBS_ALL);
+        EXPECT_EQ(SendMessageA(all, LB_GETCOUNT, 0, 0), 167);
+        EXPECT_EQ(SendMessageA(GetDlgItem(page, tq::IDC_TBS_LIST), LB_GETCOUNT, 0, 0), 27);
+        int at = static_cast<int>(SendMessageA(all, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>("画像<IMG> (詳細)")));
+        EXPECT_GE(at, 0);
+        SendMessageA(all, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(tq::IDC_TBS_ALL, LBN_SELCHANGE), reinterpret_cast<LPARAM>(all));
+        SendMessageA(GetDlgItem(page, tq::IDC_TBS_ADD), BM_CLICK, 0, 0);
+        HWND list = GetDlgItem(page, tq::IDC_TBS_LIST);
+        EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 28);
+        EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 27);
+        Paint(s);
+        Screenshot(s, "toolbox-customize.bmp");
+        return true;
+      })
+      .Then([] {
+        HWND s = FindCustomize();
+        ClickTab(s, 1);
+        return true;
+      })
+      .Then([] {
+        HWND s = FindCustomize();
+        HWND page = PageOf(s);
+        EXPECT_EQ(ItemText(page, tq::IDC_TBS_TITLE), "詳細");
+        SetDlgItemTextA(page, tq::IDC_TBS_TITLE, "属性つき");
+        PostMessageA(GetDlgItem(s, plat::IDOK), BM_CLICK, 0, 0);
+        return true;
+      });
+  steps.Start();
+  Pick(29002);
+  EXPECT_EQ(steps.pending(), 0u);
+  EXPECT_EQ(host_->Text(), "abc");  // the selection, unchanged
+  EXPECT_EQ(FindCustomize(), nullptr);
+  // Written, and the host rebuilt the toolbox on 11802 (Pick pumped it).
+  EXPECT_EQ(StoredString("ToolBox_1Title2"), "属性つき");
+  EXPECT_EQ(StoredString("ToolBox_1Title1"), "<absent>");
+  std::string cmds = StoredString("ToolBox_1Cmd1");
+  EXPECT_EQ(cmds.substr(0, 12), "29021,29023,");
+  EXPECT_EQ(cmds.substr(cmds.size() - 6), ",29455");
+  HWND after = FindToolBox();
+  ASSERT_NE(after, nullptr);
+  EXPECT_EQ(TabTitles(after), (std::vector<std::string>{"単純", "属性つき"}));
+  std::vector<std::string> labels = Labels(PageOf(after));
+  ASSERT_EQ(labels.size(), 28u);
+  EXPECT_EQ(labels[0], "H1");
+  EXPECT_EQ(labels[27], "IMG*");
+  EXPECT_TRUE(Italic(Buttons(PageOf(after))[27]));
+}
+
+TEST_F(ToolBoxE2E, OkWithoutChangesPostsNothing) {
+  HWND before = ShowToolBox();
+  ASSERT_NE(before, nullptr);
+  QueueDriver steps;
+  steps.Then([] {
+    HWND s = FindCustomize();
+    if (!s) return false;
+    PostMessageA(GetDlgItem(s, plat::IDOK), BM_CLICK, 0, 0);
+    return true;
+  });
+  steps.Start();
+  SendMessageA(host_->hwnd(), WM_COMMAND, MAKEWPARAM(29002, 0), 0);
+  EXPECT_EQ(steps.pending(), 0u);
+  EXPECT_EQ(QueuedCommands(host_->hwnd(), 11802), 0);
+  Pump();
+  EXPECT_EQ(FindToolBox(), before);  // not rebuilt
+  EXPECT_EQ(StoredString("ToolBox_1Cmd1"), "<absent>");
+  EXPECT_EQ(StoredString("ToolBox_1Title1"), "<absent>");
+}
+
+}  // namespace
+}  // namespace e2e
