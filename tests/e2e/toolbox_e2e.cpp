@@ -280,6 +280,53 @@ TEST_F(ToolBoxE2E, ReopenedWithSavedPlaceAndPage) {
   EXPECT_EQ(Labels(PageOf(sheet)).at(0), "H1 -");
 }
 
+TEST_F(ToolBoxE2E, TopmostAtTheOrigin) {
+  host_.reset();
+  Open(0x10 | 0x20 | 0x40);
+  HWND sheet = ShowToolBox();
+  ASSERT_NE(sheet, nullptr);
+  RECT r;
+  GetWindowRect(sheet, &r);
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.top, 0);
+  EXPECT_NE(GetWindowLongPtrA(sheet, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_TRUE(IsWindowVisible(sheet));
+}
+
+TEST_F(ToolBoxE2E, ClearedListComesBackAsTheDefault) {
+  HKEY k;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr), ERROR_SUCCESS);
+  RegSetValueExA(k, "ToolBox_1Cmd1", 0, REG_SZ, reinterpret_cast<const BYTE*>("29301"), 6);
+  RegCloseKey(k);
+  HWND before = ShowToolBox();
+  ASSERT_NE(before, nullptr);
+  EXPECT_EQ(Labels(PageOf(before)), (std::vector<std::string>{"B"}));
+
+  DialogDriver boxes;  // the question Clear asks
+  boxes.Then([](HWND box) {
+    EXPECT_EQ(WindowTextA(box), "クリア");
+    EXPECT_EQ(MessageBoxText(box), "すべてのコマンドを削除し、表示するコマンドリストを空にします。\r\nよろしいですか？");
+    Click(box, plat::IDOK);
+  });
+  QueueDriver steps;
+  steps.Then([] {
+    HWND s = FindCustomize();
+    if (!s) return false;
+    HWND page = PageOf(s);
+    EXPECT_EQ(SendMessageA(GetDlgItem(page, tq::IDC_TBS_LIST), LB_GETCOUNT, 0, 0), 1);
+    SendMessageA(GetDlgItem(page, tq::IDC_TBS_CLEAR), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(GetDlgItem(page, tq::IDC_TBS_LIST), LB_GETCOUNT, 0, 0), 0);
+    PostMessageA(GetDlgItem(s, plat::IDOK), BM_CLICK, 0, 0);
+    return true;
+  });
+  steps.Start();
+  Pick(29002);
+  EXPECT_EQ(StoredString("ToolBox_1Cmd1"), "");
+  HWND after = FindToolBox();
+  ASSERT_NE(after, nullptr);
+  EXPECT_EQ(Labels(PageOf(after)).size(), 27u);
+}
+
 TEST_F(ToolBoxE2E, CustomizedCommandAndTitleReachTheNextToolBox) {
   HWND before = ShowToolBox();
   ASSERT_NE(before, nullptr);
