@@ -2,6 +2,7 @@
 
 #include "dialogs/document/head_dlg.h"
 #include "dialogs/document/script_dlg.h"
+#include "dialogs/document/table_dlg.h"
 #include "dialogs/form/frame_dlg.h"
 #include "dialogs/form/frame_set_dlg.h"
 #include "dialogs/form/object_dlg.h"
@@ -16,7 +17,7 @@ const RunnerEntry kRunners[] = {
     {29116, 29116, nullptr},  // CBodyDlg
     {29121, 29132, nullptr},  // CBasicDlg
     {29140, 29142, nullptr},  // CBasicDlg
-    {29151, 29151, nullptr},  // CTableDlg
+    {29151, 29151, RunTableDlg},  // CTableDlg
     {29152, 29152, nullptr},  // CBasicDlg
     {29153, 29158, nullptr},  // CColGroupDlg
     {29159, 29160, nullptr},  // CTableCellDlg

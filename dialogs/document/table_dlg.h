@@ -1,0 +1,53 @@
+// TABLE: border, width, summary, frame, rules, cell spacing and padding,
+// and the other attributes of a table around the selection.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_TABLE = 2013,
+  IDC_TB_BORDER_CHK = 1001, IDC_TB_BORDER, IDC_TB_BORDER_SPIN,
+  IDC_TB_WIDTH_CHK, IDC_TB_WIDTH, IDC_TB_WIDTH_SPIN, IDC_TB_WIDTH_PX, IDC_TB_WIDTH_PCT,
+  IDC_TB_SUMMARY_CHK, IDC_TB_SUMMARY,
+  IDC_TB_FRAME_CHK, IDC_TB_FRAME, IDC_TB_FRAME_LIST,
+  IDC_TB_RULES_CHK, IDC_TB_RULES, IDC_TB_RULES_LIST,
+  IDC_TB_SPACING_CHK, IDC_TB_SPACING, IDC_TB_SPACING_SPIN, IDC_TB_SPACING_PX, IDC_TB_SPACING_PCT,
+  IDC_TB_PADDING_CHK, IDC_TB_PADDING, IDC_TB_PADDING_SPIN, IDC_TB_PADDING_PX, IDC_TB_PADDING_PCT,
+  IDC_TB_ATTR_CHK, IDC_TB_ATTR_EDIT, IDC_TB_ATTR,
+};
+
+class CTableDlg : public CAttrDialog {
+ public:
+  explicit CTableDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strBorder, m_strFrame, m_strRules, m_strCellSpacing, m_strCellPadding, m_strOtherAttr,
+      m_strSummary, m_strWidth;
+
+  // Flag bits of "Tbl_%dFlag".
+  enum : int {
+    kBorder = 0x1, kWidth = 0x2, kWidthPct = 0x4, kSummary = 0x10, kFrame = 0x20, kRules = 0x40,
+    kSpacing = 0x80, kSpacingPct = 0x100, kPadding = 0x400, kPaddingPct = 0x800, kOtherAttr = 0x8000,
+  };
+  // The element built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  int FlagsFromControls() const;
+  // A list entry's value (its text up to the first blank) into field.
+  void TakeListValue(int listId, std::string& field);
+};
+
+void RunTableDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq
