@@ -2,6 +2,7 @@
 
 #include "dialogs/document/head_dlg.h"
 #include "dialogs/document/script_dlg.h"
+#include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
 #include "dialogs/form/frame_dlg.h"
 #include "dialogs/form/frame_set_dlg.h"
@@ -20,7 +21,7 @@ const RunnerEntry kRunners[] = {
     {29151, 29151, RunTableDlg},  // CTableDlg
     {29152, 29152, nullptr},  // CBasicDlg
     {29153, 29158, nullptr},  // CColGroupDlg
-    {29159, 29160, nullptr},  // CTableCellDlg
+    {29159, 29160, RunTableCellDlg},  // CTableCellDlg
     {29165, 29165, RunFrameSetDlg},  // CFrameSetDlg
     {29166, 29166, RunFrameDlg},  // CFrameDlg
     {29170, 29170, RunScriptDlg},  // CScriptDlg
