@@ -1,7 +1,9 @@
 #include "dialogs/runners.h"
 
+#include "dialogs/document/col_group_dlg.h"
 #include "dialogs/document/head_dlg.h"
 #include "dialogs/document/script_dlg.h"
+#include "dialogs/document/table_dlg.h"
 #include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
 #include "dialogs/form/frame_dlg.h"
@@ -20,7 +22,7 @@ const RunnerEntry kRunners[] = {
     {29140, 29142, nullptr},  // CBasicDlg
     {29151, 29151, RunTableDlg},  // CTableDlg
     {29152, 29152, nullptr},  // CBasicDlg
-    {29153, 29158, nullptr},  // CColGroupDlg
+    {29153, 29158, RunColGroupDlg},  // CColGroupDlg
     {29159, 29160, RunTableCellDlg},  // CTableCellDlg
     {29165, 29165, RunFrameSetDlg},  // CFrameSetDlg
     {29166, 29166, RunFrameDlg},  // CFrameDlg

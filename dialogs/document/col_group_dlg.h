@@ -1,0 +1,55 @@
+// COLGROUP, COL, THEAD, TBODY, TFOOT and TR: one dialog; span and width of
+// column groups, alignment (with the alignment character) and the other
+// attributes. Each command remembers its own settings.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_COL_GROUP = 2014,
+  IDC_CG_SPAN_CHK = 1001, IDC_CG_SPAN, IDC_CG_SPAN_SPIN,
+  IDC_CG_WIDTH_CHK, IDC_CG_WIDTH, IDC_CG_WIDTH_SPIN, IDC_CG_WIDTH_PX, IDC_CG_WIDTH_PCT,
+  IDC_CG_ALIGN_CHK, IDC_CG_ALIGN, IDC_CG_ALIGN_LIST,
+  IDC_CG_CHAR_LABEL, IDC_CG_CHAR,
+  IDC_CG_CHAROFF_LABEL, IDC_CG_CHAROFF, IDC_CG_CHAROFF_SPIN, IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT,
+  IDC_CG_VALIGN_CHK, IDC_CG_VALIGN, IDC_CG_VALIGN_LIST,
+  IDC_CG_ATTR_CHK, IDC_CG_ATTR_EDIT, IDC_CG_ATTR,
+};
+
+class CColGroupDlg : public CAttrDialog {
+ public:
+  explicit CColGroupDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strSpan, m_strWidth, m_strAlign, m_strChar, m_strCharOff, m_strVAlign, m_strOtherAttr;
+
+  // Flag bits of "Clg_%dFlag".
+  enum : int {
+    kSpan = 0x1, kWidth = 0x2, kWidthPct = 0x4, kAlign = 0x10, kCharOffPct = 0x20, kVAlign = 0x80,
+    kOtherAttr = 0x100,
+  };
+  // The element built from the fields and the flag word of the check boxes
+  // and the WIDTH unit (and the writes OK makes), apart from any window.
+  // charOffPct: the "%" unit of CHAROFF is selected; its flag bit is set
+  // only when CHAROFF is emitted.
+  std::string Build(int flags, bool charOffPct);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  // THEAD, TBODY, TFOOT and TR span no columns.
+  bool IsRowGroup() const { return m_nTagId >= 29155 && m_nTagId <= 29158; }
+  void ApplyAlignRule();
+  void ApplyCharRule();
+};
+
+void RunColGroupDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq
