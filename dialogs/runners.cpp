@@ -3,7 +3,6 @@
 #include "dialogs/document/col_group_dlg.h"
 #include "dialogs/document/head_dlg.h"
 #include "dialogs/document/script_dlg.h"
-#include "dialogs/document/table_dlg.h"
 #include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
 #include "dialogs/form/frame_dlg.h"
