@@ -1,6 +1,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/document/col_group_dlg.h"
+#include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
 #include "fixture.h"
 
@@ -162,6 +164,92 @@ TEST_F(TableDlg, CancelReturnsTheSelectionAndWritesNothing) {
   });
   EXPECT_EQ(r, "keep");
   EXPECT_EQ(profile->writes(), 0);
+}
+
+}  // namespace tqtest
+
+namespace tqtest {
+
+// A whole table made with the table, row group, row and cell dialogs, as a
+// user builds one from the inside out.
+TEST_F(TableDlg, TableOfGroupsRowsAndCellsIsValidHtml) {
+  auto cell = [&](int id, const std::string& text, plat::DialogScript s) {
+    backend.Expect(std::move(s));
+    return Run(id, text);
+  };
+  auto header = [&](const std::string& id, const std::string& text) {
+    return cell(29159, text, [id](D& d) {
+      d.Click(IDC_TC_SCOPE_CHK);
+      d.SelectText(IDC_TC_SCOPE_LIST, "col");
+      d.Click(IDC_TC_ABBR_CHK);
+      d.Type(IDC_TC_ABBR, id);
+      d.Click(IDC_TC_ATTR_CHK);
+      d.Type(IDC_TC_ATTR, "ID=\"" + id + "\"\r\n");
+      d.Ok();
+    });
+  };
+  auto data = [&](const std::string& headers, const std::string& text) {
+    return cell(29160, text, [headers](D& d) {
+      d.Click(IDC_TC_HEADERS_CHK);
+      d.Type(IDC_TC_HEADERS, headers);
+      d.Click(IDC_TC_ALIGN_CHK);
+      d.SelectText(IDC_TC_ALIGN_LIST, "char");
+      d.Type(IDC_TC_CHAROFF, "2");
+      d.Click(IDC_TC_VALIGN_CHK);
+      d.SelectText(IDC_TC_VALIGN_LIST, "middle");
+      d.Ok();
+    });
+  };
+  auto row = [&](const std::string& cells) {
+    backend.Expect([](D& d) {
+      d.Click(IDC_CG_VALIGN_CHK);
+      d.SelectText(IDC_CG_VALIGN_LIST, "top");
+      d.Ok();
+    });
+    return Run(29158, cells);
+  };
+  auto group = [&](int id, const std::string& rows) {
+    backend.Expect([](D& d) {
+      d.Click(IDC_CG_ALIGN_CHK);
+      d.SelectText(IDC_CG_ALIGN_LIST, "left");
+      d.Ok();
+    });
+    return Run(id, rows);
+  };
+
+  backend.Expect([](D& d) {
+    d.Click(IDC_CG_SPAN_CHK);
+    d.Type(IDC_CG_SPAN, "2");
+    d.Click(IDC_CG_WIDTH_CHK);
+    d.Type(IDC_CG_WIDTH, "50");
+    d.Click(IDC_CG_WIDTH_PCT);
+    d.Ok();
+  });
+  std::string inner = Run(29153, "") + "\r\n";
+  inner += group(29155, row(header("y", "Year") + header("n", "Amount"))) + "\r\n";
+  inner += group(29157, row(data("y", "Sum") + data("n", "12.50"))) + "\r\n";
+  inner += group(29156, row(data("y", "2001") + data("n", "4.25")) + "\r\n" +
+                            row(data("y", "2002") + data("n", "8.25")));
+
+  std::string table = RunWith(inner, [](D& d) {
+    for (int c : {IDC_TB_BORDER_CHK, IDC_TB_WIDTH_CHK, IDC_TB_SUMMARY_CHK, IDC_TB_FRAME_CHK, IDC_TB_RULES_CHK,
+                  IDC_TB_SPACING_CHK, IDC_TB_PADDING_CHK, IDC_TB_ATTR_CHK})
+      d.Click(c);
+    d.Type(IDC_TB_WIDTH, "80");
+    d.Click(IDC_TB_WIDTH_PCT);
+    d.Type(IDC_TB_SUMMARY, "Amounts by year");
+    d.SelectText(IDC_TB_FRAME_LIST, "hsides");
+    d.SelectText(IDC_TB_RULES_LIST, "groups");
+    d.Type(IDC_TB_PADDING, "4");
+    d.Type(IDC_TB_ATTR, "ID=\"amounts\"\r\nCLASS=\"figures\"\r\n");
+    d.Ok();
+  });
+  EXPECT_EQ(table.substr(0, table.find('\n') + 1),
+            "<TABLE BORDER=\"1\" WIDTH=\"80%\" SUMMARY=\"Amounts by year\" FRAME=\"hsides\" RULES=\"groups\" "
+            "CELLSPACING=\"1px\" CELLPADDING=\"4px\" ID=\"amounts\" CLASS=\"figures\">\r\n");
+  EXPECT_NE(table.find("<TD HEADERS=\"n\" ALIGN=\"char\" CHAR=\".\" CHAROFF=\"2px\" VALIGN=\"middle\">4.25</TD>"),
+            std::string::npos);
+  EXPECT_TRUE(ValidHtml(table));
 }
 
 }  // namespace tqtest
