@@ -1,12 +1,15 @@
-// The TABLE command through the DLL's real dialog: check boxes that enable
-// their controls, the sorted FRAME list, the unit buttons and the up-down
-// controls, around a row selected in the host.
+// The TABLE, cell and row commands through the DLL's real dialogs: check
+// boxes that enable their controls, the sorted lists, the unit buttons, the
+// up-down controls and the alignment-character controls that follow the
+// ALIGN choice, around text selected in the host.
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/html_app.h"
+#include "dialogs/document/col_group_dlg.h"
+#include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/e2e.h"
@@ -89,6 +92,7 @@ TEST_F(TableDialog, BorderWidthFrameAndPaddingAroundTheSelection) {
         SelectEntry(d, tq::IDC_TB_FRAME_LIST, "hsides");
       })
       .Then([&](HWND d) {
+        Screenshot(d, "table-dialog.bmp");
         frame = ItemText(d, tq::IDC_TB_FRAME);
         Click(d, plat::IDOK);
       });
@@ -121,6 +125,68 @@ TEST_F(TableDialog, CancelLeavesTheSelection) {
   EXPECT_EQ(driver.pending(), 0u);
   EXPECT_EQ(host_->Text(), "<TR><TD>a</TD></TR>");
   EXPECT_EQ(HtmlApp().GetProfileInt("HTML", "Tbl_151Flag", -1), -1);
+}
+
+TEST_F(TableDialog, CellAlignedOnACharacter) {
+  bool before = true, offered = false, withdrawn = true;
+  DialogDriver driver;
+  driver
+      .Then([&](HWND d) {
+        EXPECT_EQ(WindowTextA(d), "作表に関する設定 <TD>");
+        Click(d, tq::IDC_TC_ALIGN_CHK);
+        Click(d, tq::IDC_TC_COLSPAN_CHK);
+      })
+      .Then([&](HWND d) {
+        before = Enabled(d, tq::IDC_TC_CHAR) || Enabled(d, tq::IDC_TC_CHAROFF_PCT);  // "center"
+        SelectEntry(d, tq::IDC_TC_ALIGN_LIST, "char");
+        offered = Enabled(d, tq::IDC_TC_CHAR) && Enabled(d, tq::IDC_TC_CHAROFF_LABEL) &&
+                  Enabled(d, tq::IDC_TC_CHAROFF_SPIN) && Enabled(d, tq::IDC_TC_CHAROFF_PCT);
+        SetDlgItemTextA(d, tq::IDC_TC_CHAR, ",");
+        SpinUp(d, tq::IDC_TC_CHAROFF_SPIN);
+        SpinUp(d, tq::IDC_TC_COLSPAN_SPIN);
+        Click(d, tq::IDC_TC_CHAROFF_PCT);
+      })
+      .Then([&](HWND d) {
+        Screenshot(d, "table-cell-dialog.bmp");
+        Click(d, tq::IDC_TC_ALIGN_CHK);
+      })
+      .Then([&](HWND d) {
+        withdrawn = Enabled(d, tq::IDC_TC_CHAR) || Enabled(d, tq::IDC_TC_ALIGN_LIST);
+        Click(d, tq::IDC_TC_ALIGN_CHK);
+      })
+      .Then([](HWND d) { Click(d, plat::IDOK); });
+  host_->SetText("3,5");
+  host_->Select(0, -1);
+  host_->RunTagCommand(29160);
+  EXPECT_EQ(driver.pending(), 0u);
+  EXPECT_FALSE(before);
+  EXPECT_TRUE(offered);
+  EXPECT_FALSE(withdrawn);
+  EXPECT_EQ(host_->Text(), "<TD COLSPAN=\"2\" ALIGN=\"char\" CHAR=\",\" CHAROFF=\"1%\">3,5</TD>");
+  EXPECT_EQ(HtmlApp().GetProfileInt("HTML", "Tcl_160Flag", -1), 0x10 | 0x40 | 0x80);
+}
+
+TEST_F(TableDialog, RowWithoutSpanOrWidth) {
+  bool spanOff = false, unitsOn = false;
+  DialogDriver driver;
+  driver
+      .Then([&](HWND d) {
+        EXPECT_EQ(WindowTextA(d), "作表に関する設定 <TR>");
+        spanOff = !Enabled(d, tq::IDC_CG_SPAN_CHK) && !Enabled(d, tq::IDC_CG_WIDTH_CHK) &&
+                  IsDlgButtonChecked(d, tq::IDC_CG_SPAN_CHK) == BST_UNCHECKED;
+        unitsOn = Enabled(d, tq::IDC_CG_CHAROFF_PX) && Enabled(d, tq::IDC_CG_CHAROFF_PCT);
+        Click(d, tq::IDC_CG_VALIGN_CHK);
+      })
+      .Then([](HWND d) {
+        SelectEntry(d, tq::IDC_CG_VALIGN_LIST, "middle");
+        Screenshot(d, "col-group-dialog.bmp");
+        Click(d, plat::IDOK);
+      });
+  host_->RunTagCommand(29158);
+  EXPECT_EQ(driver.pending(), 0u);
+  EXPECT_TRUE(spanOff);
+  EXPECT_TRUE(unitsOn);
+  EXPECT_EQ(host_->Text(), "<TR VALIGN=\"middle\"><TR><TD>a</TD></TR></TR>");
 }
 
 }  // namespace
