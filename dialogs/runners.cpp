@@ -9,13 +9,14 @@
 #include "dialogs/form/frame_set_dlg.h"
 #include "dialogs/form/object_dlg.h"
 #include "dialogs/form/param_dlg.h"
+#include "dialogs/style/style_rule_dlg.h"
 
 namespace tq {
 
 // Each dialog's runner is declared in its own header and listed here.
 const RunnerEntry kRunners[] = {
     {29110, 29114, RunHeadDlg},
-    {29115, 29115, nullptr},  // CStyleRuleDlg
+    {29115, 29115, RunStyleRuleDlg},  // CStyleRuleDlg
     {29116, 29116, nullptr},  // CBodyDlg
     {29121, 29132, nullptr},  // CBasicDlg
     {29140, 29142, nullptr},  // CBasicDlg

@@ -1,0 +1,138 @@
+#include "dialogs/style/style_rule_dlg.h"
+
+#include "dialogs/common/text_rules.h"
+#include "dialogs/style/style_dlg.h"
+#include "plat/backend.h"
+#include "plat/text.h"
+
+namespace tq {
+
+namespace {
+
+const char* const kEntries[] = {
+    "H1  (見出し)", "H2  (見出し)", "H3  (見出し)", "H4  (見出し)", "H5  (見出し)", "H6  (見出し)",
+    "P   (段落)", "PRE (ﾌﾟﾚﾌｫｰﾏｯﾄ)", "ADDRESS  (アドレス)", "HR  (区切り線)", "DIV (範囲指定)",
+    "SPAN  (範囲指定)", "BLOCKQUOTE  (引用)", "Q   (引用)", "B   (太字)", "U   (ｱﾝﾀﾞｰﾗｲﾝ)",
+    "STRIKE  (取消し線)", "I   (イタリック体)", "BIG (文字を大きく)", "SMALL (文字を小さく)",
+    "EM  (強調)", "STRONG (強い強調)", "SUP (上付き文字)", "SUB (下付き文字)", "TT  (等幅フォント)",
+    "BR  (改行)", "UL  (順序なしリスト)", "OL  (順序つきリスト)", "DL  (定義型リスト)",
+    "LI  (リスト項目)", "DT  (定義型リストの項目)", "DD  (定義型リストの内容)", "TABLE (表組み)",
+    "CAPTION (表タイトル)", "COL (列の定義)", "COLGROUP (列のｸﾞﾙｰﾌﾟ化)", "THEAD (表ヘッダ)",
+    "TBODY (表本体)", "TFOOT (表フッタ)", "TR  (行)", "TH  (見出しセル)", "TD  (セル)",
+    "A   (アンカ)", "LINK (リンク)", "MAP (イメージマップ)", "AREA (領域)", "IMG  (画像)",
+    "OBJECT (オブジェクト)", "APPLET (アプレット)", "DFN (定義)", "CODE  (コード)",
+    "SAMP (サンプル)", "KBD  (キーボード)", "VAR  (変数)", "CITE (出典)", "ABBR (省略)",
+    "ACRONYM (アクロニム)", "A:link", "A:active", "A:visited", "BODY",
+};
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Case folding touches ASCII letters only; a CP932 double-byte character
+// must match whole, so its trail byte is never folded on its own.
+bool SameNameNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  const bool cp932 = plat::TextEncoding() == plat::Encoding::Cp932;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (cp932 && plat::IsCp932Lead(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
+      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+      ++i;
+      continue;
+    }
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  }
+  return true;
+}
+
+std::string TrimBlanks(const std::string& s) {
+  size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return {};
+  return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+}  // namespace
+
+int StyleRuleTagId(const std::string& selector) {
+  for (int first : {29121, 29401})
+    for (int id = first; id < first + 100; ++id) {
+      const std::string name = TagNameOf(id);
+      if (!name.empty() && SameNameNoCase(name, selector)) return id;
+    }
+  return 0;
+}
+
+CStyleRuleDlg::CStyleRuleDlg(plat::WindowHandle parent) : CAttrDialog(IDD_STYLE_RULE, parent) {}
+
+void CStyleRuleDlg::Init(int, const std::string& handedIn) { m_strText = handedIn; }
+
+void CStyleRuleDlg::DoDataExchange(plat::DataExchange& dx) {
+  dx.Text(IDC_SR_SELECTOR, m_strSelector);
+  dx.Text(IDC_SR_STYLE, m_strStyle);
+}
+
+bool CStyleRuleDlg::OnInitDialog() {
+  for (const char* e : kEntries) impl().ListAdd(IDC_SR_LIST, plat::J(e));
+  m_strSelector = GetSetting("SylCss_Selecta");
+  m_strStyle = GetSetting("SylCss_Style");
+  UpdateData(false);
+  // The selector box is the template's first tab stop, so the default
+  // focus lands in it.
+  return true;
+}
+
+std::string CStyleRuleDlg::Build() {
+  std::string r = m_strSelector + "  { " + NormalizeWhitespace(m_strStyle) + " }\r\n" + m_strText;
+  PutSetting("SylCss_Selecta", m_strSelector);
+  PutSetting("SylCss_Style", m_strStyle);
+  return r;
+}
+
+void CStyleRuleDlg::OnOK() {
+  UpdateData(true);
+  m_strResult = Build();
+  EndDialog(plat::IDOK);
+}
+
+// The element name of an entry is its text up to the first blank.
+void CStyleRuleDlg::PickSelector() {
+  const int sel = impl().ListCurSel(IDC_SR_LIST);
+  if (sel < 0) return;
+  UpdateData(true);
+  const std::string entry = impl().ListText(IDC_SR_LIST, sel);
+  m_strSelector = entry.substr(0, entry.find(' '));
+  UpdateData(false);
+}
+
+// The composer remembers under the selector's element command, so "H1"
+// shares the STYLE values of the H1 dialog; other selectors share id 0.
+void CStyleRuleDlg::Compose() {
+  UpdateData(true);
+  m_strSelector = TrimBlanks(m_strSelector);
+  if (m_strSelector.empty()) {
+    plat::CurrentBackend().MessageBox(handle(), plat::J("セレクタ（要素）を指定してから実行してください"),
+                                      plat::J("スタイル変更"), plat::MB_OK_);
+    return;
+  }
+  CStyleDlg dlg(handle());
+  dlg.Init(StyleRuleTagId(m_strSelector), m_strText);
+  if (dlg.DoModal() != plat::IDOK) return;  // the trimmed selector is not shown
+  m_strStyle = dlg.m_strResult;
+  UpdateData(false);
+}
+
+bool CStyleRuleDlg::OnCommand(int id, int code) {
+  if (id == IDC_SR_LIST && code == plat::kSelChange) {
+    PickSelector();
+    return true;
+  }
+  if (id == IDC_SR_CHANGE && code == plat::kClicked) {
+    Compose();
+    return true;
+  }
+  return false;
+}
+
+void RunStyleRuleDlg(plat::WindowHandle parent, std::string& buffer, int id) {
+  RunDialog<CStyleRuleDlg>(parent, buffer, id);
+}
+
+}  // namespace tq

@@ -1,0 +1,46 @@
+// Style rule for a STYLE element: a selector, typed or picked from a list
+// of element names, and its declarations, typed or composed.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_STYLE_RULE = 2023,
+  IDC_SR_SELECTOR_LABEL = 1000, IDC_SR_SELECTOR, IDC_SR_LIST,
+  IDC_SR_STYLE_LABEL, IDC_SR_STYLE, IDC_SR_CHANGE,
+};
+
+// The detail command whose element name equals selector (ASCII case
+// ignored, double-byte characters compared whole): the first of 29121 to
+// 29220, then 29401 to 29500; 0 when none.
+int StyleRuleTagId(const std::string& selector);
+
+class CStyleRuleDlg : public CAttrDialog {
+ public:
+  explicit CStyleRuleDlg(plat::WindowHandle parent);
+  // Keeps only the handed-in text: the rule's two values are shared by
+  // every use, so there is no settings slot.
+  void Init(int tagId, const std::string& handedIn) override;
+
+  std::string m_strSelector, m_strStyle;
+
+  // The rule followed by the handed-in text, with the writes OK makes.
+  std::string Build();
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void PickSelector();
+  void Compose();
+};
+
+void RunStyleRuleDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq
