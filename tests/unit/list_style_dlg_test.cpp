@@ -1,0 +1,137 @@
+#include <string>
+
+#include "css_check.h"
+#include "dialogs/common/value_list_dlg.h"
+#include "dialogs/style/list_style_dlg.h"
+#include "dialogs/style/style_dlg.h"
+#include "fixture.h"
+
+namespace tqtest {
+
+using namespace tq;
+using D = plat::HeadlessDialog;
+
+class ListStyleDlg : public Headless {
+ protected:
+  // Opens the dialog as the basic attributes dialog does; the result, or
+  // "<cancelled>".
+  std::string Open(int id, plat::DialogScript s) {
+    backend.Expect(std::move(s));
+    CListStyleDlg dlg(nullptr);
+    dlg.Init(id, "handed in");
+    return dlg.DoModal() == plat::IDOK ? dlg.m_strResult : "<cancelled>";
+  }
+};
+
+TEST_F(ListStyleDlg, DefaultsEnablingAndNothingChecked) {
+  std::string r = Open(29140, [](D& d) {
+    EXPECT_EQ(d.GetTitle(), "リストに関する属性の設定 <UL>");
+    for (int c : {IDC_LS_TYPE_CHK, IDC_LS_IMAGE_CHK, IDC_LS_POS_CHK, IDC_LS_OTHER_CHK}) EXPECT_EQ(d.GetCheck(c), 0);
+    EXPECT_EQ(d.GetText(IDC_LS_TYPE), "disc");
+    EXPECT_EQ(d.GetCheck(IDC_LS_OUTSIDE), 1);
+    for (int c : {IDC_LS_TYPE, IDC_LS_TYPE_LIST, IDC_LS_IMAGE, IDC_LS_IMAGE_BROWSE, IDC_LS_OUTSIDE, IDC_LS_INSIDE,
+                  IDC_LS_OTHER, IDC_LS_OTHER_CHANGE})
+      EXPECT_FALSE(d.IsEnabled(c)) << c;
+    d.Click(IDC_LS_POS_CHK);
+    EXPECT_TRUE(d.IsEnabled(IDC_LS_OUTSIDE) && d.IsEnabled(IDC_LS_INSIDE));
+    EXPECT_FALSE(d.IsEnabled(IDC_LS_TYPE));
+    d.Click(IDC_LS_POS_CHK);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "");
+  EXPECT_EQ(Int("LtSyl_140Flag"), 0);
+  EXPECT_EQ(profile->writes(), 1);
+}
+
+TEST_F(ListStyleDlg, TypePositionAndComposedDeclarations) {
+  std::string r = Open(29141, [&](D& d) {
+    d.Click(IDC_LS_TYPE_CHK);
+    d.Click(IDC_LS_POS_CHK);
+    d.Click(IDC_LS_INSIDE);
+    d.Click(IDC_LS_OTHER_CHK);
+    backend.Expect([](D& list) {
+      EXPECT_EQ(list.GetTitle(), "リスト項目の先頭記号(TYPE)");
+      list.SelectText(IDC_VL_LIST, "square");
+      list.Ok();
+    });
+    d.Click(IDC_LS_TYPE_LIST);
+    EXPECT_EQ(d.GetText(IDC_LS_TYPE), "square");
+    d.Type(IDC_LS_OTHER, "typed");
+    backend.Expect([](D& composer) {
+      EXPECT_EQ(composer.GetTitle(), "スタイルの設定 <OL>");
+      composer.Click(IDC_SY_COLOR_CHK);
+      composer.Type(IDC_SY_COLOR, "color:Red;");
+      composer.Click(IDC_SY_FONT_CHK);
+      composer.Type(IDC_SY_FONT, "font-weight:bold;");
+      composer.Ok();
+    });
+    d.Click(IDC_LS_OTHER_CHANGE);
+    EXPECT_EQ(d.GetText(IDC_LS_TYPE), "square");
+    EXPECT_EQ(d.GetText(IDC_LS_OTHER), "color:Red;\r\nfont-weight:bold;");
+    backend.Expect([](D& composer) { composer.Cancel(); });
+    d.Click(IDC_LS_OTHER_CHANGE);  // cancelled: nothing changes
+    EXPECT_EQ(d.GetText(IDC_LS_OTHER), "color:Red;\r\nfont-weight:bold;");
+    d.Ok();
+  });
+  // The composer's lines are kept, not joined.
+  EXPECT_EQ(r, "list-style-type:square; list-style-position:inside;\r\ncolor:Red;\r\nfont-weight:bold;");
+  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
+  EXPECT_EQ(Int("LtSyl_141Flag"), 0x8D);
+  EXPECT_EQ(Str("LtSyl_141Type"), "square");
+  EXPECT_EQ(Str("LtSyl_141Other"), "color:Red;\r\nfont-weight:bold;");
+  EXPECT_EQ(Str("LtSyl_141Image"), "<absent>");
+  EXPECT_EQ(Str("Syl_141Color"), "color:Red;");  // the composer under the list's slot
+
+  // Remembered: inside selected, unchecked groups still disabled.
+  Open(29141, [](D& d) {
+    EXPECT_EQ(d.GetCheck(IDC_LS_INSIDE), 1);
+    EXPECT_EQ(d.GetCheck(IDC_LS_OUTSIDE), 0);
+    EXPECT_FALSE(d.IsEnabled(IDC_LS_IMAGE));
+    d.Click(IDC_LS_POS_CHK);  // off: the side is not stored either
+    d.Ok();
+  });
+  EXPECT_EQ(Int("LtSyl_141Flag"), 0x81);
+}
+
+TEST_F(ListStyleDlg, ImagePathIntoUrlUnchangedAndOtherAlone) {
+  backend.AnswerFile(std::string("C:\\my pics\\dot 1.gif"));
+  std::string r = Open(29142, [&](D& d) {
+    d.Click(IDC_LS_IMAGE_CHK);
+    d.Click(IDC_LS_IMAGE_BROWSE);
+    d.Click(IDC_LS_POS_CHK);  // outside
+    d.Ok();
+  });
+  EXPECT_EQ(r, "list-style-image: url(C:\\my pics\\dot 1.gif); list-style-position:outside;");
+  ASSERT_EQ(backend.fileRequests.size(), 1u);
+  EXPECT_EQ(backend.fileRequests[0].title, "リストの先頭記号にする画像ファイル");
+  EXPECT_EQ(backend.fileRequests[0].initialDir, "");
+  EXPECT_EQ(Str("List_Path"), "C:\\my pics");
+  EXPECT_EQ(Int("LtSyl_142Flag"), 0x6);
+
+  backend.AnswerFile(std::nullopt);
+  r = Open(29142, [](D& d) {
+    d.Click(IDC_LS_IMAGE_BROWSE);  // cancelled: nothing changes
+    EXPECT_EQ(d.GetText(IDC_LS_IMAGE), "C:\\my pics\\dot 1.gif");
+    d.Click(IDC_LS_IMAGE_CHK);
+    d.Click(IDC_LS_POS_CHK);
+    d.Click(IDC_LS_OTHER_CHK);
+    d.Type(IDC_LS_OTHER, "margin:0;\r\n");
+    d.Ok();
+  });
+  EXPECT_EQ(backend.fileRequests.back().initialDir, "C:\\my pics");
+  EXPECT_EQ(r, "margin:0;\r\n");  // no leading line break
+  EXPECT_EQ(Int("LtSyl_142Flag"), 0x80);
+}
+
+TEST_F(ListStyleDlg, CancelWritesNothing) {
+  EXPECT_EQ(Open(29140,
+                 [](D& d) {
+                   d.Click(IDC_LS_TYPE_CHK);
+                   d.Type(IDC_LS_TYPE, "circle");
+                   d.Cancel();
+                 }),
+            "<cancelled>");
+  EXPECT_EQ(profile->writes(), 0);
+}
+
+}  // namespace tqtest
