@@ -103,4 +103,16 @@ TEST_F(Cli, ListsCommandsMenuAndEncodings) {
   EXPECT_NE(out.find("\x82\xB1\x82\xB1\x82\xC9"), std::string::npos);  // ここに
 }
 
+TEST_F(Cli, StyleRuleByItsLabelsAndRemembered) {
+  EXPECT_EQ(Tq({"run", "29115", "--text", "STYLEを設定する要素,クラスなど=P", "--text",
+                "スタイル=color:red;\r\nmargin:0;"},
+               "x"),
+            0);
+  EXPECT_EQ(out, "P  { color:red; margin:0; }\r\nx");
+  EXPECT_EQ(Tq({"run", "29115"}), 0);  // shared by every use
+  EXPECT_EQ(out, "P  { color:red; margin:0; }\r\n");
+  EXPECT_EQ(Tq({"run", "29115", "--text", "スタイル=x", "--cancel"}, "sel"), 0);
+  EXPECT_EQ(out, "sel");
+}
+
 }  // namespace tqtest
