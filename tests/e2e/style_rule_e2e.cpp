@@ -1,12 +1,15 @@
 // The style rule command through the DLL's real dialogs: the rule dialog,
 // the style composer it opens for the selector's element, and the font
-// group dialog inside it, each confirmed as a user would.
+// group dialog inside it, each confirmed as a user would; and the list
+// style dialog on the Win32 backend.
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/html_app.h"
+#include "dialogs/common/value_list_dlg.h"
+#include "dialogs/style/list_style_dlg.h"
 #include "dialogs/style/style_dlg.h"
 #include "dialogs/style/style_font_dlg.h"
 #include "dialogs/style/style_rule_dlg.h"
@@ -71,10 +74,12 @@ TEST_F(StyleRuleE2e, RuleComposedThroughComposerAndFontDialog) {
       .Then([](HWND composer) {
         EXPECT_EQ(ItemText(composer, tq::IDC_SY_FONT), "font-weight:bold;");
         SetDlgItemTextA(composer, tq::IDC_SY_ELEMENT, "float:left;\r\nclear:both;");
+        Screenshot(composer, "style-composer.bmp");
         Click(composer, plat::IDOK);
       })
       .Then([](HWND d) {
         EXPECT_EQ(ItemText(d, tq::IDC_SR_STYLE), "font-weight:bold;\r\nfloat:left; clear:both;");
+        Screenshot(d, "style-rule-dialog.bmp");
         Click(d, plat::IDOK);
       });
   host_->RunTagCommand(29115);
@@ -109,6 +114,55 @@ TEST_F(StyleRuleE2e, EmptySelectorRefusedThenCancelKeepsTheSelection) {
   EXPECT_EQ(driver.pending(), 0u);
   EXPECT_EQ(host_->Text(), "keep");
   EXPECT_EQ(Setting("SylCss_Selecta"), "<absent>");
+}
+
+// The list style dialog run in-process on the Win32 backend, with the
+// value-list chooser and the composer it opens.
+TEST_F(StyleRuleE2e, ListStyleWithChooserAndComposer) {
+  DialogDriver driver;
+  driver
+      .Then([](HWND d) {
+        EXPECT_EQ(WindowTextA(d), "リストに関する属性の設定 <OL>");
+        EXPECT_EQ(ItemText(d, tq::IDC_LS_TYPE), "disc");
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, tq::IDC_LS_INSIDE)));
+        EXPECT_EQ(IsDlgButtonChecked(d, tq::IDC_LS_OUTSIDE), BST_CHECKED);
+        Click(d, tq::IDC_LS_TYPE_CHK);
+        Click(d, tq::IDC_LS_POS_CHK);
+        Click(d, tq::IDC_LS_INSIDE);
+        Click(d, tq::IDC_LS_OTHER_CHK);
+        Click(d, tq::IDC_LS_TYPE_LIST);
+      })
+      .Then([](HWND list) {  // list 124
+        EXPECT_EQ(WindowTextA(list), "リスト項目の先頭記号(TYPE)");
+        HWND box = GetDlgItem(list, tq::IDC_VL_LIST);
+        SendMessageA(box, LB_SETCURSEL, 2, 0);  // "square (四角)"
+        SendMessageA(list, WM_COMMAND, MAKEWPARAM(tq::IDC_VL_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+        Click(list, plat::IDOK);
+      })
+      .Then([](HWND d) {
+        EXPECT_EQ(ItemText(d, tq::IDC_LS_TYPE), "square");
+        EXPECT_EQ(IsDlgButtonChecked(d, tq::IDC_LS_INSIDE), BST_CHECKED);
+        Click(d, tq::IDC_LS_OTHER_CHANGE);
+      })
+      .Then([](HWND composer) {
+        EXPECT_EQ(WindowTextA(composer), "スタイルの設定 <OL>");
+        Click(composer, tq::IDC_SY_COLOR_CHK);
+      })
+      .Then([](HWND composer) {
+        SetDlgItemTextA(composer, tq::IDC_SY_COLOR, "color:Red;");
+        Click(composer, plat::IDOK);
+      })
+      .Then([](HWND d) {
+        Screenshot(d, "list-style-dialog.bmp");
+        Click(d, plat::IDOK);
+      });
+  tq::CListStyleDlg dlg(host_->hwnd());
+  dlg.Init(29141, "");
+  ASSERT_EQ(dlg.DoModal(), plat::IDOK);
+  EXPECT_EQ(driver.pending(), 0u);
+  EXPECT_EQ(dlg.m_strResult, "list-style-type:square; list-style-position:inside;\r\ncolor:Red;");
+  EXPECT_EQ(HtmlApp().GetProfileInt("HTML", "LtSyl_141Flag", -1), 0x8D);
+  EXPECT_EQ(Setting("Syl_141Color"), "color:Red;");
 }
 
 }  // namespace
