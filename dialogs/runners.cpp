@@ -7,8 +7,10 @@
 #include "dialogs/document/table_dlg.h"
 #include "dialogs/form/frame_dlg.h"
 #include "dialogs/form/frame_set_dlg.h"
+#include "dialogs/form/input_dlg.h"
 #include "dialogs/form/object_dlg.h"
 #include "dialogs/form/param_dlg.h"
+#include "dialogs/form/text_area_dlg.h"
 #include "dialogs/style/style_rule_dlg.h"
 
 namespace tq {
@@ -41,12 +43,12 @@ const RunnerEntry kRunners[] = {
     {29458, 29458, RunObjectDlg},  // CObjectDlg
     {29460, 29460, RunFrameDlg},  // CFrameDlg
     {29465, 29465, nullptr},  // CFormItemDlg
-    {29466, 29466, nullptr},  // CInputDlg
-    {29467, 29467, nullptr},  // CTextAreaDlg
+    {29466, 29466, RunInputDlg},  // CInputDlg
+    {29467, 29467, RunTextAreaDlg},  // CTextAreaDlg
     {29468, 29469, nullptr},  // CFormItemDlg
-    {29470, 29470, nullptr},  // CTextAreaDlg
+    {29470, 29470, RunTextAreaDlg},  // CTextAreaDlg
     {29471, 29471, nullptr},  // CFormItemDlg
-    {29472, 29472, nullptr},  // CInputDlg
+    {29472, 29472, RunInputDlg},  // CInputDlg
 };
 const int kRunnerCount = sizeof kRunners / sizeof kRunners[0];
 

@@ -1,0 +1,67 @@
+// INPUT and BUTTON: one dialog; the control's type decides which boxes the
+// INPUT element gets checked, BUTTON offers only what a button element has.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_INPUT = 2026,
+  IDC_IN_TYPE_CHK = 1001, IDC_IN_TYPE, IDC_IN_TYPE_LIST,
+  IDC_IN_NAME_CHK, IDC_IN_NAME,
+  IDC_IN_VALUE_CHK, IDC_IN_VALUE,
+  IDC_IN_CHECKED_CHK, IDC_IN_DISABLED_CHK, IDC_IN_READONLY_CHK,
+  IDC_IN_SIZE_CHK, IDC_IN_SIZE, IDC_IN_SIZE_SPIN,
+  IDC_IN_MAXLEN_CHK, IDC_IN_MAXLEN, IDC_IN_MAXLEN_SPIN,
+  IDC_IN_SRC_CHK, IDC_IN_SRC, IDC_IN_SRC_BROWSE,
+  IDC_IN_ALT_CHK, IDC_IN_ALT,
+  IDC_IN_USEMAP_CHK, IDC_IN_USEMAP, IDC_IN_USEMAP_BROWSE,
+  IDC_IN_TABINDEX_CHK, IDC_IN_TABINDEX, IDC_IN_TABINDEX_SPIN,
+  IDC_IN_ACCESSKEY_CHK, IDC_IN_ACCESSKEY,
+  IDC_IN_ACCEPT_CHK, IDC_IN_ACCEPT, IDC_IN_ACCEPT_LIST,
+  IDC_IN_FOCUS_CHK, IDC_IN_FOCUS, IDC_IN_FOCUS_BROWSE,
+  IDC_IN_BLUR_CHK, IDC_IN_BLUR, IDC_IN_BLUR_BROWSE,
+  IDC_IN_SELECT_CHK, IDC_IN_SELECT, IDC_IN_SELECT_BROWSE,
+  IDC_IN_CHANGE_CHK, IDC_IN_CHANGE, IDC_IN_CHANGE_BROWSE,
+  IDC_IN_ALIGN_CHK, IDC_IN_ALIGN, IDC_IN_ALIGN_LIST,
+  IDC_IN_ATTR_CHK, IDC_IN_ATTR, IDC_IN_ATTR_EDIT,
+};
+
+class CInputDlg : public CAttrDialog {
+ public:
+  explicit CInputDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strAccept, m_strAccessKey, m_strAlign, m_strAlt, m_strMaxLength, m_strName,
+      m_strOnBlur, m_strOnChange, m_strOnFocus, m_strOnSelect, m_strAttr, m_strSize, m_strSrc,
+      m_strTabIndex, m_strType, m_strUsemap, m_strValue;
+
+  // Flag bits of "INPUT_%dFlag".
+  enum : int {
+    kType = 0x1, kName = 0x2, kValue = 0x4, kChecked = 0x8, kDisabled = 0x10, kReadOnly = 0x20,
+    kSize = 0x40, kMaxLength = 0x80, kSrc = 0x100, kAlt = 0x200, kUsemap = 0x400,
+    kTabIndex = 0x800, kAccessKey = 0x1000, kAccept = 0x2000, kOnFocus = 0x4000,
+    kOnBlur = 0x8000, kOnSelect = 0x10000, kOnChange = 0x20000, kAlign = 0x40000,
+    kAttr = 0x80000,
+  };
+  // The element built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  bool IsButton() const { return m_nTagId == 29472; }
+  // Checks and clears the boxes the chosen INPUT type calls for.
+  void ApplyTypeRules();
+};
+
+void RunInputDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq

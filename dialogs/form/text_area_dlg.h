@@ -1,0 +1,56 @@
+// SELECT and TEXTAREA: one dialog; TEXTAREA always gets its columns and
+// rows, SELECT its size and MULTIPLE.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_TEXTAREA = 2027,
+  IDC_TA_NAME_CHK = 1001, IDC_TA_NAME,
+  IDC_TA_COLS_LABEL, IDC_TA_COLS, IDC_TA_COLS_SPIN,
+  IDC_TA_ROWS_LABEL, IDC_TA_ROWS, IDC_TA_ROWS_SPIN,
+  IDC_TA_SIZE_CHK, IDC_TA_SIZE, IDC_TA_SIZE_SPIN,
+  IDC_TA_DISABLED_CHK, IDC_TA_READONLY_CHK, IDC_TA_MULTIPLE_CHK,
+  IDC_TA_TABINDEX_CHK, IDC_TA_TABINDEX, IDC_TA_TABINDEX_SPIN,
+  IDC_TA_ACCESSKEY_CHK, IDC_TA_ACCESSKEY,
+  IDC_TA_FOCUS_CHK, IDC_TA_FOCUS, IDC_TA_FOCUS_BROWSE,
+  IDC_TA_BLUR_CHK, IDC_TA_BLUR, IDC_TA_BLUR_BROWSE,
+  IDC_TA_SELECT_CHK, IDC_TA_SELECT, IDC_TA_SELECT_BROWSE,
+  IDC_TA_CHANGE_CHK, IDC_TA_CHANGE, IDC_TA_CHANGE_BROWSE,
+  IDC_TA_ATTR_CHK, IDC_TA_ATTR, IDC_TA_ATTR_EDIT,
+};
+
+class CTextAreaDlg : public CAttrDialog {
+ public:
+  explicit CTextAreaDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strAccessKey, m_strCols, m_strName, m_strOnBlur, m_strOnChange, m_strOnFocus,
+      m_strOnSelect, m_strAttr, m_strRows, m_strSize, m_strTabIndex;
+
+  // Flag bits of "TXTAR_%dFlag" (0x2, 0x4 and 0x8 are unused).
+  enum : int {
+    kName = 0x1, kSize = 0x10, kDisabled = 0x20, kReadOnly = 0x40, kMultiple = 0x80,
+    kTabIndex = 0x100, kAccessKey = 0x200, kOnFocus = 0x400, kOnBlur = 0x800,
+    kOnSelect = 0x1000, kOnChange = 0x2000, kAttr = 0x4000,
+  };
+  // The element built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  bool IsSelect() const { return m_nTagId == 29467; }
+};
+
+void RunTextAreaDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq
