@@ -6,6 +6,7 @@
 #include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
 #include "dialogs/form/frame_dlg.h"
+#include "dialogs/form/form_item_dlg.h"
 #include "dialogs/form/frame_set_dlg.h"
 #include "dialogs/form/input_dlg.h"
 #include "dialogs/form/object_dlg.h"
@@ -42,12 +43,12 @@ const RunnerEntry kRunners[] = {
     {29457, 29457, RunParamDlg},  // CParamDlg
     {29458, 29458, RunObjectDlg},  // CObjectDlg
     {29460, 29460, RunFrameDlg},  // CFrameDlg
-    {29465, 29465, nullptr},  // CFormItemDlg
+    {29465, 29465, RunFormItemDlg},  // CFormItemDlg
     {29466, 29466, RunInputDlg},  // CInputDlg
     {29467, 29467, RunTextAreaDlg},  // CTextAreaDlg
-    {29468, 29469, nullptr},  // CFormItemDlg
+    {29468, 29469, RunFormItemDlg},  // CFormItemDlg
     {29470, 29470, RunTextAreaDlg},  // CTextAreaDlg
-    {29471, 29471, nullptr},  // CFormItemDlg
+    {29471, 29471, RunFormItemDlg},  // CFormItemDlg
     {29472, 29472, RunInputDlg},  // CInputDlg
 };
 const int kRunnerCount = sizeof kRunners / sizeof kRunners[0];

@@ -1,0 +1,142 @@
+#include "dialogs/form/form_item_dlg.h"
+
+#include "dialogs/common/basic_dlg.h"
+#include "dialogs/common/text_rules.h"
+#include "plat/text.h"
+
+namespace tq {
+
+namespace {
+
+using D = CFormItemDlg;
+
+// Check boxes in flag-bit order.
+constexpr FlagBox kBoxes[] = {
+    {IDC_FI_LABEL_CHK, D::kLabel},       {IDC_FI_FOR_CHK, D::kFor},
+    {IDC_FI_VALUE_CHK, D::kValue},       {IDC_FI_ACCESSKEY_CHK, D::kAccessKey},
+    {IDC_FI_DISABLED_CHK, D::kDisabled}, {IDC_FI_SELECTED_CHK, D::kSelected},
+    {IDC_FI_ALIGN_CHK, D::kAlign},       {IDC_FI_FOCUS_CHK, D::kOnFocus},
+    {IDC_FI_BLUR_CHK, D::kOnBlur},       {IDC_FI_ATTR_CHK, D::kAttr},
+};
+
+}  // namespace
+
+CFormItemDlg::CFormItemDlg(plat::WindowHandle parent) : CAttrDialog(IDD_FORMITEM, parent) {
+  Governs(IDC_FI_LABEL_CHK, {IDC_FI_LABEL});
+  Governs(IDC_FI_FOR_CHK, {IDC_FI_FOR});
+  Governs(IDC_FI_VALUE_CHK, {IDC_FI_VALUE});
+  Governs(IDC_FI_ACCESSKEY_CHK, {IDC_FI_ACCESSKEY});
+  Governs(IDC_FI_ALIGN_CHK, {IDC_FI_ALIGN, IDC_FI_ALIGN_LIST});
+  Governs(IDC_FI_FOCUS_CHK, {IDC_FI_FOCUS, IDC_FI_FOCUS_BROWSE});
+  Governs(IDC_FI_BLUR_CHK, {IDC_FI_BLUR, IDC_FI_BLUR_BROWSE});
+  Governs(IDC_FI_ATTR_CHK, {IDC_FI_ATTR, IDC_FI_ATTR_EDIT});
+}
+
+const char* CFormItemDlg::Element() const {
+  switch (m_nTagId) {
+    case 29465: return "LABEL";
+    case 29468: return "OPTGROUP";
+    case 29469: return "OPTION";
+    default: return "LEGEND";
+  }
+}
+
+int CFormItemDlg::Offered() const {
+  switch (m_nTagId) {
+    case 29465: return kFor | kAccessKey | kOnFocus | kOnBlur | kAttr;
+    case 29468: return kLabel | kDisabled | kAttr;
+    case 29469: return kLabel | kValue | kDisabled | kSelected | kAttr;
+    default: return kAccessKey | kAlign | kAttr;
+  }
+}
+
+void CFormItemDlg::DoDataExchange(plat::DataExchange& dx) {
+  dx.Text(IDC_FI_LABEL, m_strLabel);
+  dx.Text(IDC_FI_FOR, m_strFor);
+  dx.Text(IDC_FI_VALUE, m_strValue);
+  dx.Text(IDC_FI_ACCESSKEY, m_strAccessKey);
+  dx.Text(IDC_FI_ALIGN, m_strAlign);
+  dx.Text(IDC_FI_FOCUS, m_strOnFocus);
+  dx.Text(IDC_FI_BLUR, m_strOnBlur);
+  dx.Text(IDC_FI_ATTR, m_strAttr);
+}
+
+bool CFormItemDlg::OnInitDialog() {
+  SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
+
+  m_strLabel = GetSetting(Name("FMM_%dLabel"));
+  m_strFor = GetSetting(Name("FMM_%dFor"));
+  m_strValue = GetSetting(Name("FMM_%dValue"));
+  m_strAccessKey = GetSetting(Name("FMM_%dAccessKey"));
+  m_strAlign = GetSetting(Name("FMM_%dAlign"));
+  m_strOnFocus = GetSetting(Name("FMM_%dOnFocus"));
+  m_strOnBlur = GetSetting(Name("FMM_%dOnBlur"));
+  m_strAttr = GetSetting(Name("FMM_%dAttr"));
+  CheckBoxes(kBoxes, GetSettingInt(Name("FMM_%dFlag")));
+
+  const int offered = Offered();
+  for (const FlagBox& b : kBoxes)
+    if (!(offered & b.bit)) Withdraw(b.id);
+
+  UpdateData(false);
+  ApplyDependents();
+  return true;
+}
+
+std::string CFormItemDlg::Build(int flags) {
+  std::string r = std::string("<") + Element();
+  PutAttr(r, flags & kLabel, "LABEL", m_strLabel, "FMM_%dLabel");
+  PutAttr(r, flags & kFor, "FOR", m_strFor, "FMM_%dFor");
+  PutAttr(r, flags & kValue, "VALUE", m_strValue, "FMM_%dValue");
+  PutAttr(r, flags & kAccessKey, "ACCESSKEY", m_strAccessKey, "FMM_%dAccessKey");
+  if (flags & kDisabled) r += " DISABLED";
+  if (flags & kSelected) r += " SELECTED";
+  PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "FMM_%dAlign");
+  PutAttr(r, flags & kOnFocus, "onFocus", m_strOnFocus, "FMM_%dOnFocus");
+  PutAttr(r, flags & kOnBlur, "onBlur", m_strOnBlur, "FMM_%dOnBlur");
+  if (flags & kAttr) {
+    r += " " + NormalizeWhitespace(m_strAttr);
+    PutSetting(Name("FMM_%dAttr"), m_strAttr);
+  }
+  PutSettingInt(Name("FMM_%dFlag"), flags);
+
+  r += ">" + m_strText + "</" + Element() + ">";
+  return r;
+}
+
+void CFormItemDlg::OnOK() {
+  UpdateData(true);
+  m_strResult = Build(CheckedBits(kBoxes));
+  EndDialog(plat::IDOK);
+}
+
+bool CFormItemDlg::OnCommand(int id, int code) {
+  if (CAttrDialog::OnCommand(id, code)) return true;
+  if (code != plat::kClicked) return false;
+  switch (id) {
+    case IDC_FI_ALIGN_LIST: ChooseInto(m_strAlign, 132); return true;
+    case IDC_FI_FOCUS_BROWSE:
+      BrowseInto(m_strOnFocus, "FMM_OnFocusPath", "フォーカス時のスクリプト指定(onFocus)");
+      return true;
+    case IDC_FI_BLUR_BROWSE:
+      BrowseInto(m_strOnBlur, "FMM_OnBlurPath", "フォーカス喪失時のスクリプト指定(onBlur)");
+      return true;
+    case IDC_FI_ATTR_EDIT: {
+      UpdateData(true);
+      CBasicDlg basic(handle());
+      basic.Init(m_nTagId, m_strText);
+      if (basic.DoModal() == plat::IDOK) {
+        m_strAttr = basic.m_strResult;
+        UpdateData(false);
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+void RunFormItemDlg(plat::WindowHandle parent, std::string& buffer, int id) {
+  RunDialog<CFormItemDlg>(parent, buffer, id);
+}
+
+}  // namespace tq

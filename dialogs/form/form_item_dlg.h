@@ -1,0 +1,54 @@
+// LABEL, OPTGROUP, OPTION and LEGEND: one dialog showing every attribute;
+// each element keeps only the boxes it has.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_FORMITEM = 2028,
+  IDC_FI_LABEL_CHK = 1001, IDC_FI_LABEL,
+  IDC_FI_FOR_CHK, IDC_FI_FOR,
+  IDC_FI_VALUE_CHK, IDC_FI_VALUE,
+  IDC_FI_ACCESSKEY_CHK, IDC_FI_ACCESSKEY,
+  IDC_FI_DISABLED_CHK, IDC_FI_SELECTED_CHK,
+  IDC_FI_ALIGN_CHK, IDC_FI_ALIGN, IDC_FI_ALIGN_LIST,
+  IDC_FI_FOCUS_CHK, IDC_FI_FOCUS, IDC_FI_FOCUS_BROWSE,
+  IDC_FI_BLUR_CHK, IDC_FI_BLUR, IDC_FI_BLUR_BROWSE,
+  IDC_FI_ATTR_CHK, IDC_FI_ATTR, IDC_FI_ATTR_EDIT,
+};
+
+class CFormItemDlg : public CAttrDialog {
+ public:
+  explicit CFormItemDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strLabel, m_strFor, m_strValue, m_strAccessKey, m_strAlign, m_strOnBlur,
+      m_strOnFocus, m_strAttr;
+
+  // Flag bits of "FMM_%dFlag".
+  enum : int {
+    kLabel = 0x1, kFor = 0x2, kValue = 0x4, kAccessKey = 0x8, kDisabled = 0x10,
+    kSelected = 0x20, kAlign = 0x40, kOnFocus = 0x80, kOnBlur = 0x100, kAttr = 0x200,
+  };
+  // The element built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  // The element's name and the flag bits of the boxes it offers.
+  const char* Element() const;
+  int Offered() const;
+};
+
+void RunFormItemDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq

@@ -1,0 +1,235 @@
+#include <string>
+
+#include "dialogs/common/value_list_dlg.h"
+#include "dialogs/form/form_item_dlg.h"
+#include "dialogs/form/input_dlg.h"
+#include "dialogs/form/text_area_dlg.h"
+#include "fixture.h"
+
+namespace tqtest {
+
+using namespace tq;
+using D = plat::HeadlessDialog;
+
+class FormItemDlg : public Headless {
+ protected:
+  std::string RunWith(int id, const std::string& sel, plat::DialogScript s) {
+    backend.Expect(std::move(s));
+    return Run(id, sel);
+  }
+};
+
+const int kAllBoxes[] = {IDC_FI_LABEL_CHK,    IDC_FI_FOR_CHK,      IDC_FI_VALUE_CHK, IDC_FI_ACCESSKEY_CHK,
+                         IDC_FI_DISABLED_CHK, IDC_FI_SELECTED_CHK, IDC_FI_ALIGN_CHK, IDC_FI_FOCUS_CHK,
+                         IDC_FI_BLUR_CHK,     IDC_FI_ATTR_CHK};
+
+TEST_F(FormItemDlg, EachElementOffersOnlyItsOwnBoxes) {
+  struct Case {
+    int id;
+    const char* empty;
+    std::vector<int> offered;
+  } cases[] = {
+      {29465, "<LABEL>abc</LABEL>",
+       {IDC_FI_FOR_CHK, IDC_FI_ACCESSKEY_CHK, IDC_FI_FOCUS_CHK, IDC_FI_BLUR_CHK, IDC_FI_ATTR_CHK}},
+      {29468, "<OPTGROUP>abc</OPTGROUP>", {IDC_FI_LABEL_CHK, IDC_FI_DISABLED_CHK, IDC_FI_ATTR_CHK}},
+      {29469, "<OPTION>abc</OPTION>",
+       {IDC_FI_LABEL_CHK, IDC_FI_VALUE_CHK, IDC_FI_DISABLED_CHK, IDC_FI_SELECTED_CHK, IDC_FI_ATTR_CHK}},
+      {29471, "<LEGEND>abc</LEGEND>", {IDC_FI_ACCESSKEY_CHK, IDC_FI_ALIGN_CHK, IDC_FI_ATTR_CHK}},
+  };
+  for (const Case& c : cases) {
+    std::vector<int> enabled;
+    std::string r = RunWith(c.id, "abc", [&](D& d) {
+      for (int b : kAllBoxes)
+        if (d.IsEnabled(b)) enabled.push_back(b);
+      d.Ok();
+    });
+    EXPECT_EQ(r, c.empty);
+    EXPECT_EQ(enabled, c.offered) << c.id;
+    EXPECT_EQ(Int("FMM_" + std::to_string(c.id - 29000) + "Flag"), 0);
+  }
+  EXPECT_EQ(backend.opened, (std::vector<std::string>{"<LABEL>の設定", "<OPTGROUP>の設定", "<OPTION>の設定",
+                                                      "<LEGEND>の設定"}));
+}
+
+TEST_F(FormItemDlg, OptionAndLabelAttributesRememberedPerElement) {
+  std::string r = RunWith(29469, "abc", [](D& d) {
+    d.Click(IDC_FI_LABEL_CHK);
+    d.Type(IDC_FI_LABEL, "x");
+    d.Click(IDC_FI_VALUE_CHK);
+    d.Type(IDC_FI_VALUE, "1");
+    d.Click(IDC_FI_SELECTED_CHK);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<OPTION LABEL=\"x\" VALUE=\"1\" SELECTED>abc</OPTION>");
+  EXPECT_EQ(Int("FMM_469Flag"), 0x25);
+  EXPECT_EQ(Str("FMM_469Label"), "x");
+
+  r = RunWith(29465, "abc", [](D& d) {
+    EXPECT_EQ(d.GetText(IDC_FI_LABEL), "");  // OPTION's values stay OPTION's
+    d.Click(IDC_FI_FOR_CHK);
+    d.Type(IDC_FI_FOR, "f1");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<LABEL FOR=\"f1\">abc</LABEL>");
+
+  r = RunWith(29469, "", [](D& d) {
+    EXPECT_EQ(d.GetCheck(IDC_FI_SELECTED_CHK), 1);
+    d.Click(IDC_FI_LABEL_CHK);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<OPTION VALUE=\"1\" SELECTED></OPTION>");
+  EXPECT_EQ(Str("FMM_469Label"), "x");
+}
+
+TEST_F(FormItemDlg, EveryAttributeInOrderWhenOffered) {
+  // LABEL offers the events; its boxes keep bit order around the others'.
+  std::string r = RunWith(29465, "L", [](D& d) {
+    for (int b : kAllBoxes) d.Click(b);
+    d.Type(IDC_FI_FOR, "f");
+    d.Type(IDC_FI_ACCESSKEY, "k");
+    d.Type(IDC_FI_FOCUS, "f()");
+    d.Type(IDC_FI_BLUR, "b()");
+    d.Type(IDC_FI_ATTR, "ID=\"i\"\r\n CLASS=\"c\"\r\n\r\n");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<LABEL FOR=\"f\" ACCESSKEY=\"k\" onFocus=\"f()\" onBlur=\"b()\" ID=\"i\"  CLASS=\"c\">L</LABEL>");
+  EXPECT_EQ(Int("FMM_465Flag"), 0x38A);
+  EXPECT_EQ(Str("FMM_465Attr"), "ID=\"i\"\r\n CLASS=\"c\"\r\n\r\n");
+  EXPECT_EQ(Str("FMM_465OnBlur"), "b()");
+
+  r = RunWith(29468, "O", [](D& d) {
+    for (int b : kAllBoxes) d.Click(b);
+    d.Type(IDC_FI_LABEL, "g");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<OPTGROUP LABEL=\"g\" DISABLED >O</OPTGROUP>");
+  EXPECT_EQ(Int("FMM_468Flag"), 0x211);
+}
+
+TEST_F(FormItemDlg, StoredBoxesTheElementLacksAreWithdrawn) {
+  profile->WriteInt("HTML", "FMM_468Flag", 0x3FF);
+  RunWith(29468, "", [](D& d) {
+    EXPECT_EQ(d.GetCheck(IDC_FI_FOR_CHK), 0);
+    EXPECT_EQ(d.GetCheck(IDC_FI_SELECTED_CHK), 0);
+    EXPECT_FALSE(d.IsEnabled(IDC_FI_FOR));
+    EXPECT_FALSE(d.IsEnabled(IDC_FI_FOCUS_BROWSE));
+    EXPECT_TRUE(d.IsEnabled(IDC_FI_ATTR_EDIT));
+    d.Ok();
+  });
+  EXPECT_EQ(Int("FMM_468Flag"), 0x211);
+}
+
+TEST_F(FormItemDlg, EachBoxGovernsOnlyItsOwnControls) {
+  profile->WriteInt("HTML", "FMM_465Flag", 0x180);
+  RunWith(29465, "", [](D& d) {
+    d.Click(IDC_FI_FOCUS_CHK);
+    EXPECT_FALSE(d.IsEnabled(IDC_FI_FOCUS));
+    EXPECT_FALSE(d.IsEnabled(IDC_FI_FOCUS_BROWSE));
+    EXPECT_TRUE(d.IsEnabled(IDC_FI_BLUR));
+    EXPECT_TRUE(d.IsEnabled(IDC_FI_BLUR_BROWSE));
+    d.Cancel();
+  });
+}
+
+TEST_F(FormItemDlg, ListBrowsersAndTheBasicDialogFillTheirFields) {
+  std::string r = RunWith(29471, "abc", [&](D& d) {
+    d.Click(IDC_FI_ALIGN_CHK);
+    backend.Expect([](D& list) {
+      EXPECT_EQ(list.GetTitle(), "ALIGN");
+      EXPECT_EQ(list.ListItems(IDC_VL_LIST), (std::vector<std::string>{"left", "right", "top", "bottom"}));
+      list.SelectText(IDC_VL_LIST, "top");
+      list.Ok();
+    });
+    d.Click(IDC_FI_ALIGN_LIST);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<LEGEND ALIGN=\"top\">abc</LEGEND>");
+
+  backend.AnswerFile("C:\\s\\f.js");
+  backend.AnswerFile("D:\\b.js");
+  const bool basicOpens = plat::FindTemplate(2000) != nullptr;
+  r = RunWith(29465, "", [&](D& d) {
+    for (int b : {IDC_FI_FOCUS_CHK, IDC_FI_BLUR_CHK, IDC_FI_ATTR_CHK}) d.Click(b);
+    d.Click(IDC_FI_FOCUS_BROWSE);
+    d.Click(IDC_FI_BLUR_BROWSE);
+    d.Type(IDC_FI_ATTR, "CLASS=\"typed\"");
+    if (basicOpens)
+      backend.Expect([](D& b) {
+        b.Click(b.FindByLabel("CLASS指定"));
+        b.Type(b.EditFor("CLASS指定"), "c");
+        b.Ok();
+      });
+    d.Click(IDC_FI_ATTR_EDIT);
+    d.Ok();
+  });
+  EXPECT_EQ(r, std::string("<LABEL onFocus=\"C:\\s\\f.js\" onBlur=\"D:\\b.js\" ") +
+                   (basicOpens ? "CLASS=\"c\"" : "CLASS=\"typed\"") + "></LABEL>");
+  ASSERT_EQ(backend.fileRequests.size(), 2u);
+  EXPECT_EQ(backend.fileRequests[0].title, "フォーカス時のスクリプト指定(onFocus)");
+  EXPECT_EQ(backend.fileRequests[1].title, "フォーカス喪失時のスクリプト指定(onBlur)");
+  EXPECT_EQ(Str("FMM_OnFocusPath"), "C:\\s");
+  EXPECT_EQ(Str("FMM_OnBlurPath"), "D:");
+  if (basicOpens) {
+    EXPECT_EQ(Str("Bsc_465Class"), "c");
+  }
+}
+
+TEST_F(FormItemDlg, CancelReturnsTheSelectionAndWritesNothing) {
+  std::string r = RunWith(29469, "keep", [](D& d) {
+    d.Click(IDC_FI_VALUE_CHK);
+    d.Cancel();
+  });
+  EXPECT_EQ(r, "keep");
+  EXPECT_EQ(profile->writes(), 0);
+}
+
+// The form dialogs nest their results: options into groups into a list,
+// a legend and labelled controls into a field set.
+TEST_F(FormItemDlg, NestedFormElementsAreValid) {
+  auto option = [&](const char* value, bool selected) {
+    profile->WriteInt("HTML", "FMM_469Flag", 0);
+    return RunWith(29469, std::string("Item ") + value, [&](D& d) {
+      d.Click(IDC_FI_VALUE_CHK);
+      d.Type(IDC_FI_VALUE, value);
+      if (selected) d.Click(IDC_FI_SELECTED_CHK);
+      d.Ok();
+    });
+  };
+  std::string options = option("1", false) + option("2", true);
+  std::string group = RunWith(29468, options, [](D& d) {
+    d.Click(IDC_FI_LABEL_CHK);
+    d.Type(IDC_FI_LABEL, "Numbers");
+    d.Ok();
+  });
+  std::string list = RunWith(29467, group + option("3", false), [](D& d) {
+    d.Click(IDC_TA_NAME_CHK);
+    d.Type(IDC_TA_NAME, "n");
+    d.Click(IDC_TA_MULTIPLE_CHK);
+    d.Ok();
+  });
+
+  std::string legend = RunWith(29471, "Who", [](D& d) {
+    d.Click(IDC_FI_ALIGN_CHK);
+    d.Type(IDC_FI_ALIGN, "top");
+    d.Ok();
+  });
+  std::string field = RunWith(29466, "", [](D& d) {
+    d.Click(IDC_IN_ATTR_CHK);
+    d.Type(IDC_IN_ATTR, "ID=\"who\"");
+    d.Type(IDC_IN_NAME, "who");
+    d.Ok();
+  });
+  std::string label = RunWith(29465, "Name", [](D& d) {
+    for (int b : {IDC_FI_FOR_CHK, IDC_FI_ACCESSKEY_CHK, IDC_FI_FOCUS_CHK, IDC_FI_ATTR_CHK}) d.Click(b);
+    d.Type(IDC_FI_FOR, "who");
+    d.Type(IDC_FI_ACCESSKEY, "n");
+    d.Type(IDC_FI_FOCUS, "hint()");
+    d.Type(IDC_FI_ATTR, "CLASS=\"l\"");
+    d.Ok();
+  });
+  EXPECT_TRUE(ValidHtml("<FORM ACTION=\"x.cgi\"><FIELDSET>" + legend + label + field + list +
+                        "</FIELDSET></FORM>"));
+  EXPECT_NE(list.find("<OPTGROUP LABEL=\"Numbers\"><OPTION VALUE=\"1\">"), std::string::npos);
+}
+
+}  // namespace tqtest
