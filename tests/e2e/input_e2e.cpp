@@ -10,6 +10,7 @@
 #include "dialogs/common/value_list_dlg.h"
 #include "dialogs/form/form_item_dlg.h"
 #include "dialogs/form/input_dlg.h"
+#include "dialogs/form/text_area_dlg.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/e2e.h"
 #include "platform/win32/win32_api.h"
@@ -65,6 +66,7 @@ TEST_F(InputDialog, PasswordTypeFromTheListChecksNameAndKeepsMaxLength) {
         Click(list, plat::IDOK);
       })
       .Then([&](HWND d) {
+        Screenshot(d, "input-dialog.bmp");
         afterImage[0] = Checked(d, tq::IDC_IN_SRC_CHK) && Enabled(d, tq::IDC_IN_SRC_BROWSE);
         afterImage[1] = Checked(d, tq::IDC_IN_MAXLEN_CHK) || Enabled(d, tq::IDC_IN_MAXLEN);
         Click(d, tq::IDC_IN_SRC_CHK);
@@ -143,6 +145,7 @@ TEST_F(InputDialog, OptionThroughTheFormItemDialog) {
         Click(d, tq::IDC_FI_SELECTED_CHK);
       })
       .Then([](HWND d) {
+        Screenshot(d, "form-item-dialog.bmp");
         SetDlgItemTextA(d, tq::IDC_FI_VALUE, "1");
         Click(d, plat::IDOK);
       });
@@ -151,6 +154,46 @@ TEST_F(InputDialog, OptionThroughTheFormItemDialog) {
   EXPECT_TRUE(forOff);
   EXPECT_EQ(host_->Text(), "<OPTION VALUE=\"1\" SELECTED>abc</OPTION>");
   EXPECT_EQ(HtmlApp().GetProfileInt("HTML", "FMM_469Flag", -1), 0x24);
+}
+
+TEST_F(InputDialog, TextAreaAlwaysGetsItsSizeSelectNever) {
+  bool selectSize[2] = {};
+  DialogDriver driver;
+  driver
+      .Then([&](HWND d) {
+        EXPECT_EQ(WindowTextA(d), "<TEXTAREA>の設定");
+        SetDlgItemTextA(d, tq::IDC_TA_COLS, "40");
+        SetDlgItemTextA(d, tq::IDC_TA_ROWS, "4");
+        // One step up, as the arrow of the up-down control does.
+        SendDlgItemMessageA(d, tq::IDC_TA_ROWS_SPIN, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 1));
+        SendDlgItemMessageA(d, tq::IDC_TA_ROWS_SPIN, WM_LBUTTONUP, 0, MAKELPARAM(2, 1));
+        Click(d, tq::IDC_TA_READONLY_CHK);
+      })
+      .Then([](HWND d) {
+        Screenshot(d, "text-area-dialog.bmp");
+        Click(d, plat::IDOK);
+      });
+  host_->RunTagCommand(29470);
+  EXPECT_EQ(driver.pending(), 0u);
+  EXPECT_EQ(host_->Text(), "<TEXTAREA COLS=\"40\" ROWS=\"5\" READONLY>abc</TEXTAREA>");
+
+  DialogDriver select;
+  select
+      .Then([&](HWND d) {
+        EXPECT_EQ(WindowTextA(d), "<SELECT>の設定");
+        selectSize[0] = Enabled(d, tq::IDC_TA_COLS) || Enabled(d, tq::IDC_TA_ROWS_SPIN) ||
+                        Enabled(d, tq::IDC_TA_READONLY_CHK);
+        selectSize[1] = Enabled(d, tq::IDC_TA_SIZE_CHK) && Enabled(d, tq::IDC_TA_MULTIPLE_CHK);
+        Click(d, tq::IDC_TA_MULTIPLE_CHK);
+      })
+      .Then([](HWND d) { Click(d, plat::IDOK); });
+  host_->SetText("<OPTION>a");
+  host_->Select(0, -1);
+  host_->RunTagCommand(29467);
+  EXPECT_EQ(select.pending(), 0u);
+  EXPECT_FALSE(selectSize[0]);
+  EXPECT_TRUE(selectSize[1]);
+  EXPECT_EQ(host_->Text(), "<SELECT MULTIPLE><OPTION>a</SELECT>");
 }
 
 }  // namespace
