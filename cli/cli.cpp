@@ -217,7 +217,10 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     return 0;
   }
 
+  // One backend for the process; each call starts from a clean one (tests
+  // call Main many times).
   static plat::HeadlessBackend backend;
+  backend.Reset();
   plat::InstallBackend(&backend);
   CHtmlApp& app = HtmlApp();
 
