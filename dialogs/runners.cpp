@@ -1,6 +1,7 @@
 #include "dialogs/runners.h"
 
 #include "dialogs/document/col_group_dlg.h"
+#include "dialogs/common/basic_dlg.h"
 #include "dialogs/document/head_dlg.h"
 #include "dialogs/document/script_dlg.h"
 #include "dialogs/document/table_cell_dlg.h"
@@ -21,22 +22,22 @@ const RunnerEntry kRunners[] = {
     {29110, 29114, RunHeadDlg},
     {29115, 29115, RunStyleRuleDlg},  // CStyleRuleDlg
     {29116, 29116, nullptr},  // CBodyDlg
-    {29121, 29132, nullptr},  // CBasicDlg
-    {29140, 29142, nullptr},  // CBasicDlg
+    {29121, 29132, RunBasicDlg},  // CBasicDlg
+    {29140, 29142, RunBasicDlg},  // CBasicDlg
     {29151, 29151, RunTableDlg},  // CTableDlg
-    {29152, 29152, nullptr},  // CBasicDlg
+    {29152, 29152, RunBasicDlg},  // CBasicDlg
     {29153, 29158, RunColGroupDlg},  // CColGroupDlg
     {29159, 29160, RunTableCellDlg},  // CTableCellDlg
     {29165, 29165, RunFrameSetDlg},  // CFrameSetDlg
     {29166, 29166, RunFrameDlg},  // CFrameDlg
     {29170, 29170, RunScriptDlg},  // CScriptDlg
-    {29171, 29171, nullptr},  // CBasicDlg
+    {29171, 29171, RunBasicDlg},  // CBasicDlg
     {29172, 29172, nullptr},  // CFormDlg
-    {29173, 29173, nullptr},  // CBasicDlg
-    {29401, 29411, nullptr},  // CBasicDlg
-    {29415, 29417, nullptr},  // CBasicDlg
-    {29420, 29428, nullptr},  // CBasicDlg
-    {29435, 29437, nullptr},  // CBasicDlg
+    {29173, 29173, RunBasicDlg},  // CBasicDlg
+    {29401, 29411, RunBasicDlg},  // CBasicDlg
+    {29415, 29417, RunBasicDlg},  // CBasicDlg
+    {29420, 29428, RunBasicDlg},  // CBasicDlg
+    {29435, 29437, RunBasicDlg},  // CBasicDlg
     {29445, 29448, nullptr},  // CAnchorDlg
     {29455, 29455, nullptr},  // CImageDlg
     {29456, 29456, RunObjectDlg},  // CObjectDlg

@@ -1,14 +1,67 @@
-// PLACEHOLDER until the dialog lands: same contract as every attribute
-// dialog (construct with parent, Init(id, text), DoModal, m_strResult). It
-// has no template yet, so it cannot open and always ends as cancelled.
+// Basic attributes: ID, CLASS, TITLE, STYLE, LANG, DIR, events and a few
+// element-specific attributes. For the text-level and block elements it
+// builds the whole element; for any other id it is the other-attributes
+// editor of another dialog and returns the checked attributes, one a line.
 #pragma once
+#include <string>
+
 #include "dialogs/common/attr_dialog.h"
 
 namespace tq {
 
+enum : int {
+  IDD_BASIC = 2000,
+  IDC_BS_ID_CHK = 1001, IDC_BS_ID,
+  IDC_BS_CLASS_CHK, IDC_BS_CLASS,
+  IDC_BS_TITLE_CHK, IDC_BS_TITLE,
+  IDC_BS_STYLE_CHK, IDC_BS_STYLE, IDC_BS_STYLE_EDIT,
+  IDC_BS_LANG_CHK, IDC_BS_LANG, IDC_BS_LANG_LIST,
+  IDC_BS_DIR_CHK, IDC_BS_DIR,
+  IDC_BS_EVENT_CHK, IDC_BS_EVENT, IDC_BS_EVENT_EDIT,
+  IDC_BS_ALIGN_CHK, IDC_BS_ALIGN, IDC_BS_ALIGN_LIST,
+  IDC_BS_OTHER_CHK, IDC_BS_OTHER, IDC_BS_OTHER_LIST,
+  IDC_BS_WIDTH_CHK, IDC_BS_WIDTH,
+  IDC_BS_SIZE_CHK, IDC_BS_SIZE,
+  IDC_BS_NOSHADE_CHK,
+};
+
 class CBasicDlg : public CAttrDialog {
  public:
-  explicit CBasicDlg(plat::WindowHandle parent) : CAttrDialog(2000, parent) {}
+  explicit CBasicDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strID, m_strClass, m_strTitle, m_strStyle, m_strLang, m_strDir, m_strEvent,
+      m_strAlign, m_strOther, m_strWidth, m_strSize;
+
+  // Flag bits of "Bsc_%dFlag".
+  enum : int {
+    kId = 0x1, kClass = 0x2, kTitle = 0x4, kStyle = 0x8, kLang = 0x10, kDir = 0x20, kEvent = 0x40,
+    kAlign = 0x80, kOther = 0x100, kWidth = 0x200, kSize = 0x400, kNoShade = 0x800,
+  };
+
+  // The element this id builds whole ("H1" for 29121), or nullptr when the
+  // dialog edits another dialog's attributes.
+  static const char* ElementOf(int tagId);
+  // The check boxes the element of this id does not offer, as flag bits.
+  static int UnavailableBits(int tagId);
+
+  // The result built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void EditStyle();
+  void EditEvents();
+  void ChooseAlign();
+  void ChooseOther();
 };
+
+void RunBasicDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq
