@@ -1,14 +1,104 @@
-// PLACEHOLDER until the dialog lands: same contract as every attribute
-// dialog (construct with parent, Init(id, text), DoModal, m_strResult). It
-// has no template yet, so it cannot open and always ends as cancelled.
+// Margin and padding group of the style composer, and the per-side value
+// dialog that builds a side's value or the shorthand of four sides.
 #pragma once
+#include <string>
+
 #include "dialogs/common/attr_dialog.h"
 
 namespace tq {
 
+// Each kind runs top, right, bottom, left and the shorthand as (check box,
+// edit box) pairs, then its "変更" button.
+enum : int {
+  IDD_STYLE_MARGIN = 2007,
+  IDC_MG_MTOP_CHK = 1000, IDC_MG_MTOP, IDC_MG_MRIGHT_CHK, IDC_MG_MRIGHT,
+  IDC_MG_MBOTTOM_CHK, IDC_MG_MBOTTOM, IDC_MG_MLEFT_CHK, IDC_MG_MLEFT,
+  IDC_MG_MARGIN_CHK, IDC_MG_MARGIN, IDC_MG_MCHANGE,
+  IDC_MG_PTOP_CHK = 1020, IDC_MG_PTOP, IDC_MG_PRIGHT_CHK, IDC_MG_PRIGHT,
+  IDC_MG_PBOTTOM_CHK, IDC_MG_PBOTTOM, IDC_MG_PLEFT_CHK, IDC_MG_PLEFT,
+  IDC_MG_PADDING_CHK, IDC_MG_PADDING, IDC_MG_PCHANGE,
+};
+constexpr int kMarginKindStep = IDC_MG_PTOP_CHK - IDC_MG_MTOP_CHK;
+
+// One row per side, kBoxRowStep ids apart: caption, "auto" box, number box,
+// up-down control and the unit buttons px, em, mm, pt, %.
+enum : int {
+  IDD_BOX_VALUE = 2008,
+  IDC_BV_TOP_LABEL = 1000, IDC_BV_TOP_AUTO, IDC_BV_TOP, IDC_BV_TOP_SPIN,
+  IDC_BV_TOP_PX, IDC_BV_TOP_EM, IDC_BV_TOP_MM, IDC_BV_TOP_PT, IDC_BV_TOP_PERCENT,
+  IDC_BV_RIGHT_LABEL = 1010, IDC_BV_RIGHT_AUTO, IDC_BV_RIGHT, IDC_BV_RIGHT_SPIN,
+  IDC_BV_RIGHT_PX, IDC_BV_RIGHT_EM, IDC_BV_RIGHT_MM, IDC_BV_RIGHT_PT, IDC_BV_RIGHT_PERCENT,
+  IDC_BV_BOTTOM_LABEL = 1020, IDC_BV_BOTTOM_AUTO, IDC_BV_BOTTOM, IDC_BV_BOTTOM_SPIN,
+  IDC_BV_BOTTOM_PX, IDC_BV_BOTTOM_EM, IDC_BV_BOTTOM_MM, IDC_BV_BOTTOM_PT, IDC_BV_BOTTOM_PERCENT,
+  IDC_BV_LEFT_LABEL = 1030, IDC_BV_LEFT_AUTO, IDC_BV_LEFT, IDC_BV_LEFT_SPIN,
+  IDC_BV_LEFT_PX, IDC_BV_LEFT_EM, IDC_BV_LEFT_MM, IDC_BV_LEFT_PT, IDC_BV_LEFT_PERCENT,
+};
+constexpr int kBoxRowStep = IDC_BV_RIGHT_LABEL - IDC_BV_TOP_LABEL;
+
+class CBoxValueDlg : public CAttrDialog {
+ public:
+  explicit CBoxValueDlg(plat::WindowHandle parent);
+  // Stores the id, the settings slot and the mode word.
+  void Init(int tagId, int mode);
+
+  // The numbers typed; after OK the finished values ("10px", "auto").
+  std::string m_strTop, m_strRight, m_strBottom, m_strLeft;
+  int m_nMode = 0;
+  std::string m_strShorthand;  // after OK with kShorthand: the four joined
+
+  // Mode word bits.
+  enum : int {
+    kPadding = 0x1, kShorthand = 0x200,
+    kTop = 0x400, kRight = 0x800, kBottom = 0x1000, kLeft = 0x2000, kAllSides = 0x3C00,
+  };
+  // Flag bits of "MV_%dMFlag" / "MV_%dPFlag" for side 0..3 (top, right,
+  // bottom, left): "auto", then the units em, mm, pt, % (none: px).
+  static constexpr int AutoBit(int side) { return 1 << (6 * side); }
+  static constexpr int UnitBit(int side, int unit) { return AutoBit(side) << unit; }  // unit 1..4
+  // Finishes the offered sides from the numbers and the "auto" and unit
+  // choices (as flag bits), with the writes OK makes, apart from any window.
+  void Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  std::string& Side(int side);
+  const char* Names(int side) const;
+  void RowRule(int side);
+};
+
 class CStyleMarginDlg : public CAttrDialog {
  public:
-  explicit CStyleMarginDlg(plat::WindowHandle parent) : CAttrDialog(2007, parent) {}
+  explicit CStyleMarginDlg(plat::WindowHandle parent);
+
+  std::string m_strMargin, m_strMTop, m_strMRight, m_strMBottom, m_strMLeft;
+  std::string m_strPadding, m_strPBottom, m_strPLeft, m_strPRight, m_strPTop;
+
+  // Flag bits of "SylMgn_%dFlag".
+  enum : int {
+    kMTop = 0x1, kMRight = 0x2, kMBottom = 0x4, kMLeft = 0x8, kMargin = 0x10,
+    kPTop = 0x20, kPRight = 0x40, kPBottom = 0x80, kPLeft = 0x100, kPadding = 0x200,
+  };
+  // The declarations built from the fields and the check boxes (as flag
+  // bits), with the writes OK makes, apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  // kind 0 margin, 1 padding; side 0..3 top, right, bottom, left; 4 the shorthand.
+  std::string& Field(int kind, int side);
+  void SideRule(int kind, int side);
+  void ShorthandRule(int kind);
+  void ChangeValues(int kind);
 };
 
 }  // namespace tq

@@ -1,0 +1,166 @@
+#include <string>
+
+#include "css_check.h"
+#include "dialogs/style/style_margin_dlg.h"
+#include "fixture.h"
+
+namespace tqtest {
+
+using namespace tq;
+using D = plat::HeadlessDialog;
+
+class StyleMarginDlg : public Headless {
+ protected:
+  // Opens the dialog as the style composer does; the result, or
+  // "<cancelled>".
+  std::string Open(int id, plat::DialogScript s) {
+    backend.Expect(std::move(s));
+    CStyleMarginDlg dlg(nullptr);
+    dlg.Init(id, "handed in");
+    return dlg.DoModal() == plat::IDOK ? dlg.m_strResult : "<cancelled>";
+  }
+};
+
+TEST_F(StyleMarginDlg, SidesAndShorthandExcludeEachOther) {
+  std::string r = Open(29121, [](D& d) {
+    for (int c = IDC_MG_MTOP; c <= IDC_MG_MARGIN; c += 2) EXPECT_FALSE(d.IsEnabled(c)) << c;
+    EXPECT_TRUE(d.IsEnabled(IDC_MG_MCHANGE) && d.IsEnabled(IDC_MG_PCHANGE));
+    d.Click(IDC_MG_MTOP_CHK);
+    d.Click(IDC_MG_MLEFT_CHK);
+    EXPECT_TRUE(d.IsEnabled(IDC_MG_MTOP) && d.IsEnabled(IDC_MG_MLEFT));
+    d.Click(IDC_MG_MARGIN_CHK);
+    EXPECT_EQ(d.GetCheck(IDC_MG_MTOP_CHK) + d.GetCheck(IDC_MG_MLEFT_CHK), 0);
+    EXPECT_FALSE(d.IsEnabled(IDC_MG_MTOP) || d.IsEnabled(IDC_MG_MLEFT));
+    EXPECT_TRUE(d.IsEnabled(IDC_MG_MARGIN));
+    d.Click(IDC_MG_MBOTTOM_CHK);
+    EXPECT_EQ(d.GetCheck(IDC_MG_MARGIN_CHK), 0);
+    EXPECT_FALSE(d.IsEnabled(IDC_MG_MARGIN));
+    d.Type(IDC_MG_MBOTTOM, "1px");
+    d.Click(IDC_MG_PTOP_CHK);
+    d.Type(IDC_MG_PTOP, "2px");
+    d.Click(IDC_MG_PADDING_CHK);  // padding shorthand leaves the margin sides alone
+    EXPECT_EQ(d.GetCheck(IDC_MG_MBOTTOM_CHK), 1);
+    d.Type(IDC_MG_PADDING, "0 1em");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "margin-bottom:1px;\r\npadding:0 1em;");
+  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
+  EXPECT_EQ(Int("SylMgn_121Flag"), 0x4 | 0x200);
+  EXPECT_EQ(Str("SylMgn_121MBottom"), "1px");
+  EXPECT_EQ(Str("SylMgn_121PTop"), "<absent>");
+  EXPECT_EQ(backend.opened.at(0), " STYLE : Margin/Paddingの設定 <H1>");
+}
+
+TEST_F(StyleMarginDlg, StoredSidesWinOverAStoredShorthand) {
+  profile->WriteInt("HTML", "SylMgn_121Flag", 0x1 | 0x10 | 0x20 | 0x40);
+  profile->WriteString("HTML", "SylMgn_121MTop", "1px");
+  profile->WriteString("HTML", "SylMgn_121PTop", "2px");
+  profile->WriteString("HTML", "SylMgn_121PRight", "3px");
+  std::string r = Open(29121, [](D& d) {
+    EXPECT_EQ(d.GetCheck(IDC_MG_MARGIN_CHK), 0);
+    EXPECT_FALSE(d.IsEnabled(IDC_MG_MARGIN));
+    EXPECT_EQ(d.GetText(IDC_MG_PRIGHT), "3px");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "margin-top:1px;\r\npadding-top:2px;\r\npadding-right:3px;");
+  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
+  EXPECT_EQ(Int("SylMgn_121Flag"), 0x61);
+}
+
+TEST_F(StyleMarginDlg, ShorthandBuiltByThePerSideDialog) {
+  std::string r = Open(29121, [&](D& d) {
+    d.Click(IDC_MG_MARGIN_CHK);
+    backend.Expect([](D& b) {
+      EXPECT_EQ(b.GetTitle(), "marginの設定");
+      for (int c : {IDC_BV_TOP, IDC_BV_RIGHT, IDC_BV_BOTTOM, IDC_BV_LEFT}) {
+        EXPECT_EQ(b.GetText(c), "0");
+        EXPECT_TRUE(b.IsEnabled(c));
+      }
+      EXPECT_EQ(b.GetCheck(IDC_BV_LEFT_PX), 1);
+      b.Type(IDC_BV_TOP, "10");
+      b.Click(IDC_BV_RIGHT_AUTO);
+      EXPECT_FALSE(b.IsEnabled(IDC_BV_RIGHT) || b.IsEnabled(IDC_BV_RIGHT_SPIN) ||
+                   b.IsEnabled(IDC_BV_RIGHT_PERCENT));
+      b.Type(IDC_BV_LEFT, "5");
+      b.Click(IDC_BV_LEFT_PERCENT);
+      b.Ok();
+    });
+    d.Click(IDC_MG_MCHANGE);
+    EXPECT_EQ(d.GetText(IDC_MG_MARGIN), "10px auto 0px 5%");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "margin:10px auto 0px 5%;");
+  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
+  EXPECT_EQ(Int("MV_121MFlag"), 0x40 | 0x400000);
+  EXPECT_EQ(Str("MV_121MTop"), "10");
+  EXPECT_EQ(Str("MV_121MRight"), "<absent>");  // "auto" keeps the stored number
+  EXPECT_EQ(Str("MV_121MLeft"), "5");
+
+  // The left side and its unit come back like the others.
+  Open(29121, [&](D& d) {
+    backend.Expect([](D& b) {
+      EXPECT_EQ(b.GetText(IDC_BV_LEFT), "5");
+      EXPECT_EQ(b.GetCheck(IDC_BV_LEFT_PERCENT), 1);
+      EXPECT_EQ(b.GetCheck(IDC_BV_RIGHT_AUTO), 1);
+      b.Cancel();
+    });
+    d.Click(IDC_MG_MCHANGE);
+    EXPECT_EQ(d.GetText(IDC_MG_MARGIN), "10px auto 0px 5%");  // cancelled: unchanged
+    d.Cancel();
+  });
+}
+
+TEST_F(StyleMarginDlg, PerSideDialogFillsOnlyTheCheckedSides) {
+  std::string r = Open(29121, [&](D& d) {
+    d.Click(IDC_MG_PRIGHT_CHK);
+    d.Click(IDC_MG_PLEFT_CHK);
+    d.Type(IDC_MG_PTOP, "kept");
+    backend.Expect([](D& b) {
+      EXPECT_EQ(b.GetTitle(), "paddingの設定");
+      for (int row : {IDC_BV_TOP_LABEL, IDC_BV_BOTTOM_LABEL}) {
+        EXPECT_EQ(b.GetCheck(row + 1), 0);
+        for (int c = row; c <= row + 8; ++c) EXPECT_FALSE(b.IsEnabled(c)) << c;
+      }
+      b.Type(IDC_BV_RIGHT, "-3");
+      b.Click(IDC_BV_RIGHT_EM);
+      b.Click(IDC_BV_LEFT_PT);
+      b.Ok();
+    });
+    d.Click(IDC_MG_PCHANGE);
+    d.Ok();
+  });
+  EXPECT_EQ(r, "padding-right:-3em;\r\npadding-left:0pt;");
+  EXPECT_EQ(Int("MV_121PFlag"), 0x80 | 0x200000);
+  EXPECT_EQ(Str("MV_121PTop"), "<absent>");
+  EXPECT_EQ(Str("MV_121PRight"), "-3");
+}
+
+TEST_F(StyleMarginDlg, NothingCheckedOffersNoSideAndResetsTheStoredChoices) {
+  profile->WriteInt("HTML", "MV_121MFlag", 0x1 | 0x80);
+  std::string r = Open(29121, [&](D& d) {
+    backend.Expect([](D& b) {
+      for (int c : {IDC_BV_TOP_AUTO, IDC_BV_RIGHT_AUTO, IDC_BV_BOTTOM_AUTO, IDC_BV_LEFT_AUTO}) {
+        EXPECT_EQ(b.GetCheck(c), 0);
+        EXPECT_FALSE(b.IsEnabled(c) || b.IsEnabled(c + 1));
+      }
+      b.Ok();
+    });
+    d.Click(IDC_MG_MCHANGE);
+    EXPECT_EQ(d.GetText(IDC_MG_MTOP), "");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "");
+  EXPECT_EQ(Int("MV_121MFlag"), 0);
+  EXPECT_EQ(Int("SylMgn_121Flag"), 0);
+}
+
+TEST_F(StyleMarginDlg, CancelWritesNothing) {
+  EXPECT_EQ(Open(29121, [](D& d) {
+              d.Click(IDC_MG_MTOP_CHK);
+              d.Cancel();
+            }),
+            "<cancelled>");
+  EXPECT_EQ(profile->writes(), 0);
+}
+
+}  // namespace tqtest
