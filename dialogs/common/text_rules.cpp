@@ -68,4 +68,15 @@ std::string LabelTableLookup(int id, const std::string& label) {
   }
 }
 
+bool SameWordNoCase(std::string_view text, std::string_view word) {
+  if (text.size() != word.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char a = text[i], b = word[i];
+    if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
+    if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
+    if (a != b) return false;
+  }
+  return true;
+}
+
 }  // namespace tq

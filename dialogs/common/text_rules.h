@@ -21,4 +21,8 @@ std::string TagNameOf(int id);
 // any other id gives label back.
 std::string LabelTableLookup(int id, const std::string& label);
 
+// True when text is word, ASCII letters compared without case. A text with
+// double-byte characters has bytes above 0x7F and never equals an ASCII word.
+bool SameWordNoCase(std::string_view text, std::string_view word);
+
 }  // namespace tq
