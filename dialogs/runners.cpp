@@ -3,6 +3,7 @@
 #include "dialogs/document/col_group_dlg.h"
 #include "dialogs/common/basic_dlg.h"
 #include "dialogs/document/head_dlg.h"
+#include "dialogs/document/image_dlg.h"
 #include "dialogs/document/script_dlg.h"
 #include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
@@ -39,7 +40,7 @@ const RunnerEntry kRunners[] = {
     {29420, 29428, RunBasicDlg},  // CBasicDlg
     {29435, 29437, RunBasicDlg},  // CBasicDlg
     {29445, 29448, nullptr},  // CAnchorDlg
-    {29455, 29455, nullptr},  // CImageDlg
+    {29455, 29455, RunImageDlg},  // CImageDlg
     {29456, 29456, RunObjectDlg},  // CObjectDlg
     {29457, 29457, RunParamDlg},  // CParamDlg
     {29458, 29458, RunObjectDlg},  // CObjectDlg

@@ -1,0 +1,56 @@
+// IMG: the image file and its text, size, map, placement and the other
+// attributes, followed by the selection (IMG has no end tag).
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_IMAGE = 2017,
+  IDC_IM_SRC = 1001, IDC_IM_SRC_BROWSE,
+  IDC_IM_ALT,
+  IDC_IM_LONGDESC_CHK, IDC_IM_LONGDESC, IDC_IM_LONGDESC_BROWSE,
+  IDC_IM_WIDTH_CHK, IDC_IM_WIDTH, IDC_IM_WIDTH_SPIN, IDC_IM_WIDTH_PIX, IDC_IM_WIDTH_PCT,
+  IDC_IM_HEIGHT_CHK, IDC_IM_HEIGHT, IDC_IM_HEIGHT_SPIN, IDC_IM_HEIGHT_PIX, IDC_IM_HEIGHT_PCT,
+  IDC_IM_USEMAP_CHK, IDC_IM_USEMAP,
+  IDC_IM_ISMAP_CHK,
+  IDC_IM_ALIGN_CHK, IDC_IM_ALIGN, IDC_IM_ALIGN_LIST,
+  IDC_IM_BORDER_CHK, IDC_IM_BORDER, IDC_IM_BORDER_SPIN, IDC_IM_BORDER_PIX, IDC_IM_BORDER_PCT,
+  IDC_IM_HSPACE_CHK, IDC_IM_HSPACE, IDC_IM_HSPACE_SPIN,
+  IDC_IM_VSPACE_CHK, IDC_IM_VSPACE, IDC_IM_VSPACE_SPIN,
+  IDC_IM_ATTR_CHK, IDC_IM_ATTR_EDIT, IDC_IM_ATTR,
+};
+
+class CImageDlg : public CAttrDialog {
+ public:
+  explicit CImageDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strSrc, m_strAlt, m_strLongDesc, m_strWidth, m_strHeight, m_strUseMap, m_strAlign,
+      m_strBorder, m_strHSpace, m_strVSpace, m_strAttr;
+
+  // Flag bits of "IMG_%dFlag".
+  enum : int {
+    kLongDesc = 0x1, kWidth = 0x2, kWidthPct = 0x4, kHeight = 0x10, kHeightPct = 0x20, kUseMap = 0x80,
+    kIsMap = 0x100, kAttr = 0x200, kAlign = 0x800, kBorder = 0x1000, kBorderPct = 0x2000,
+    kHSpace = 0x4000, kVSpace = 0x10000,
+  };
+  // The element built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  int FlagsFromControls() const;
+};
+
+void RunImageDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq
