@@ -1,5 +1,6 @@
 #include "dialogs/runners.h"
 
+#include "dialogs/document/body_dlg.h"
 #include "dialogs/document/col_group_dlg.h"
 #include "dialogs/common/basic_dlg.h"
 #include "dialogs/document/head_dlg.h"
@@ -22,7 +23,7 @@ namespace tq {
 const RunnerEntry kRunners[] = {
     {29110, 29114, RunHeadDlg},
     {29115, 29115, RunStyleRuleDlg},  // CStyleRuleDlg
-    {29116, 29116, nullptr},  // CBodyDlg
+    {29116, 29116, RunBodyDlg},  // CBodyDlg
     {29121, 29132, RunBasicDlg},  // CBasicDlg
     {29140, 29142, RunBasicDlg},  // CBasicDlg
     {29151, 29151, RunTableDlg},  // CTableDlg

@@ -1,5 +1,7 @@
 #include "dialogs/common/text_rules.h"
 
+#include <cstdio>
+
 #include "app/string_table.h"
 
 namespace tq {
@@ -66,6 +68,13 @@ std::string LabelTableLookup(int id, const std::string& label) {
     case 29399: return "COMMENT";
     default: return label;
   }
+}
+
+std::string ColorHex(uint32_t c) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", static_cast<unsigned>(c & 0xFF),
+                static_cast<unsigned>((c >> 8) & 0xFF), static_cast<unsigned>((c >> 16) & 0xFF));
+  return buf;
 }
 
 bool SameWordNoCase(std::string_view text, std::string_view word) {

@@ -1,5 +1,6 @@
 // Text rules shared by the dialogs and the toolbox.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,8 @@ std::string LabelTableLookup(int id, const std::string& label);
 // True when text is word, ASCII letters compared without case. A text with
 // double-byte characters has bytes above 0x7F and never equals an ASCII word.
 bool SameWordNoCase(std::string_view text, std::string_view word);
+
+// "#RRGGBB" of a COLORREF (0x00BBGGRR: red in the low byte).
+std::string ColorHex(uint32_t colorref);
 
 }  // namespace tq

@@ -26,6 +26,7 @@ void HeadlessBackend::Reset() {
   answers_.clear();
   opened.clear();
   fileRequests.clear();
+  colorRequests.clear();
   messages.clear();
   posted.clear();
   sent.clear();
@@ -83,7 +84,8 @@ std::optional<std::string> HeadlessBackend::OpenFile(WindowHandle, const FileDia
   return r;
 }
 
-std::optional<uint32_t> HeadlessBackend::ChooseColor(WindowHandle, uint32_t) {
+std::optional<uint32_t> HeadlessBackend::ChooseColor(WindowHandle, uint32_t initial) {
+  colorRequests.push_back(initial);
   if (colors_.empty()) return std::nullopt;
   auto r = colors_.front();
   colors_.pop_front();

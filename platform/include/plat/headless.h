@@ -62,6 +62,7 @@ class HeadlessBackend : public Backend {
   // What happened.
   std::vector<std::string> opened;  // titles of the dialogs as they opened
   std::vector<FileDialogRequest> fileRequests;
+  std::vector<uint32_t> colorRequests;  // start colour of each colour dialog
   std::vector<MessageRecord> messages;
   std::vector<PostedMessage> posted;
   std::vector<PostedMessage> sent;
