@@ -1,6 +1,7 @@
 #include "dialogs/runners.h"
 
 #include "dialogs/document/body_dlg.h"
+#include "dialogs/document/anchor_dlg.h"
 #include "dialogs/document/col_group_dlg.h"
 #include "dialogs/common/basic_dlg.h"
 #include "dialogs/document/head_dlg.h"
@@ -40,7 +41,7 @@ const RunnerEntry kRunners[] = {
     {29415, 29417, RunBasicDlg},  // CBasicDlg
     {29420, 29428, RunBasicDlg},  // CBasicDlg
     {29435, 29437, RunBasicDlg},  // CBasicDlg
-    {29445, 29448, nullptr},  // CAnchorDlg
+    {29445, 29448, RunAnchorDlg},  // CAnchorDlg
     {29455, 29455, RunImageDlg},  // CImageDlg
     {29456, 29456, RunObjectDlg},  // CObjectDlg
     {29457, 29457, RunParamDlg},  // CParamDlg
