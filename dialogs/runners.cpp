@@ -9,6 +9,7 @@
 #include "dialogs/document/script_dlg.h"
 #include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
+#include "dialogs/form/form_dlg.h"
 #include "dialogs/form/frame_dlg.h"
 #include "dialogs/form/form_item_dlg.h"
 #include "dialogs/form/frame_set_dlg.h"
@@ -35,7 +36,7 @@ const RunnerEntry kRunners[] = {
     {29166, 29166, RunFrameDlg},  // CFrameDlg
     {29170, 29170, RunScriptDlg},  // CScriptDlg
     {29171, 29171, RunBasicDlg},  // CBasicDlg
-    {29172, 29172, nullptr},  // CFormDlg
+    {29172, 29172, RunFormDlg},  // CFormDlg
     {29173, 29173, RunBasicDlg},  // CBasicDlg
     {29401, 29411, RunBasicDlg},  // CBasicDlg
     {29415, 29417, RunBasicDlg},  // CBasicDlg

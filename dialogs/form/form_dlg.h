@@ -1,0 +1,48 @@
+// FORM: where and how the form is sent, the character sets the server
+// accepts, the target frame, the two events and the other attributes.
+#pragma once
+#include <string>
+
+#include "dialogs/common/attr_dialog.h"
+
+namespace tq {
+
+enum : int {
+  IDD_FORM = 2025,
+  IDC_FM_ACTION_LABEL = 1001, IDC_FM_ACTION, IDC_FM_ACTION_BROWSE,
+  IDC_FM_METHOD_CHK, IDC_FM_GET, IDC_FM_POST,
+  IDC_FM_ENCTYPE_CHK, IDC_FM_ENCTYPE, IDC_FM_ENCTYPE_LIST,
+  IDC_FM_CHARSET_CHK, IDC_FM_CHARSET, IDC_FM_CHARSET_LIST, IDC_FM_CHARSET_ADD,
+  IDC_FM_TARGET_CHK, IDC_FM_TARGET,
+  IDC_FM_SUBMIT_CHK, IDC_FM_SUBMIT, IDC_FM_SUBMIT_BROWSE,
+  IDC_FM_RESET_CHK, IDC_FM_RESET, IDC_FM_RESET_BROWSE,
+  IDC_FM_ATTR_CHK, IDC_FM_ATTR, IDC_FM_ATTR_EDIT,
+};
+
+class CFormDlg : public CAttrDialog {
+ public:
+  explicit CFormDlg(plat::WindowHandle parent);
+
+  // Fields, as exchanged with the edit boxes.
+  std::string m_strAction, m_strCharset, m_strEncType, m_strOnReset, m_strOnSubmit, m_strAttr,
+      m_strTarget;
+
+  // Flag bits of "FORM_%dFlag".
+  enum : int {
+    kMethod = 0x2, kPost = 0x4, kEncType = 0x10, kCharset = 0x20, kTarget = 0x40, kOnSubmit = 0x80,
+    kOnReset = 0x100, kAttr = 0x200,
+  };
+  // The element built from the fields and a flag word (and the writes OK
+  // makes), apart from any window.
+  std::string Build(int flags);
+
+ protected:
+  void DoDataExchange(plat::DataExchange& dx) override;
+  bool OnInitDialog() override;
+  void OnOK() override;
+  bool OnCommand(int id, int code) override;
+};
+
+void RunFormDlg(plat::WindowHandle parent, std::string& buffer, int id);
+
+}  // namespace tq
