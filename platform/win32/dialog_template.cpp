@@ -106,6 +106,8 @@ std::vector<uint16_t> BuildDialogTemplate(const DialogTemplate& t) {
   for (const ControlDesc& c : t.controls) {
     ItemClass k = ClassOf(c);
     DWORD s = WS_CHILD | WS_VISIBLE | k.style;
+    // The buddy of an up-down control holds a number: right-aligned.
+    if (IsEdit(c.kind) && &c != &t.controls.back() && (&c)[1].kind == Ctl::UpDown) s |= ES_RIGHT;
     // Radio buttons form a group from a radio marked as its start, or from
     // the first radio after another kind of control, up to the next such
     // start; every other control is a group of its own. That keeps the
