@@ -22,9 +22,9 @@ const plat::DialogTemplate kDlg2010 = {
         {IDC_EB_MM, Ctl::Radio, "mm", 71, 80, 21, 10},
         {IDC_EB_PT, Ctl::Radio, "pt", 93, 80, 20, 10},
 
-        {IDC_EB_STYLE_CHK, Ctl::Check, "スタイル(&style)を指定", 118, 7, 94, 10, true},
-        {IDC_EB_STYLE, Ctl::Edit, nullptr, 128, 20, 84, 12, true},
-        {IDC_EB_STYLE_LIST, Ctl::List, nullptr, 128, 35, 84, 57},
+        {IDC_EB_STYLE_CHK, Ctl::Check, "スタイル(&style)を指定", 114, 7, 98, 10, true},
+        {IDC_EB_STYLE, Ctl::Edit, nullptr, 124, 20, 88, 12, true},
+        {IDC_EB_STYLE_LIST, Ctl::List, nullptr, 124, 35, 88, 57},
 
         {IDC_EB_COLOR_CHK, Ctl::Check, "色(&color)を指定", 7, 98, 100, 10, true},
         {IDC_EB_SWATCH, Ctl::Swatch, nullptr, 17, 111, 40, 12},
