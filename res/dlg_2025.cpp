@@ -20,11 +20,11 @@ const plat::DialogTemplate kDlg2025 = {
         {IDC_FM_POST, Ctl::Radio, "post", 110, 35, 30, 10},
 
         {IDC_FM_ENCTYPE_CHK, Ctl::Check, "&ENCTYPE指定", 7, 51, 100, 10, true},
-        {IDC_FM_ENCTYPE, Ctl::Edit, nullptr, 17, 62, 102, 12},
+        {IDC_FM_ENCTYPE, Ctl::Edit, nullptr, 7, 62, 112, 12},
         {IDC_FM_ENCTYPE_LIST, Ctl::Button, "参照(&N)", 122, 61, 36, 14},
 
         {IDC_FM_CHARSET_CHK, Ctl::Check, "ACCE&PT-CHARSET", 7, 79, 100, 10, true},
-        {IDC_FM_CHARSET, Ctl::Edit, nullptr, 17, 90, 63, 12},
+        {IDC_FM_CHARSET, Ctl::Edit, nullptr, 7, 90, 73, 12},
         {IDC_FM_CHARSET_LIST, Ctl::Button, "参照(&H)", 83, 89, 36, 14},
         {IDC_FM_CHARSET_ADD, Ctl::Button, "追加(&J)", 122, 89, 36, 14},
 
@@ -32,11 +32,11 @@ const plat::DialogTemplate kDlg2025 = {
         {IDC_FM_TARGET, Ctl::Edit, nullptr, 76, 106, 82, 12},
 
         {IDC_FM_SUBMIT_CHK, Ctl::Check, "onS&ubmit（OKされたとき）", 168, 7, 139, 10, true},
-        {IDC_FM_SUBMIT, Ctl::Edit, nullptr, 178, 18, 90, 12},
+        {IDC_FM_SUBMIT, Ctl::Edit, nullptr, 168, 18, 100, 12},
         {IDC_FM_SUBMIT_BROWSE, Ctl::Button, "参照(&B)", 271, 17, 36, 14},
 
         {IDC_FM_RESET_CHK, Ctl::Check, "on&Reset(リセットされたとき)", 168, 37, 139, 10, true},
-        {IDC_FM_RESET, Ctl::Edit, nullptr, 178, 48, 90, 12},
+        {IDC_FM_RESET, Ctl::Edit, nullptr, 168, 48, 100, 12},
         {IDC_FM_RESET_BROWSE, Ctl::Button, "参照(&S)", 271, 47, 36, 14},
 
         {IDC_FM_ATTR_CHK, Ctl::Check, "その他、ID､C&LASSなど", 168, 67, 100, 10, true},

@@ -174,6 +174,17 @@ std::string MessageBoxText(HWND box) {
 
 std::string ItemText(HWND dialog, int id) { return WindowTextA(GetDlgItem(dialog, id)); }
 
+void SelectListEntry(HWND dialog, int id, const char* prefix) {
+  HWND list = GetDlgItem(dialog, id);
+  EXPECT_NE(list, nullptr) << "no list " << id;
+  if (!list) return;
+  LRESULT i = SendMessageA(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix));
+  EXPECT_NE(i, LB_ERR) << prefix;
+  if (i == LB_ERR) return;
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
 std::string ClassName(HWND w) {
   char name[256] = {};
   GetClassNameA(w, name, sizeof name);

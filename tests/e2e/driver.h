@@ -77,6 +77,9 @@ void Screenshot(HWND w, const char* file);
 // Presses a button of the dialog as a user would.
 void Click(HWND dialog, int id);
 std::string ItemText(HWND dialog, int id);
+// Selects the entry of list box id that starts with prefix and notifies
+// the dialog, as a click on the entry does.
+void SelectListEntry(HWND dialog, int id, const char* prefix);
 std::string WindowTextA(HWND w);
 std::string ClassName(HWND w);
 // The message text of a message box: its one static control with text.
