@@ -58,10 +58,13 @@ class ImageDialog : public ::testing::Test {
 TEST_F(ImageDialog, SourceChosenInTheOpenFileDialog) {
   std::string fileTitle, src, startDir;
   LONG_PTR sizeStyle = 0;
+  int lo = -1, hi = 0;
   DialogDriver driver;
   driver
-      .Then([](HWND d) {
+      .Then([&](HWND d) {
         EXPECT_EQ(WindowTextA(d), "画像<IMG>の設定");
+        SendDlgItemMessageA(d, tq::IDC_IM_VSPACE_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lo),
+                            reinterpret_cast<LPARAM>(&hi));
         for (int c : {tq::IDC_IM_WIDTH_CHK, tq::IDC_IM_ISMAP_CHK, tq::IDC_IM_ALIGN_CHK, tq::IDC_IM_BORDER_CHK,
                       tq::IDC_IM_HSPACE_CHK})
           Click(d, c);
@@ -95,6 +98,8 @@ TEST_F(ImageDialog, SourceChosenInTheOpenFileDialog) {
   EXPECT_EQ(src, file_);
   EXPECT_EQ(startDir, dir_);
   EXPECT_TRUE(sizeStyle & ES_RIGHT);
+  EXPECT_EQ(lo, 0);
+  EXPECT_EQ(hi, 32767);
   EXPECT_EQ(host_->Text(), "<IMG SRC=\"" + file_ +
                                "\" ALT=\"ロゴ\" WIDTH=\"32767\" ISMAP ALIGN=\"bottom\" BORDER=\"0\" HSPACE=\"0\">abc");
   EXPECT_EQ(Registry("IMG_455Src"), file_);
