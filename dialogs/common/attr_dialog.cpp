@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/html_app.h"
+#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/value_list_dlg.h"
 #include "plat/backend.h"
 #include "plat/text.h"
@@ -78,6 +79,17 @@ bool CAttrDialog::ChooseInto(std::string& field, int listNumber) {
   dlg.m_nList = listNumber;
   if (dlg.DoModal() != plat::IDOK) return false;
   field = dlg.m_strResult;
+  UpdateData(false);
+  return true;
+}
+
+bool CAttrDialog::EditOtherAttributes(std::string& field, bool takeFirst) {
+  if (takeFirst) UpdateData(true);
+  CBasicDlg basic(handle());
+  basic.Init(m_nTagId, m_strText);
+  if (basic.DoModal() != plat::IDOK) return false;
+  if (!takeFirst) UpdateData(true);
+  field = basic.m_strResult;
   UpdateData(false);
   return true;
 }

@@ -61,6 +61,10 @@ class CAttrDialog : public plat::Dialog {
                   const char* filter = nullptr);
   // List button: the chooser with list number; on OK field := the value.
   bool ChooseInto(std::string& field, int listNumber);
+  // Other-attributes button: the basic dialog in attribute mode for this
+  // command and text; on OK field := its result. The edit boxes are taken
+  // before it opens, or with takeFirst false only once it is confirmed.
+  bool EditOtherAttributes(std::string& field, bool takeFirst = true);
   // Message box with the dialogs' conventions: empty caption, OK only.
   int Message(const char* text, unsigned flags = 0);
 

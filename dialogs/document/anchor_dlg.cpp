@@ -1,6 +1,5 @@
 #include "dialogs/document/anchor_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "dialogs/document/table_parts.h"
 #include "plat/text.h"
@@ -202,16 +201,7 @@ bool CAnchorDlg::OnCommand(int id, int code) {
     case IDC_AN_BLUR_BROWSE:
       BrowseInto(m_strOnBlur, "Ank_OnBlurPath", "OnBlurスクリプトの指定");
       return true;
-    case IDC_AN_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_AN_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }

@@ -1,6 +1,5 @@
 #include "dialogs/document/body_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/backend.h"
 
@@ -113,16 +112,8 @@ bool CBodyDlg::OnCommand(int id, int code) {
     case IDC_BD_LINK_PICK: PickColor(m_strLink, m_clrLink); return true;
     case IDC_BD_ALINK_PICK: PickColor(m_strALink, m_clrALink); return true;
     case IDC_BD_VLINK_PICK: PickColor(m_strVLink, m_clrVLink); return true;
-    case IDC_BD_ATTR_EDIT: {
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        UpdateData(true);
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    // The edit boxes are taken only once the basic dialog has been confirmed.
+    case IDC_BD_ATTR_EDIT: EditOtherAttributes(m_strAttr, false); return true;
   }
   return false;
 }

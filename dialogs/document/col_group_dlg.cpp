@@ -1,6 +1,5 @@
 #include "dialogs/document/col_group_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "dialogs/document/table_parts.h"
 #include "plat/text.h"
@@ -158,13 +157,7 @@ bool CColGroupDlg::OnCommand(int id, int code) {
     return true;
   }
   if (code != plat::kClicked || id != IDC_CG_ATTR_EDIT) return false;
-  UpdateData(true);
-  CBasicDlg basic(handle());
-  basic.Init(m_nTagId, m_strText);
-  if (basic.DoModal() == plat::IDOK) {
-    m_strOtherAttr = basic.m_strResult;
-    UpdateData(false);
-  }
+  EditOtherAttributes(m_strOtherAttr);
   return true;
 }
 

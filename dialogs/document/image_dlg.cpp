@@ -1,6 +1,5 @@
 #include "dialogs/document/image_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 
@@ -126,16 +125,7 @@ bool CImageDlg::OnCommand(int id, int code) {
       BrowseInto(m_strLongDesc, "IMG_LongdescPath", "LONGDESCファイルの指定");
       return true;
     case IDC_IM_ALIGN_LIST: ChooseInto(m_strAlign, 102); return true;
-    case IDC_IM_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_IM_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }

@@ -1,6 +1,5 @@
 #include "dialogs/document/table_cell_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "dialogs/document/table_parts.h"
 #include "plat/text.h"
@@ -155,13 +154,7 @@ bool CTableCellDlg::OnCommand(int id, int code) {
     return true;
   }
   if (code != plat::kClicked || id != IDC_TC_ATTR_EDIT) return false;
-  UpdateData(true);
-  CBasicDlg basic(handle());
-  basic.Init(m_nTagId, m_strText);
-  if (basic.DoModal() == plat::IDOK) {
-    m_strOtherAttr = basic.m_strResult;
-    UpdateData(false);
-  }
+  EditOtherAttributes(m_strOtherAttr);
   return true;
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/document/table_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "dialogs/document/table_parts.h"
 #include "plat/text.h"
@@ -136,13 +135,7 @@ bool CTableDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked || id != IDC_TB_ATTR_EDIT) return false;
   // The edit boxes are taken only once the basic dialog has been confirmed.
-  CBasicDlg basic(handle());
-  basic.Init(m_nTagId, m_strText);
-  if (basic.DoModal() == plat::IDOK) {
-    UpdateData(true);
-    m_strOtherAttr = basic.m_strResult;
-    UpdateData(false);
-  }
+  EditOtherAttributes(m_strOtherAttr, false);
   return true;
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/form/form_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 
@@ -110,16 +109,7 @@ bool CFormDlg::OnCommand(int id, int code) {
       }
       return true;
     }
-    case IDC_FM_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_FM_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }

@@ -1,6 +1,5 @@
 #include "dialogs/form/form_item_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 
@@ -121,16 +120,7 @@ bool CFormItemDlg::OnCommand(int id, int code) {
     case IDC_FI_BLUR_BROWSE:
       BrowseInto(m_strOnBlur, "FMM_OnBlurPath", "フォーカス喪失時のスクリプト指定(onBlur)");
       return true;
-    case IDC_FI_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_FI_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }

@@ -1,6 +1,5 @@
 #include "dialogs/form/frame_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 
@@ -131,16 +130,7 @@ bool CFrameDlg::OnCommand(int id, int code) {
     case IDC_FR_SRC_BROWSE: BrowseInto(m_strSrc, "FRM_SRCPath", "SRCのURI設定"); return true;
     case IDC_FR_SCROLL_LIST: ChooseInto(m_strScrolling, 127); return true;
     case IDC_FR_ALIGN_LIST: ChooseInto(m_strAlign, 128); return true;
-    case IDC_FR_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_FR_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }

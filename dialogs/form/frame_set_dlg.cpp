@@ -1,6 +1,5 @@
 #include "dialogs/form/frame_set_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 
 namespace tq {
@@ -76,16 +75,7 @@ bool CFrameSetDlg::OnCommand(int id, int code) {
     case IDC_FS_ONUNLOAD_BROWSE:
       BrowseInto(m_strOnUnload, "FRSET_OnUnloadPath", "OnUnloadスクリプトの設定");
       return true;
-    case IDC_FS_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_FS_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }

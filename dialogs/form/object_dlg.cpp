@@ -1,6 +1,5 @@
 #include "dialogs/form/object_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 
@@ -179,16 +178,7 @@ bool CObjectDlg::OnCommand(int id, int code) {
     case IDC_OB_TYPE_LIST: ChooseInto(m_strType, 104); return true;
     case IDC_OB_CODETYPE_LIST: ChooseInto(m_strCodeType, 104); return true;
     case IDC_OB_ALIGN_LIST: ChooseInto(m_strAlign, 103); return true;
-    case IDC_OB_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_OB_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }

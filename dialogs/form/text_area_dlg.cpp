@@ -1,6 +1,5 @@
 #include "dialogs/form/text_area_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 
@@ -131,16 +130,7 @@ bool CTextAreaDlg::OnCommand(int id, int code) {
     case IDC_TA_CHANGE_BROWSE:
       BrowseInto(m_strOnChange, "TXTAR_OnChangePath", "内容が変更された時のスクリプト指定(onChange)");
       return true;
-    case IDC_TA_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_TA_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }
