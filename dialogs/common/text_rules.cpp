@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/string_table.h"
+#include "plat/text.h"
 
 namespace tq {
 
@@ -77,13 +78,17 @@ std::string ColorHex(uint32_t c) {
   return buf;
 }
 
-bool SameWordNoCase(std::string_view text, std::string_view word) {
-  if (text.size() != word.size()) return false;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char a = text[i], b = word[i];
-    if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-    if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
-    if (a != b) return false;
+bool SameWordNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const bool cp932 = plat::TextEncoding() == plat::Encoding::Cp932;
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (cp932 && plat::IsCp932Lead(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
+      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (lower(a[i]) != lower(b[i])) {
+      return false;
+    }
   }
   return true;
 }

@@ -22,9 +22,10 @@ std::string TagNameOf(int id);
 // any other id gives label back.
 std::string LabelTableLookup(int id, const std::string& label);
 
-// True when text is word, ASCII letters compared without case. A text with
-// double-byte characters has bytes above 0x7F and never equals an ASCII word.
-bool SameWordNoCase(std::string_view text, std::string_view word);
+// True when a equals b with ASCII letters compared without case. In code
+// page 932 a double-byte character must match whole: its trail byte can be
+// an ASCII letter and is never folded on its own.
+bool SameWordNoCase(std::string_view a, std::string_view b);
 
 // "#RRGGBB" of a COLORREF (0x00BBGGRR: red in the low byte).
 std::string ColorHex(uint32_t colorref);

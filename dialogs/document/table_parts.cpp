@@ -1,5 +1,7 @@
 #include "dialogs/document/table_parts.h"
 
+#include "dialogs/common/text_rules.h"
+
 namespace tq {
 
 const char* const kCellAlignEntries[5] = {
@@ -11,15 +13,6 @@ const char* const kCellVAlignEntries[4] = {
 
 std::string EntryValue(const std::string& entry) { return entry.substr(0, entry.find(' ')); }
 
-bool IsCharAlign(const std::string& align) {
-  static const char kWord[] = "char";
-  if (align.size() != 4) return false;
-  for (size_t i = 0; i < 4; ++i) {
-    char c = align[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != kWord[i]) return false;
-  }
-  return true;
-}
+bool IsCharAlign(const std::string& align) { return SameWordNoCase(align, "char"); }
 
 }  // namespace tq

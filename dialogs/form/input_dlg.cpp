@@ -1,6 +1,5 @@
 #include "dialogs/form/input_dlg.h"
 
-#include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 
@@ -21,20 +20,6 @@ constexpr FlagBox kBoxes[] = {
     {IDC_IN_SELECT_CHK, CInputDlg::kOnSelect},     {IDC_IN_CHANGE_CHK, CInputDlg::kOnChange},
     {IDC_IN_ALIGN_CHK, CInputDlg::kAlign},         {IDC_IN_ATTR_CHK, CInputDlg::kAttr},
 };
-
-// ASCII letters compared without case. A text holding double-byte
-// characters has bytes above 0x7F and so never equals an ASCII word.
-bool SameWord(const std::string& text, const char* word) {
-  size_t i = 0;
-  for (; word[i]; ++i) {
-    if (i >= text.size()) return false;
-    char a = text[i], b = word[i];
-    if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-    if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
-    if (a != b) return false;
-  }
-  return i == text.size();
-}
 
 }  // namespace
 
@@ -122,22 +107,22 @@ void CInputDlg::ApplyTypeRules() {
   UpdateData(true);
   const std::string& t = m_strType;
   // The rules only add or remove checks; none undoes an earlier one.
-  if (!SameWord(t, "submit") && !SameWord(t, "reset")) {
+  if (!SameWordNoCase(t, "submit") && !SameWordNoCase(t, "reset")) {
     Check(IDC_IN_NAME_CHK, 1);
     EnableItem(IDC_IN_NAME, true);
   }
-  if (SameWord(t, "radio") || SameWord(t, "checkbox")) {
+  if (SameWordNoCase(t, "radio") || SameWordNoCase(t, "checkbox")) {
     Check(IDC_IN_VALUE_CHK, 1);
     EnableItem(IDC_IN_VALUE, true);
   } else {
     Check(IDC_IN_CHECKED_CHK, 0);
   }
-  if (!SameWord(t, "text") && !SameWord(t, "password")) {
+  if (!SameWordNoCase(t, "text") && !SameWordNoCase(t, "password")) {
     Check(IDC_IN_MAXLEN_CHK, 0);
     EnableItem(IDC_IN_MAXLEN, false);
     EnableItem(IDC_IN_MAXLEN_SPIN, false);
   }
-  if (SameWord(t, "image")) {
+  if (SameWordNoCase(t, "image")) {
     Check(IDC_IN_SRC_CHK, 1);
     EnableItem(IDC_IN_SRC, true);
     EnableItem(IDC_IN_SRC_BROWSE, true);
@@ -154,8 +139,8 @@ std::string CInputDlg::Build(int flags) {
   if (flags & kReadOnly) r += " READONLY";
   // A size counts characters for text boxes and pixels for the rest; the
   // type counts even when its box is off. A password box is a text box.
-  const bool chars = m_strType.empty() || SameWord(m_strType, "text") ||
-                     SameWord(m_strType, "password");
+  const bool chars = m_strType.empty() || SameWordNoCase(m_strType, "text") ||
+                     SameWordNoCase(m_strType, "password");
   PutAttr(r, flags & kSize, "SIZE", m_strSize, chars ? "" : "px", "INPUT_%dSize");
   PutAttr(r, flags & kMaxLength, "MAXLENGTH", m_strMaxLength, "INPUT_%dMaxLength");
   PutAttr(r, flags & kSrc, "SRC", m_strSrc, "INPUT_%dSrc");
@@ -224,16 +209,7 @@ bool CInputDlg::OnCommand(int id, int code) {
     case IDC_IN_CHANGE_BROWSE:
       BrowseInto(m_strOnChange, "INPUT_OnChangePath", "内容が変更された時のスクリプト指定(onChange)");
       return true;
-    case IDC_IN_ATTR_EDIT: {
-      UpdateData(true);
-      CBasicDlg basic(handle());
-      basic.Init(m_nTagId, m_strText);
-      if (basic.DoModal() == plat::IDOK) {
-        m_strAttr = basic.m_strResult;
-        UpdateData(false);
-      }
-      return true;
-    }
+    case IDC_IN_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
 }

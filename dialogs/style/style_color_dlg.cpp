@@ -17,13 +17,6 @@ constexpr FlagBox kBoxes[] = {
     {IDC_CL_POSKW_CHK, CStyleColorDlg::kPosKW},
 };
 
-// "#RRGGBB" of a COLORREF, whose low byte is red.
-std::string Hex(uint32_t c) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-  return buf;
-}
-
 }  // namespace
 
 CStyleColorDlg::CStyleColorDlg(plat::WindowHandle parent) : CAttrDialog(IDD_STYLE_COLOR, parent) {
@@ -109,7 +102,7 @@ std::string CStyleColorDlg::Build(int flags) {
     if (!name.empty()) {
       decl(bit, prop + name + ";");
     } else {
-      decl(bit, prop + Hex(value) + ";");
+      decl(bit, prop + ColorHex(value) + ";");
       PutSettingInt(Name(valueSetting), static_cast<int>(value));
     }
     PutSetting(Name(nameSetting), name);

@@ -25,24 +25,6 @@ const char* const kEntries[] = {
     "ACRONYM (アクロニム)", "A:link", "A:active", "A:visited", "BODY",
 };
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Case folding touches ASCII letters only; a CP932 double-byte character
-// must match whole, so its trail byte is never folded on its own.
-bool SameNameNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  const bool cp932 = plat::TextEncoding() == plat::Encoding::Cp932;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (cp932 && plat::IsCp932Lead(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
-      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
-      ++i;
-      continue;
-    }
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
-
 std::string TrimBlanks(const std::string& s) {
   size_t b = s.find_first_not_of(" \t");
   if (b == std::string::npos) return {};
@@ -55,7 +37,7 @@ int StyleRuleTagId(const std::string& selector) {
   for (int first : {29121, 29401})
     for (int id = first; id < first + 100; ++id) {
       const std::string name = TagNameOf(id);
-      if (!name.empty() && SameNameNoCase(name, selector)) return id;
+      if (!name.empty() && SameWordNoCase(name, selector)) return id;
     }
   return 0;
 }
