@@ -5,7 +5,7 @@
 
 #include "app/html_app.h"
 #include "app/string_table.h"
-#include "dialogs/runners.h"
+#include "dialogs/common/runners.h"
 #include "plat/app.h"
 #include "plat/text.h"
 #include "toolbox/toolbox_hooks.h"

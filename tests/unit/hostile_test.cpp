@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "dialogs/runners.h"
+#include "dialogs/common/runners.h"
 #include "fixture.h"
 
 namespace tqtest {

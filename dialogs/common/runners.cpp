@@ -1,4 +1,4 @@
-#include "dialogs/runners.h"
+#include "dialogs/common/runners.h"
 
 #include "dialogs/document/body_dlg.h"
 #include "dialogs/document/anchor_dlg.h"
