@@ -183,8 +183,10 @@ bool CAnchorDlg::OnCommand(int id, int code) {
     ApplyRules();
     return true;
   }
+  // Only SHAPE itself re-reads the shape text: a shape typed by hand is
+  // judged when SHAPE or the list is clicked, not by any other box.
   if (CAttrDialog::OnCommand(id, code)) {
-    ApplyRules();
+    if (id == IDC_AN_SHAPE_CHK) ApplyRules();
     return true;
   }
   if (code != plat::kClicked) return false;

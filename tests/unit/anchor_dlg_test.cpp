@@ -124,7 +124,9 @@ TEST_F(AnchorDlg, ShapeListDecidesCoordinatesTypingDoesNot) {
     d.Select(IDC_AN_SHAPE_LIST, 3);
     EXPECT_TRUE(d.IsEnabled(IDC_AN_COORDS));
     d.Type(IDC_AN_SHAPE, "DEFAULT");
-    EXPECT_TRUE(d.IsEnabled(IDC_AN_COORDS));  // until the list or the box is clicked
+    d.Click(IDC_AN_TARGET_CHK);  // another box does not judge the shape
+    d.Click(IDC_AN_TARGET_CHK);
+    EXPECT_TRUE(d.IsEnabled(IDC_AN_COORDS));  // until the list or SHAPE is clicked
     d.Ok();
   });
   EXPECT_EQ(r, "<AREA SHAPE=\"DEFAULT\">");
