@@ -20,18 +20,6 @@
 namespace e2e {
 namespace {
 
-// A top-level window to own the dialogs: their idle messages go to it.
-class Owner {
- public:
-  Owner() : h_(CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr)) {}
-  ~Owner() { DestroyWindow(h_); }
-  HWND get() const { return h_; }
-
- private:
-  HWND h_;
-};
-
 // A dialog whose initialisation and notifications the test supplies.
 class Probe : public plat::Dialog {
  public:

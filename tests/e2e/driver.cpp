@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
 #include <cstdio>
 
 namespace e2e {
@@ -174,15 +178,84 @@ std::string MessageBoxText(HWND box) {
 
 std::string ItemText(HWND dialog, int id) { return WindowTextA(GetDlgItem(dialog, id)); }
 
-void SelectListEntry(HWND dialog, int id, const char* prefix) {
+void Type(HWND dialog, int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
+
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void SelectListEntry(HWND dialog, int id, int index) {
   HWND list = GetDlgItem(dialog, id);
   EXPECT_NE(list, nullptr) << "no list " << id;
   if (!list) return;
-  LRESULT i = SendMessageA(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix));
-  EXPECT_NE(i, LB_ERR) << prefix;
-  if (i == LB_ERR) return;
-  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+  EXPECT_NE(SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0), LB_ERR) << index;
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+void SelectListEntry(HWND dialog, int id, const char* prefix) {
+  LRESULT i = SendDlgItemMessageA(dialog, id, LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>(prefix));
+  EXPECT_NE(i, LB_ERR) << prefix;
+  if (i != LB_ERR) SelectListEntry(dialog, id, static_cast<int>(i));
+}
+
+std::string ListEntry(HWND dialog, int id, int index) {
+  char text[256] = {};
+  SendDlgItemMessageA(dialog, id, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+int ListCount(HWND dialog, int id) { return static_cast<int>(SendDlgItemMessageA(dialog, id, LB_GETCOUNT, 0, 0)); }
+
+std::string SelectFirstComboEntry(HWND dialog, int id) {
+  HWND combo = GetDlgItem(dialog, id);
+  if (!combo || SendMessageA(combo, CB_GETCOUNT, 0, 0) <= 0) return std::string();
+  SendMessageA(combo, CB_SETCURSEL, 0, 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  char text[256] = {};
+  SendMessageA(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void SpinUp(HWND dialog, int id) {
+  // Near the top left corner: on the up arrow.
+  SendDlgItemMessageA(dialog, id, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 1));
+  SendDlgItemMessageA(dialog, id, WM_LBUTTONUP, 0, MAKELPARAM(2, 1));
+}
+
+std::pair<int, int> SpinRange(HWND dialog, int id) {
+  int lo = -1, hi = -1;
+  SendDlgItemMessageA(dialog, id, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lo), reinterpret_cast<LPARAM>(&hi));
+  return {lo, hi};
+}
+
+int FileNameBox(HWND dialog) { return GetDlgItem(dialog, cmb13) ? cmb13 : edt1; }
+
+Owner::Owner()
+    : h_(CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPED, 0, 0, 200, 100, nullptr, nullptr,
+                         GetModuleHandleA(nullptr), nullptr)) {}
+
+Owner::~Owner() { DestroyWindow(h_); }
+
+namespace {
+std::string TempDir(const std::string& name) {
+  char tmp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, tmp);
+  return tmp + name + std::to_string(GetCurrentProcessId());
+}
+}  // namespace
+
+TempFile::TempFile(const std::string& dirName, const std::string& fileName)
+    : dir(TempDir(dirName)), path(dir + "\\" + fileName) {
+  EXPECT_TRUE(CreateDirectoryA(dir.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) << dir;
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
+  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+}
+
+TempFile::~TempFile() {
+  DeleteFileA(path.c_str());
+  RemoveDirectoryA(dir.c_str());
 }
 
 std::string ClassName(HWND w) {

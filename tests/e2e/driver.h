@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace e2e {
 
@@ -76,13 +77,55 @@ void Screenshot(HWND w, const char* file);
 
 // Presses a button of the dialog as a user would.
 void Click(HWND dialog, int id);
+// Puts text into an edit box as typing would (the dialog sees the change).
+void Type(HWND dialog, int id, const char* text);
 std::string ItemText(HWND dialog, int id);
-// Selects the entry of list box id that starts with prefix and notifies
-// the dialog, as a click on the entry does.
+bool Enabled(HWND dialog, int id);
+bool Checked(HWND dialog, int id);
+// Selects the entry of list box id that starts with prefix, or the one at
+// index, and notifies the dialog, as a click on the entry does.
 void SelectListEntry(HWND dialog, int id, const char* prefix);
+void SelectListEntry(HWND dialog, int id, int index);
+std::string ListEntry(HWND dialog, int id, int index);
+int ListCount(HWND dialog, int id);
+// Selects the first entry of a combo box (of a common dialog) and notifies
+// the dialog; its text, "" when the box is empty.
+std::string SelectFirstComboEntry(HWND dialog, int id);
+// One step up, as a click on the up arrow of an up-down control does.
+void SpinUp(HWND dialog, int id);
+// The range of an up-down control: {lowest, highest}.
+std::pair<int, int> SpinRange(HWND dialog, int id);
+// The file name box of an open-file dialog: a combo box in newer dialogs,
+// an edit box in older ones.
+int FileNameBox(HWND dialog);
 std::string WindowTextA(HWND w);
 std::string ClassName(HWND w);
 // The message text of a message box: its one static control with text.
 std::string MessageBoxText(HWND box);
+
+// A hidden top-level window to own dialogs: their idle messages go to it.
+class Owner {
+ public:
+  Owner();
+  ~Owner();
+  Owner(const Owner&) = delete;
+  Owner& operator=(const Owner&) = delete;
+  HWND get() const { return h_; }
+
+ private:
+  HWND h_;
+};
+
+// An empty file in a fresh directory under the temporary directory, both
+// removed again; names may hold double-byte characters.
+class TempFile {
+ public:
+  TempFile(const std::string& dirName, const std::string& fileName);
+  ~TempFile();
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  const std::string dir;
+  const std::string path;
+};
 
 }  // namespace e2e

@@ -55,7 +55,14 @@ TEST(Exports, SelectionPassesByteForByte) {
   EXPECT_EQ(Tag(29345, sel.c_str()), "<A HREF=\"" + sel + "\">" + sel + "</A>");
 }
 
-TEST(Exports, NullArgumentsAreEmptyTexts) {
+BOOL CALLBACK CountOwnVisible(HWND w, LPARAM p) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(w, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(w)) ++*reinterpret_cast<int*>(p);
+  return TRUE;
+}
+
+TEST(Exports, NullArgumentsAreEmptyTextsAndNoToolBoxAppears) {
   EXPECT_EQ(Tag(29001, nullptr), "");
   EXPECT_EQ(Tag(29021, nullptr), "<H1></H1>");
   Dll().SetStringToTagquill(nullptr);
@@ -66,8 +73,12 @@ TEST(Exports, NullArgumentsAreEmptyTexts) {
   DestroyMenu(gone);
   CMenu stale = {gone};
   Dll().MakeHtmlMenu(&stale);
+  // Toolbox calls without a toolbox create nothing.
   Dll().OnChangeToolBoxSetting(nullptr);
   Dll().MainGetFocus();
+  int windows = 0;
+  EnumWindows(CountOwnVisible, reinterpret_cast<LPARAM>(&windows));
+  EXPECT_EQ(windows, 0);
 }
 
 TEST(Exports, EachCallReplacesTheResult) {
@@ -92,21 +103,6 @@ TEST(Exports, LargeSelectionComesBackWhole) {
   EXPECT_EQ(out.compare(0, 4, "<H1>"), 0);
   EXPECT_EQ(out.compare(4, sel.size(), sel), 0);
   EXPECT_EQ(out.compare(4 + sel.size(), 5, "</H1>"), 0);
-}
-
-BOOL CALLBACK CountOwnVisible(HWND w, LPARAM p) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(w, &process);
-  if (process == GetCurrentProcessId() && IsWindowVisible(w)) ++*reinterpret_cast<int*>(p);
-  return TRUE;
-}
-
-TEST(Exports, ToolBoxCallsWithoutAToolBoxCreateNothing) {
-  Dll().MainGetFocus();
-  Dll().OnChangeToolBoxSetting(nullptr);
-  int windows = 0;
-  EnumWindows(CountOwnVisible, reinterpret_cast<LPARAM>(&windows));
-  EXPECT_EQ(windows, 0);
 }
 
 }  // namespace

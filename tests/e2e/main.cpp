@@ -7,7 +7,6 @@
 #include "app/html_app.h"
 #include "platform/win32/win32_backend.h"
 #include "tests/e2e/e2e.h"
-#include "platform/win32/win32_api.h"
 
 namespace e2e {
 namespace {

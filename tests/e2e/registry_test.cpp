@@ -9,41 +9,16 @@
 #include "app/html_app.h"
 #include "plat/app.h"
 #include "plat/profile.h"
-#include "platform/win32/win32_api.h"
+#include "tests/e2e/e2e.h"
 
 namespace e2e {
 namespace {
 
-const char kKey[] = "Software\\Brambleware\\Tagquill\\HTML";
-
-class RegistryProfile : public ::testing::Test {
+class RegistryProfile : public SettingsTest {
  protected:
   void SetUp() override {
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    SettingsTest::SetUp();
     profile_ = plat::MakeDefaultProfile("Brambleware", "Tagquill");
-  }
-  void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
-
-  // Plants a value as another program might have left it.
-  void Raw(const char* name, DWORD type, const void* data, DWORD size) {
-    HKEY k = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(k, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
-    RegCloseKey(k);
-  }
-  // The value as the registry holds it: type and bytes.
-  bool Read(const char* name, DWORD* type, std::string* data) {
-    HKEY k = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return false;
-    DWORD size = 0;
-    bool ok = RegQueryValueExA(k, name, nullptr, type, nullptr, &size) == ERROR_SUCCESS;
-    data->assign(size, '\0');
-    ok = ok && RegQueryValueExA(k, name, nullptr, type, reinterpret_cast<BYTE*>(data->data()), &size) ==
-                   ERROR_SUCCESS;
-    data->resize(size);
-    RegCloseKey(k);
-    return ok;
   }
   std::string Str(const char* name) { return profile_->GetString("HTML", name, "DEF"); }
   int Int(const char* name) { return profile_->GetInt("HTML", name, -77); }
@@ -56,7 +31,7 @@ TEST_F(RegistryProfile, StringsAreRegSzAndComeBack) {
   ASSERT_TRUE(profile_->WriteString("HTML", "Bsc_121ID", value));
   DWORD type = 0;
   std::string raw;
-  ASSERT_TRUE(Read("Bsc_121ID", &type, &raw));
+  ASSERT_TRUE(ReadValue("Bsc_121ID", &type, &raw));
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(raw, value + '\0');
   EXPECT_EQ(Str("Bsc_121ID"), value);
@@ -71,7 +46,7 @@ TEST_F(RegistryProfile, IntegersAreRegDwordAndComeBack) {
   ASSERT_TRUE(profile_->WriteInt("HTML", "Bsc_121Flag", -5));
   DWORD type = 0;
   std::string raw;
-  ASSERT_TRUE(Read("Bsc_121Flag", &type, &raw));
+  ASSERT_TRUE(ReadValue("Bsc_121Flag", &type, &raw));
   EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
   EXPECT_EQ(raw, std::string("\xFB\xFF\xFF\xFF", 4));
   EXPECT_EQ(Int("Bsc_121Flag"), -5);
@@ -96,19 +71,19 @@ TEST_F(RegistryProfile, MissingValuesAndSectionsGiveTheDefault) {
 TEST_F(RegistryProfile, ValuesOfTheWrongShapeGiveTheDefault) {
   DWORD dw = 42;
   unsigned long long qw = 42;
-  Raw("Dword", REG_DWORD, &dw, sizeof dw);
-  Raw("Sz", REG_SZ, "12", 3);
-  Raw("Expand", REG_EXPAND_SZ, "%TEMP%", 7);
-  Raw("Multi", REG_MULTI_SZ, "a\0b\0", 5);
-  Raw("Binary", REG_BINARY, "\x01\x02\x03", 3);
-  Raw("Qword", REG_QWORD, &qw, sizeof qw);
-  Raw("ShortDword", REG_DWORD, &dw, 2);
-  Raw("LongDword", REG_DWORD, "\x01\x00\x00\x00\x02\x00\x00\x00", 8);
-  Raw("BigEndian", REG_DWORD_BIG_ENDIAN, &dw, sizeof dw);
+  Plant("Dword", REG_DWORD, &dw, sizeof dw);
+  Plant("Sz", REG_SZ, "12", 3);
+  Plant("Expand", REG_EXPAND_SZ, "%TEMP%", 7);
+  Plant("Multi", REG_MULTI_SZ, "a\0b\0", 5);
+  Plant("Binary", REG_BINARY, "\x01\x02\x03", 3);
+  Plant("Qword", REG_QWORD, &qw, sizeof qw);
+  Plant("ShortDword", REG_DWORD, &dw, 2);
+  Plant("LongDword", REG_DWORD, "\x01\x00\x00\x00\x02\x00\x00\x00", 8);
+  Plant("BigEndian", REG_DWORD_BIG_ENDIAN, &dw, sizeof dw);
   // The registry adds a forgotten terminator itself when the byte after
   // the count is one; this string has none.
-  Raw("Unterminated", REG_SZ, "abcd", 3);
-  Raw("NoBytes", REG_SZ, "", 0);
+  Plant("Unterminated", REG_SZ, "abcd", 3);
+  Plant("NoBytes", REG_SZ, "", 0);
 
   EXPECT_EQ(Str("Dword"), "DEF");
   EXPECT_EQ(Int("Dword"), 42);
@@ -124,7 +99,7 @@ TEST_F(RegistryProfile, ValuesOfTheWrongShapeGiveTheDefault) {
 TEST_F(RegistryProfile, HugeStringsAreReadWhole) {
   std::string big;
   while (big.size() < (1u << 20)) big += "表ソ<P>0123456789\r\n";
-  Raw("Planted", REG_SZ, big.c_str(), static_cast<DWORD>(big.size() + 1));
+  Plant("Planted", REG_SZ, big.c_str(), static_cast<DWORD>(big.size() + 1));
   EXPECT_EQ(Str("Planted"), big);
   ASSERT_TRUE(profile_->WriteString("HTML", "Written", big + big));
   EXPECT_EQ(Str("Written"), big + big);
@@ -139,7 +114,7 @@ TEST_F(RegistryProfile, TheApplicationObjectUsesTheBramblewareKey) {
   EXPECT_EQ(Str("HEAD_110Href"), "index.htm");
   EXPECT_EQ(Int("HEAD_110Flag"), 3);
   // What follows a NUL inside a planted string never arrives.
-  Raw("Nul", REG_SZ, "ab\0cd", 6);
+  Plant("Nul", REG_SZ, "ab\0cd", 6);
   EXPECT_EQ(app.GetProfileString("HTML", "Nul", "x"), "ab");
 }
 

@@ -3,21 +3,14 @@
 // sheet, the host inserting the posted command, the place and page kept
 // across closing, and the host's rebuild after a customization.
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "toolbox/tb_set_page.h"
-#include "tests/e2e/driver.h"
 #include "tests/e2e/e2e.h"
-#include "platform/win32/win32_api.h"
 
 namespace e2e {
 namespace {
-
-const char kKey[] = "Software\\Brambleware\\Tagquill\\HTML";
 
 HWND FindToolBox() { return FindWindowA("#32770", "FOR HTML"); }
 HWND FindCustomize() { return FindWindowA("#32770", "HTMLツールボックスのカスタマイズ"); }
@@ -78,21 +71,6 @@ bool Italic(HWND button) {
   return f && GetObjectA(f, sizeof lf, &lf) && lf.lfItalic;
 }
 
-int StoredInt(const char* name) {
-  DWORD v = 0, size = sizeof v;
-  if (RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_DWORD, nullptr, &v, &size) != ERROR_SUCCESS)
-    return -1;
-  return static_cast<int>(v);
-}
-
-std::string StoredString(const char* name) {
-  char buf[1024] = {};
-  DWORD size = sizeof buf;
-  if (RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
-    return "<absent>";
-  return buf;
-}
-
 // Commands with this id waiting in the queue for the window: counted and
 // put back, or taken off.
 int CountCommands(HWND w, WPARAM id, bool keep) {
@@ -116,47 +94,36 @@ void Paint(HWND w) {
   Pump();
 }
 
-class ToolBoxE2E : public ::testing::Test {
+class ToolBoxE2E : public HostTest {
  protected:
   void SetUp() override {
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-    Open(0);
+    HostTest::SetUp();
+    ShowWindow(host_->hwnd(), SW_SHOW);
   }
   void TearDown() override {
     CloseToolBox();
-    host_.reset();
-    Pump();
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    HostTest::TearDown();
   }
-  void Open(int flags) {
+  // A new host whose SetAppInfo passes these toolbox flags.
+  void Reopen(int flags) {
     tqhost::HostOptions options;
     options.toolBoxFlags = flags;
-    host_.reset(tqhost::HostWindow::Create(Dll(), options));
-    ASSERT_NE(host_, nullptr);
+    Open(options);
     ShowWindow(host_->hwnd(), SW_SHOW);
-    host_->SetText("abc");
-    host_->Select(0, -1);
   }
   void CloseToolBox() {
     if (HWND t = FindToolBox()) SendMessageA(t, WM_SYSCOMMAND, SC_CLOSE, 0);
     Pump();
   }
-  // A pick from the host's menu, as the user makes it.
-  void Pick(int id) {
-    ASSERT_EQ(GetMenuState(host_->menuBar(), id, MF_BYCOMMAND) & MF_DISABLED, 0u);
-    SendMessageA(host_->hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    Pump();
-  }
   HWND ShowToolBox() {
-    Pick(29001);
+    PickFromMenu(29001);
     HWND t = FindToolBox();
     EXPECT_NE(t, nullptr);
     return t;
   }
-  std::unique_ptr<tqhost::HostWindow> host_;
 };
 
-TEST_F(ToolBoxE2E, DefaultButtonsAndTabs) {
+TEST_F(ToolBoxE2E, DefaultPagesAndTheCommandsTheirButtonsPost) {
   HWND sheet = ShowToolBox();
   ASSERT_NE(sheet, nullptr);
   EXPECT_TRUE(IsWindowVisible(sheet));
@@ -193,6 +160,11 @@ TEST_F(ToolBoxE2E, DefaultButtonsAndTabs) {
   EXPECT_EQ(sheet_r.top, 0);
   Paint(sheet);
   Screenshot(sheet, "toolbox.bmp");
+  SendMessageA(buttons[0], BM_CLICK, 0, 0);  // H1
+  EXPECT_EQ(QueuedCommands(host_->hwnd(), 29021), 1);
+  Pump();
+  EXPECT_EQ(host_->Text(), "<H1>abc</H1>");
+  EXPECT_EQ(QueuedCommands(host_->hwnd(), 29021), 0);
 
   ClickTab(sheet, 1);
   Pump();
@@ -209,32 +181,15 @@ TEST_F(ToolBoxE2E, DefaultButtonsAndTabs) {
   EXPECT_EQ(last.bottom, page_r.bottom);  // every button whole
   Paint(sheet);
   Screenshot(sheet, "toolbox-details.bmp");
-
-  // Open again: only brought forward, still one.
-  Pick(29001);
-  EXPECT_EQ(FindToolBox(), sheet);
-}
-
-TEST_F(ToolBoxE2E, ButtonPostsOneCommandAndTheHostInsertsTheTag) {
-  HWND sheet = ShowToolBox();
-  ASSERT_NE(sheet, nullptr);
-  std::vector<HWND> buttons = Buttons(PageOf(sheet));
-  ASSERT_EQ(buttons.size(), 27u);
-  SendMessageA(buttons[0], BM_CLICK, 0, 0);  // H1
-  EXPECT_EQ(QueuedCommands(host_->hwnd(), 29021), 1);
-  Pump();
-  EXPECT_EQ(host_->Text(), "<H1>abc</H1>");
-  EXPECT_EQ(QueuedCommands(host_->hwnd(), 29021), 0);
-
   // A detail button posts its own id, once (taken off the queue here: the
   // host would open the command's dialog).
-  ClickTab(sheet, 1);
-  Pump();
-  std::vector<HWND> details = Buttons(PageOf(sheet));
-  ASSERT_EQ(details.size(), 27u);
   SendMessageA(details[26], BM_CLICK, 0, 0);  // TD -
   EXPECT_EQ(TakeCommands(host_->hwnd(), 29160), 1);
   EXPECT_EQ(TakeCommands(host_->hwnd(), 29160), 0);
+
+  // Open again: only brought forward, still one.
+  PickFromMenu(29001);
+  EXPECT_EQ(FindToolBox(), sheet);
 }
 
 TEST_F(ToolBoxE2E, TabKeyWalksTheButtonsThenSwitchesPage) {
@@ -256,7 +211,7 @@ TEST_F(ToolBoxE2E, TabKeyWalksTheButtonsThenSwitchesPage) {
   EXPECT_EQ(ActiveTab(sheet), 0);
 }
 
-TEST_F(ToolBoxE2E, ReopenedWithSavedPlaceAndPage) {
+TEST_F(ToolBoxE2E, ReopenedAtTheSavedPlaceOrTopmostAtTheOrigin) {
   HWND sheet = ShowToolBox();
   ASSERT_NE(sheet, nullptr);
   SetWindowPos(sheet, nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -264,12 +219,11 @@ TEST_F(ToolBoxE2E, ReopenedWithSavedPlaceAndPage) {
   Pump();
   CloseToolBox();
   EXPECT_EQ(FindToolBox(), nullptr);
-  EXPECT_EQ(StoredInt("TBox_1Left"), 50);
-  EXPECT_EQ(StoredInt("TBox_1Top"), 60);
-  EXPECT_EQ(StoredInt("TBox_1Page"), 1);
+  EXPECT_EQ(SettingInt("TBox_1Left"), 50);
+  EXPECT_EQ(SettingInt("TBox_1Top"), 60);
+  EXPECT_EQ(SettingInt("TBox_1Page"), 1);
 
-  host_.reset();
-  Open(0x40);
+  Reopen(0x40);
   sheet = ShowToolBox();
   ASSERT_NE(sheet, nullptr);
   RECT r;
@@ -278,14 +232,13 @@ TEST_F(ToolBoxE2E, ReopenedWithSavedPlaceAndPage) {
   EXPECT_EQ(r.top, 60);
   EXPECT_EQ(ActiveTab(sheet), 1);
   EXPECT_EQ(Labels(PageOf(sheet)).at(0), "H1 -");
-}
+  EXPECT_EQ(GetWindowLongPtrA(sheet, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  CloseToolBox();
 
-TEST_F(ToolBoxE2E, TopmostAtTheOrigin) {
-  host_.reset();
-  Open(0x10 | 0x20 | 0x40);
-  HWND sheet = ShowToolBox();
+  // The origin wins over the saved place.
+  Reopen(0x10 | 0x20 | 0x40);
+  sheet = ShowToolBox();
   ASSERT_NE(sheet, nullptr);
-  RECT r;
   GetWindowRect(sheet, &r);
   EXPECT_EQ(r.left, 0);
   EXPECT_EQ(r.top, 0);
@@ -294,10 +247,7 @@ TEST_F(ToolBoxE2E, TopmostAtTheOrigin) {
 }
 
 TEST_F(ToolBoxE2E, ClearedListComesBackAsTheDefault) {
-  HKEY k;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr), ERROR_SUCCESS);
-  RegSetValueExA(k, "ToolBox_1Cmd1", 0, REG_SZ, reinterpret_cast<const BYTE*>("29301"), 6);
-  RegCloseKey(k);
+  PlantString("ToolBox_1Cmd1", "29301");
   HWND before = ShowToolBox();
   ASSERT_NE(before, nullptr);
   EXPECT_EQ(Labels(PageOf(before)), (std::vector<std::string>{"B"}));
@@ -313,15 +263,15 @@ TEST_F(ToolBoxE2E, ClearedListComesBackAsTheDefault) {
     HWND s = FindCustomize();
     if (!s) return false;
     HWND page = PageOf(s);
-    EXPECT_EQ(SendMessageA(GetDlgItem(page, tq::IDC_TBS_LIST), LB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(ListCount(page, tq::IDC_TBS_LIST), 1);
     SendMessageA(GetDlgItem(page, tq::IDC_TBS_CLEAR), BM_CLICK, 0, 0);
-    EXPECT_EQ(SendMessageA(GetDlgItem(page, tq::IDC_TBS_LIST), LB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(ListCount(page, tq::IDC_TBS_LIST), 0);
     PostMessageA(GetDlgItem(s, plat::IDOK), BM_CLICK, 0, 0);
     return true;
   });
   steps.Start();
-  Pick(29002);
-  EXPECT_EQ(StoredString("ToolBox_1Cmd1"), "");
+  PickFromMenu(29002);
+  EXPECT_EQ(Setting("ToolBox_1Cmd1"), "");
   HWND after = FindToolBox();
   ASSERT_NE(after, nullptr);
   EXPECT_EQ(Labels(PageOf(after)).size(), 27u);
@@ -338,18 +288,15 @@ TEST_F(ToolBoxE2E, CustomizedCommandAndTitleReachTheNextToolBox) {
         HWND page = PageOf(s);
         EXPECT_EQ(TabTitles(s), (std::vector<std::string>{"Page　A", "Page　B"}));
         EXPECT_EQ(ItemText(page, tq::IDC_TBS_TITLE), "単純");
-        HWND all = GetDlgItem(page, tq::IDC_TBS_ALL);
-        EXPECT_EQ(SendMessageA(all, LB_GETCOUNT, 0, 0), 167);
-        EXPECT_EQ(SendMessageA(GetDlgItem(page, tq::IDC_TBS_LIST), LB_GETCOUNT, 0, 0), 27);
-        int at = static_cast<int>(SendMessageA(all, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                               reinterpret_cast<LPARAM>("画像<IMG> (詳細)")));
+        EXPECT_EQ(ListCount(page, tq::IDC_TBS_ALL), 167);
+        EXPECT_EQ(ListCount(page, tq::IDC_TBS_LIST), 27);
+        int at = static_cast<int>(SendDlgItemMessageA(page, tq::IDC_TBS_ALL, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                      reinterpret_cast<LPARAM>("画像<IMG> (詳細)")));
         EXPECT_GE(at, 0);
-        SendMessageA(all, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
-        SendMessageA(page, WM_COMMAND, MAKEWPARAM(tq::IDC_TBS_ALL, LBN_SELCHANGE), reinterpret_cast<LPARAM>(all));
+        SelectListEntry(page, tq::IDC_TBS_ALL, at);
         SendMessageA(GetDlgItem(page, tq::IDC_TBS_ADD), BM_CLICK, 0, 0);
-        HWND list = GetDlgItem(page, tq::IDC_TBS_LIST);
-        EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 28);
-        EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 27);
+        EXPECT_EQ(ListCount(page, tq::IDC_TBS_LIST), 28);
+        EXPECT_EQ(SendDlgItemMessageA(page, tq::IDC_TBS_LIST, LB_GETCURSEL, 0, 0), 27);
         Paint(s);
         Screenshot(s, "toolbox-customize.bmp");
         return true;
@@ -363,19 +310,19 @@ TEST_F(ToolBoxE2E, CustomizedCommandAndTitleReachTheNextToolBox) {
         HWND s = FindCustomize();
         HWND page = PageOf(s);
         EXPECT_EQ(ItemText(page, tq::IDC_TBS_TITLE), "詳細");
-        SetDlgItemTextA(page, tq::IDC_TBS_TITLE, "属性つき");
+        Type(page, tq::IDC_TBS_TITLE, "属性つき");
         PostMessageA(GetDlgItem(s, plat::IDOK), BM_CLICK, 0, 0);
         return true;
       });
   steps.Start();
-  Pick(29002);
+  PickFromMenu(29002);
   EXPECT_EQ(steps.pending(), 0u);
   EXPECT_EQ(host_->Text(), "abc");  // the selection, unchanged
   EXPECT_EQ(FindCustomize(), nullptr);
   // Written, and the host rebuilt the toolbox on 11802 (Pick pumped it).
-  EXPECT_EQ(StoredString("ToolBox_1Title2"), "属性つき");
-  EXPECT_EQ(StoredString("ToolBox_1Title1"), "<absent>");
-  std::string cmds = StoredString("ToolBox_1Cmd1");
+  EXPECT_EQ(Setting("ToolBox_1Title2"), "属性つき");
+  EXPECT_EQ(Setting("ToolBox_1Title1"), "<absent>");
+  std::string cmds = Setting("ToolBox_1Cmd1");
   EXPECT_EQ(cmds.substr(0, 12), "29021,29023,");
   EXPECT_EQ(cmds.substr(cmds.size() - 6), ",29455");
   HWND after = FindToolBox();
@@ -404,8 +351,8 @@ TEST_F(ToolBoxE2E, OkWithoutChangesPostsNothing) {
   EXPECT_EQ(QueuedCommands(host_->hwnd(), 11802), 0);
   Pump();
   EXPECT_EQ(FindToolBox(), before);  // not rebuilt
-  EXPECT_EQ(StoredString("ToolBox_1Cmd1"), "<absent>");
-  EXPECT_EQ(StoredString("ToolBox_1Title1"), "<absent>");
+  EXPECT_EQ(Setting("ToolBox_1Cmd1"), "<absent>");
+  EXPECT_EQ(Setting("ToolBox_1Title1"), "<absent>");
 }
 
 }  // namespace
