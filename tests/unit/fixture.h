@@ -2,17 +2,36 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/dispatch.h"
 #include "app/entry.h"
 #include "app/html_app.h"
+#include "dialogs/common/value_list_dlg.h"
 #include "plat/headless.h"
 #include "plat/profile.h"
 #include "plat/text.h"
 
 namespace tqtest {
+
+using D = plat::HeadlessDialog;
+
+// Checks box and types text into the edit box it governs.
+inline void Tick(D& d, int box, int edit, const std::string& text) {
+  d.Click(box);
+  d.Type(edit, text);
+}
+inline void ClickAll(D& d, std::initializer_list<int> ids) {
+  for (int id : ids) d.Click(id);
+}
+// Types each text into its edit box.
+inline void Fill(D& d, std::initializer_list<std::pair<int, const char*>> texts) {
+  for (const auto& [id, text] : texts) d.Type(id, text);
+}
 
 class Headless : public ::testing::Test {
  protected:
@@ -32,6 +51,39 @@ class Headless : public ::testing::Test {
   // Runs a command like the host does.
   std::string Run(int id, const std::string& selection) {
     return tq::GetHtmlTagString(nullptr, id, selection.c_str());
+  }
+  // Runs a command whose dialog follows script.
+  std::string RunWith(int id, const std::string& selection, plat::DialogScript script) {
+    backend.Expect(std::move(script));
+    return Run(id, selection);
+  }
+  // Opens Dlg as an opening dialog does: the result, or "<cancelled>".
+  template <class Dlg>
+  std::string OpenDlg(int id, plat::DialogScript script, const std::string& handedIn = "handed in") {
+    backend.Expect(std::move(script));
+    Dlg dlg(nullptr);
+    dlg.Init(id, handedIn);
+    return dlg.DoModal() == plat::IDOK ? dlg.m_strResult : "<cancelled>";
+  }
+  // The next value-list chooser picks the entry starting with prefix (and,
+  // when title is given, checks it is the list expected).
+  void Pick(const std::string& prefix, const std::string& title = "") {
+    backend.Expect([prefix, title](D& list) {
+      if (!title.empty()) {
+        EXPECT_EQ(list.GetTitle(), title);
+      }
+      list.SelectText(tq::IDC_VL_LIST, prefix);
+      list.Ok();
+    });
+  }
+  void CancelNext() {
+    backend.Expect([](D& d) { d.Cancel(); });
+  }
+  // The titles of the file dialogs opened so far.
+  std::vector<std::string> FileTitles() const {
+    std::vector<std::string> titles;
+    for (const auto& r : backend.fileRequests) titles.push_back(r.title);
+    return titles;
   }
   std::string Str(const std::string& name, const std::string& def = "<absent>") {
     return profile->GetString("HTML", name, def);

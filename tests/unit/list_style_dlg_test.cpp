@@ -1,7 +1,6 @@
 #include <string>
 
 #include "css_check.h"
-#include "dialogs/common/value_list_dlg.h"
 #include "dialogs/style/list_style_dlg.h"
 #include "dialogs/style/style_dlg.h"
 #include "fixture.h"
@@ -9,21 +8,13 @@
 namespace tqtest {
 
 using namespace tq;
-using D = plat::HeadlessDialog;
 
 class ListStyleDlg : public Headless {
  protected:
-  // Opens the dialog as the basic attributes dialog does; the result, or
-  // "<cancelled>".
-  std::string Open(int id, plat::DialogScript s) {
-    backend.Expect(std::move(s));
-    CListStyleDlg dlg(nullptr);
-    dlg.Init(id, "handed in");
-    return dlg.DoModal() == plat::IDOK ? dlg.m_strResult : "<cancelled>";
-  }
+  std::string Open(int id, plat::DialogScript s) { return OpenDlg<CListStyleDlg>(id, std::move(s)); }
 };
 
-TEST_F(ListStyleDlg, DefaultsEnablingAndNothingChecked) {
+TEST_F(ListStyleDlg, DefaultsEnablingNothingCheckedAndCancel) {
   std::string r = Open(29140, [](D& d) {
     EXPECT_EQ(d.GetTitle(), "リストに関する属性の設定 <UL>");
     for (int c : {IDC_LS_TYPE_CHK, IDC_LS_IMAGE_CHK, IDC_LS_POS_CHK, IDC_LS_OTHER_CHK}) EXPECT_EQ(d.GetCheck(c), 0);
@@ -41,34 +32,33 @@ TEST_F(ListStyleDlg, DefaultsEnablingAndNothingChecked) {
   EXPECT_EQ(r, "");
   EXPECT_EQ(Int("LtSyl_140Flag"), 0);
   EXPECT_EQ(profile->writes(), 1);
+
+  EXPECT_EQ(Open(29140,
+                 [](D& d) {
+                   Tick(d, IDC_LS_TYPE_CHK, IDC_LS_TYPE, "circle");
+                   d.Cancel();
+                 }),
+            "<cancelled>");
+  EXPECT_EQ(profile->writes(), 1);
 }
 
 TEST_F(ListStyleDlg, TypePositionAndComposedDeclarations) {
   std::string r = Open(29141, [&](D& d) {
-    d.Click(IDC_LS_TYPE_CHK);
-    d.Click(IDC_LS_POS_CHK);
-    d.Click(IDC_LS_INSIDE);
-    d.Click(IDC_LS_OTHER_CHK);
-    backend.Expect([](D& list) {
-      EXPECT_EQ(list.GetTitle(), "リスト項目の先頭記号(TYPE)");
-      list.SelectText(IDC_VL_LIST, "square");
-      list.Ok();
-    });
+    ClickAll(d, {IDC_LS_TYPE_CHK, IDC_LS_POS_CHK, IDC_LS_INSIDE, IDC_LS_OTHER_CHK});
+    Pick("square", "リスト項目の先頭記号(TYPE)");
     d.Click(IDC_LS_TYPE_LIST);
     EXPECT_EQ(d.GetText(IDC_LS_TYPE), "square");
     d.Type(IDC_LS_OTHER, "typed");
     backend.Expect([](D& composer) {
       EXPECT_EQ(composer.GetTitle(), "スタイルの設定 <OL>");
-      composer.Click(IDC_SY_COLOR_CHK);
-      composer.Type(IDC_SY_COLOR, "color:Red;");
-      composer.Click(IDC_SY_FONT_CHK);
-      composer.Type(IDC_SY_FONT, "font-weight:bold;");
+      Tick(composer, IDC_SY_COLOR_CHK, IDC_SY_COLOR, "color:Red;");
+      Tick(composer, IDC_SY_FONT_CHK, IDC_SY_FONT, "font-weight:bold;");
       composer.Ok();
     });
     d.Click(IDC_LS_OTHER_CHANGE);
     EXPECT_EQ(d.GetText(IDC_LS_TYPE), "square");
     EXPECT_EQ(d.GetText(IDC_LS_OTHER), "color:Red;\r\nfont-weight:bold;");
-    backend.Expect([](D& composer) { composer.Cancel(); });
+    CancelNext();
     d.Click(IDC_LS_OTHER_CHANGE);  // cancelled: nothing changes
     EXPECT_EQ(d.GetText(IDC_LS_OTHER), "color:Red;\r\nfont-weight:bold;");
     d.Ok();
@@ -96,8 +86,7 @@ TEST_F(ListStyleDlg, TypePositionAndComposedDeclarations) {
 TEST_F(ListStyleDlg, ImagePathIntoUrlUnchangedAndOtherAlone) {
   backend.AnswerFile(std::string("C:\\my pics\\dot 1.gif"));
   std::string r = Open(29142, [&](D& d) {
-    d.Click(IDC_LS_IMAGE_CHK);
-    d.Click(IDC_LS_IMAGE_BROWSE);
+    ClickAll(d, {IDC_LS_IMAGE_CHK, IDC_LS_IMAGE_BROWSE});
     d.Click(IDC_LS_POS_CHK);  // outside
     d.Ok();
   });
@@ -112,26 +101,13 @@ TEST_F(ListStyleDlg, ImagePathIntoUrlUnchangedAndOtherAlone) {
   r = Open(29142, [](D& d) {
     d.Click(IDC_LS_IMAGE_BROWSE);  // cancelled: nothing changes
     EXPECT_EQ(d.GetText(IDC_LS_IMAGE), "C:\\my pics\\dot 1.gif");
-    d.Click(IDC_LS_IMAGE_CHK);
-    d.Click(IDC_LS_POS_CHK);
-    d.Click(IDC_LS_OTHER_CHK);
-    d.Type(IDC_LS_OTHER, "margin:0;\r\n");
+    ClickAll(d, {IDC_LS_IMAGE_CHK, IDC_LS_POS_CHK});
+    Tick(d, IDC_LS_OTHER_CHK, IDC_LS_OTHER, "margin:0;\r\n");
     d.Ok();
   });
   EXPECT_EQ(backend.fileRequests.back().initialDir, "C:\\my pics");
   EXPECT_EQ(r, "margin:0;\r\n");  // no leading line break
   EXPECT_EQ(Int("LtSyl_142Flag"), 0x80);
-}
-
-TEST_F(ListStyleDlg, CancelWritesNothing) {
-  EXPECT_EQ(Open(29140,
-                 [](D& d) {
-                   d.Click(IDC_LS_TYPE_CHK);
-                   d.Type(IDC_LS_TYPE, "circle");
-                   d.Cancel();
-                 }),
-            "<cancelled>");
-  EXPECT_EQ(profile->writes(), 0);
 }
 
 }  // namespace tqtest

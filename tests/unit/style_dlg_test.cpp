@@ -10,16 +10,11 @@
 namespace tqtest {
 
 using namespace tq;
-using D = plat::HeadlessDialog;
 
 class StyleDlg : public Headless {
  protected:
-  // Opens the composer as an opener does; the result, or "<cancelled>".
   std::string Open(int id, plat::DialogScript s, const std::string& handedIn = "sel") {
-    backend.Expect(std::move(s));
-    CStyleDlg dlg(nullptr);
-    dlg.Init(id, handedIn);
-    return dlg.DoModal() == plat::IDOK ? dlg.m_strResult : "<cancelled>";
+    return OpenDlg<CStyleDlg>(id, std::move(s), handedIn);
   }
 };
 
@@ -41,8 +36,7 @@ TEST_F(StyleDlg, JoinsCheckedGroupsOneLineEachInFixedOrder) {
     }
     d.Click(IDC_SY_TEXT_CHK);  // checked but left empty: an empty line
     EXPECT_TRUE(d.IsEnabled(IDC_SY_TEXT) && d.IsEnabled(IDC_SY_TEXT_CHANGE));
-    d.Click(IDC_SY_COLOR_CHK);
-    d.Type(IDC_SY_COLOR, "color:Red;\r\n\r\n  background-color:\tWhite; \r\n");
+    Tick(d, IDC_SY_COLOR_CHK, IDC_SY_COLOR, "color:Red;\r\n\r\n  background-color:\tWhite; \r\n");
     d.Ok();
   });
   EXPECT_EQ(r, "color:Red;   background-color:\tWhite;\r\nfont-style:italic; font-weight:bold;\r\n\r\nfloat:left;");
@@ -61,8 +55,7 @@ TEST_F(StyleDlg, NothingCheckedAndCancel) {
 
   EXPECT_EQ(Open(29127,
                  [](D& d) {
-                   d.Click(IDC_SY_BORDER_CHK);
-                   d.Type(IDC_SY_BORDER, "border:none;");
+                   Tick(d, IDC_SY_BORDER_CHK, IDC_SY_BORDER, "border:none;");
                    d.Cancel();
                  }),
             "<cancelled>");
@@ -80,16 +73,12 @@ TEST_F(StyleDlg, GroupButtonsRunTheGroupDialogs) {
   std::string r = Open(
       29160,
       [&](D& d) {
-        d.Click(IDC_SY_FONT_CHK);
-        d.Click(IDC_SY_COLOR_CHK);
-        d.Click(IDC_SY_TEXT_CHK);
+        ClickAll(d, {IDC_SY_FONT_CHK, IDC_SY_COLOR_CHK, IDC_SY_TEXT_CHK});
         d.Type(IDC_SY_ELEMENT, "ignored");  // disabled: no effect
         d.Type(IDC_SY_COLOR, "color:Blue;");
         backend.Expect([](D& font) {
-          font.Click(IDC_FN_WEIGHT_CHK);
-          font.Type(IDC_FN_WEIGHT, "bold");
-          font.Click(IDC_FN_SIZE_CHK);
-          font.Type(IDC_FN_SIZE, "12");
+          Tick(font, IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT, "bold");
+          Tick(font, IDC_FN_SIZE_CHK, IDC_FN_SIZE, "12");
           font.Ok();
         });
         d.Click(IDC_SY_FONT_CHANGE);
@@ -104,8 +93,7 @@ TEST_F(StyleDlg, GroupButtonsRunTheGroupDialogs) {
 
         backend.AnswerColor(0x0000FF);  // COLORREF: red
         backend.Expect([](D& color) {
-          color.Click(IDC_CL_COLOR_CHK);
-          color.Click(IDC_CL_COLOR_PICK);
+          ClickAll(color, {IDC_CL_COLOR_CHK, IDC_CL_COLOR_PICK});
           color.Ok();
         });
         d.Click(IDC_SY_COLOR_CHANGE);
@@ -129,8 +117,7 @@ TEST_F(StyleDlg, IdZeroUsesSlotMinus29000AndNoLabel) {
   profile->WriteInt("HTML", "Syl_-29000Flag", 0x40);
   std::string r = Open(0, [](D& d) {
     EXPECT_EQ(d.GetTitle(), "スタイルの設定 ");
-    d.Click(IDC_SY_ELEMENT_CHK);
-    d.Type(IDC_SY_ELEMENT, "width:10px;");
+    Tick(d, IDC_SY_ELEMENT_CHK, IDC_SY_ELEMENT, "width:10px;");
     d.Ok();
   });
   EXPECT_EQ(r, "border:thin solid;\r\nwidth:10px;");

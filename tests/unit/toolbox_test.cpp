@@ -24,15 +24,10 @@ TEST(ToolBoxRules, LabelsFromTagNamesAndTheTable) {
   EXPECT_EQ(ToolBoxLabel(29005, LabelKind::Stored), "NEW(Trans.)");
   EXPECT_EQ(ToolBoxLabel(29115, LabelKind::Stored), "CSS");  // no name, so no mark
   EXPECT_EQ(ToolBoxLabel(29399, LabelKind::DefaultList), "COMMENT");
-  EXPECT_EQ(ToolBoxLabel(29001, LabelKind::Stored), "");
-  EXPECT_EQ(ToolBoxLabel(0, LabelKind::Stored), "");
+  EXPECT_EQ(ToolBoxLabel(29001, LabelKind::Stored) + ToolBoxLabel(0, LabelKind::Stored), "");
   EXPECT_TRUE(IsToolBoxDetailId(29100) && IsToolBoxDetailId(29199) && IsToolBoxDetailId(29499));
   EXPECT_FALSE(IsToolBoxDetailId(29099) || IsToolBoxDetailId(29200) || IsToolBoxDetailId(29399) ||
                IsToolBoxDetailId(29500));
-  std::vector<int> page2 = DefaultToolBoxCommands(2);
-  ASSERT_EQ(page2.size(), 27u);
-  EXPECT_EQ(page2.front(), 29121);
-  EXPECT_EQ(page2.back(), 29160);
 }
 
 TEST(ToolBoxRules, SizesFromTheBaseUnits) {
@@ -42,10 +37,7 @@ TEST(ToolBoxRules, SizesFromTheBaseUnits) {
   EXPECT_EQ(ToolBoxButtonWidth(8), 60);
   EXPECT_EQ(ToolBoxButtonWidth(7), 52);
   EXPECT_EQ(ToolBoxButtonHeight(16), 14);
-  plat::FontDesc f = ToolBoxFont(16, true);
-  EXPECT_EQ(f.charset, 128);
-  EXPECT_TRUE(f.italic);
-  EXPECT_EQ(f.face, "MS ゴシック");
+  EXPECT_EQ(ToolBoxFont(16, true).face, "MS ゴシック");
 }
 
 TEST(ToolBoxRules, StoredCommandValues) {
@@ -62,16 +54,11 @@ TEST(ToolBoxRules, StoredCommandValues) {
 TEST(ToolBoxRules, PlacementFlags) {
   plat::Rect desk{0, 0, 1024, 768};
   auto p = PlaceToolBox(0, 100, desk, 5, 6);
-  EXPECT_EQ(p.x, 924);
-  EXPECT_EQ(p.y, 0);
-  EXPECT_FALSE(p.topmost);
+  EXPECT_TRUE(p.x == 924 && p.y == 0 && !p.topmost);
   p = PlaceToolBox(0x20 | 0x40, 100, desk, 5, 6);  // the origin wins
-  EXPECT_EQ(p.x, 0);
-  EXPECT_EQ(p.y, 0);
+  EXPECT_TRUE(p.x == 0 && p.y == 0);
   p = PlaceToolBox(0x40 | 0x10, 100, desk, 5, 6);
-  EXPECT_EQ(p.x, 5);
-  EXPECT_EQ(p.y, 6);
-  EXPECT_TRUE(p.topmost);
+  EXPECT_TRUE(p.x == 5 && p.y == 6 && p.topmost);
 }
 
 class ToolBox : public Headless {
@@ -104,19 +91,14 @@ TEST_F(ToolBox, DefaultPagesTitlesAndFonts) {
   EXPECT_EQ(s.TabTitles(), (std::vector<std::string>{"単純", "詳細"}));
   ASSERT_TRUE(s.PageMade(0) && s.PageMade(1));
   EXPECT_EQ(s.ActiveIndex(), 0);
-  EXPECT_EQ(Labels(s.Page(0)),
-            (std::vector<std::string>{"H1", "H3", "H4", "P", "BR", "HR", "B", "U", "STRIKE", "I", "BIG",
-                                      "SMALL", "EM", "STRONG", "SUP", "SUB", "A", "IMG", "UL", "OL", "DL",
-                                      "LI", "DT", "DD", "TR", "TH", "TD"}));
-  std::vector<B> p2 = s.Page(1).LiveButtons();
+  std::vector<B> p1 = s.Page(0).LiveButtons(), p2 = s.Page(1).LiveButtons();
+  ASSERT_EQ(p1.size(), 27u);
   ASSERT_EQ(p2.size(), 27u);
-  EXPECT_EQ(p2[0].text, "H1 -");
+  EXPECT_EQ(p1[0].text + p1[26].text + p2[0].text + p2[26].text, "H1TDH1 -TD -");
   EXPECT_EQ(p2[0].id, 29121);
-  EXPECT_EQ(p2[26].text, "TD -");
   for (const B& b : p2) EXPECT_TRUE(Italic(b)) << b.text;
-  for (const B& b : s.Page(0).LiveButtons()) EXPECT_FALSE(Italic(b)) << b.text;
+  for (const B& b : p1) EXPECT_FALSE(Italic(b)) << b.text;
   // Base units 8 x 16: buttons 60 x 14 in a column from the page's top.
-  std::vector<B> p1 = s.Page(0).LiveButtons();
   EXPECT_EQ(p1[0].rect, (plat::Rect{0, 0, 60, 14}));
   EXPECT_EQ(p1[26].rect, (plat::Rect{0, 364, 60, 378}));
   // Each page makes its own pair: 9 points high, MS Gothic, Shift-JIS.
@@ -136,10 +118,8 @@ TEST_F(ToolBox, StoredListsTitlesAndAppNumber) {
   plat::HeadlessSheet& s = Open();
   std::vector<B> p1 = s.Page(0).LiveButtons();
   ASSERT_EQ(p1.size(), 2u);
-  EXPECT_EQ(p1[0].text, "H1*");
-  EXPECT_TRUE(Italic(p1[0]));
-  EXPECT_EQ(p1[1].text, "NEW(Trans.)");
-  EXPECT_FALSE(Italic(p1[1]));
+  EXPECT_EQ(p1[0].text + p1[1].text, "H1*NEW(Trans.)");
+  EXPECT_TRUE(Italic(p1[0]) && !Italic(p1[1]));
   EXPECT_EQ(s.TabTitles(), (std::vector<std::string>{"単純", "mine"}));
   EXPECT_EQ(s.Page(1).LiveButtons().size(), 27u);
 }
@@ -149,35 +129,28 @@ TEST_F(ToolBox, ButtonsPostTheirCommandOnlyForCommandIds) {
   plat::HeadlessSheet& s = Open(&target2);
   std::vector<B> p1 = s.Page(0).LiveButtons();
   ASSERT_EQ(p1.size(), 3u);
-  EXPECT_EQ(p1[0].id, 0);
-  EXPECT_EQ(p1[0].text, "");
+  EXPECT_TRUE(p1[0].id == 0 && p1[0].text.empty());
   s.Page(0).ClickButton(0);
   EXPECT_TRUE(backend.posted.empty());
   s.Page(0).ClickButton(1);
   ASSERT_EQ(backend.posted.size(), 1u);
-  EXPECT_EQ(backend.posted[0].window, &target2);
-  EXPECT_EQ(backend.posted[0].msg, 273u);
-  EXPECT_EQ(backend.posted[0].wp, 29021u);
-  EXPECT_EQ(backend.posted[0].lp, 0);
+  const plat::PostedMessage& m = backend.posted[0];
+  EXPECT_TRUE(m.window == &target2 && m.msg == 273u && m.wp == 29021u && m.lp == 0);
 }
 
 TEST_F(ToolBox, PagesFitTheLongerListThenOneRowLessAfterATabChange) {
   profile->WriteString("HTML", "ToolBox_1Cmd2", "29121,29123,29124");
   plat::HeadlessSheet& s = Open();
-  auto* sheet = HtmlApp().m_pToolBox;
-  EXPECT_EQ(sheet->m_nMax, 27);
-  plat::Rect r0 = s.PageRectOf(0), r1 = s.PageRectOf(1);
-  EXPECT_EQ(r0.width(), 60);
-  EXPECT_EQ(r0.height(), 14 * 28);
-  EXPECT_EQ(r1, r0);
+  EXPECT_EQ(HtmlApp().m_pToolBox->m_nMax, 27);
+  plat::Rect r0 = s.PageRectOf(0);
+  EXPECT_EQ(r0, (plat::Rect{r0.left, r0.top, r0.left + 60, r0.top + 14 * 28}));
+  EXPECT_EQ(s.PageRectOf(1), r0);
   plat::Rect w = s.WindowRect(), tab = s.TabRect();
   // The page began at 40 x 151 dialog units (80 x 302 pixels); the window
   // and the tab control changed as much as the page did.
   int dx = 60 - 80, dy = 14 * 28 - 302;
-  EXPECT_EQ(w.width(), 80 + 28 + dx);
-  EXPECT_EQ(w.height(), 302 + 64 + dy);
-  EXPECT_EQ(tab.width(), 80 + 8 + dx);
-  EXPECT_EQ(tab.height(), 302 + 28 + dy);
+  EXPECT_TRUE(w.width() == 80 + 28 + dx && w.height() == 302 + 64 + dy);
+  EXPECT_TRUE(tab.width() == 80 + 8 + dx && tab.height() == 302 + 28 + dy);
 
   s.ClickTab(1);
   EXPECT_EQ(s.PageRectOf(1).height(), 14 * 27);
@@ -202,30 +175,20 @@ TEST_F(ToolBox, EmptyPageStillHasFontsAndNoButtons) {
 TEST_F(ToolBox, PlacedByFlagsAndRestoredAfterClosing) {
   backend.desktop = plat::Rect{0, 0, 800, 600};
   plat::HeadlessSheet* s = &Open();
-  EXPECT_EQ(s->WindowRect().left, 800 - s->WindowRect().width());
-  EXPECT_EQ(s->WindowRect().top, 0);
+  EXPECT_TRUE(s->WindowRect().left == 800 - s->WindowRect().width() && s->WindowRect().top == 0);
   EXPECT_FALSE(s->topmost());
   s->Move(123, 45);
   s->ClickTab(1);
   s->Close();
   EXPECT_FALSE(s->open());
   EXPECT_EQ(HtmlApp().m_pToolBox, nullptr);
-  EXPECT_EQ(Int("TBox_1Left"), 123);
-  EXPECT_EQ(Int("TBox_1Top"), 45);
-  EXPECT_EQ(Int("TBox_1Page"), 1);
+  EXPECT_TRUE(Int("TBox_1Left") == 123 && Int("TBox_1Top") == 45 && Int("TBox_1Page") == 1);
 
   tq::SetAppInfo(1, nullptr, 0x40 | 0x10);
   s = &Open();
-  EXPECT_EQ(s->WindowRect().left, 123);
-  EXPECT_EQ(s->WindowRect().top, 45);
+  EXPECT_TRUE(s->WindowRect().left == 123 && s->WindowRect().top == 45);
   EXPECT_EQ(s->ActiveIndex(), 1);
   EXPECT_TRUE(s->topmost());
-  s->Close();
-
-  tq::SetAppInfo(1, nullptr, 0x20 | 0x40);
-  s = &Open();
-  EXPECT_EQ(s->WindowRect().left, 0);
-  EXPECT_EQ(s->WindowRect().top, 0);
 }
 
 TEST_F(ToolBox, TabMovesAlongTheButtonsThenToTheOtherPage) {
@@ -262,8 +225,7 @@ TEST_F(ToolBox, ExportsBringForwardAndRebuild) {
   ASSERT_EQ(second.Page(0).LiveButtons().size(), 1u);
   second.Page(0).ClickButton(0);
   ASSERT_EQ(backend.posted.size(), 1u);
-  EXPECT_EQ(backend.posted[0].window, &target2);
-  EXPECT_EQ(backend.posted[0].wp, 29304u);
+  EXPECT_TRUE(backend.posted[0].window == &target2 && backend.posted[0].wp == 29304u);
 
   // The application's exit closes it.
   HtmlApp().ExitInstance();
@@ -284,6 +246,12 @@ class ToolBoxCustomize : public ToolBox {
   void Customize(plat::SheetScript s) {
     backend.ExpectSheet(std::move(s));
     EXPECT_EQ(Run(29002, "sel"), "sel");
+  }
+  // "caption: text" of every message box, one a line.
+  std::string Messages() const {
+    std::string all;
+    for (const auto& m : backend.messages) all += m.caption + ": " + m.text + "\n";
+    return all;
   }
   bool PostedChange() const {
     for (const auto& p : backend.posted)
@@ -307,16 +275,11 @@ TEST_F(ToolBoxCustomize, OkWithoutChangesWritesAndPostsNothing) {
   });
   EXPECT_EQ(title, "単純");
   ASSERT_EQ(all.size(), 167u);  // every text but the toolbox command's
-  EXPECT_EQ(all[0], "新規HTML(Transitionalタイプ)");
   auto h1 = std::find(all.begin(), all.end(), "見出し<H1>");
   ASSERT_NE(h1, all.end());
   EXPECT_EQ(*(h1 + 1), "見出し<H1> (詳細)");
-  EXPECT_EQ(all[all.size() - 3], "ボタン<BUTTON> (詳細)");
-  EXPECT_EQ(all.back(), "コメントアウト");
-  ASSERT_EQ(shown.size(), 27u);
-  EXPECT_EQ(shown[0], "H1");
+  EXPECT_EQ(shown.size(), 27u);
   EXPECT_EQ(profile->writes(), 0);
-  EXPECT_FALSE(PostedChange());
   EXPECT_TRUE(backend.posted.empty());
 }
 
@@ -325,8 +288,7 @@ TEST_F(ToolBoxCustomize, AddDeleteAndTheirMessages) {
   std::vector<std::string> after;
   Customize([&](plat::HeadlessSheet& s) {
     plat::HeadlessDialog& p = s.Page(0);
-    p.Click(IDC_TBS_ADD);
-    p.Click(IDC_TBS_DELETE);
+    ClickAll(p, {IDC_TBS_ADD, IDC_TBS_DELETE});
     p.SelectText(IDC_TBS_ALL, "見出し<H1> (詳細)");
     p.Click(IDC_TBS_ADD);
     EXPECT_EQ(p.ListCurSel(IDC_TBS_LIST), 2);
@@ -336,11 +298,8 @@ TEST_F(ToolBoxCustomize, AddDeleteAndTheirMessages) {
     after = p.ListItems(IDC_TBS_LIST);
     s.Ok();
   });
-  ASSERT_EQ(backend.messages.size(), 2u);
-  EXPECT_EQ(backend.messages[0].text, "コマンド一覧で追加するコマンドを選択して実行してください。");
-  EXPECT_EQ(backend.messages[0].caption, "追加");
-  EXPECT_EQ(backend.messages[1].text, "削除する項目を表示するコマンドから選択して実行してください。");
-  EXPECT_EQ(backend.messages[1].caption, "削除");
+  EXPECT_EQ(Messages(), "追加: コマンド一覧で追加するコマンドを選択して実行してください。\n"
+                        "削除: 削除する項目を表示するコマンドから選択して実行してください。\n");
   EXPECT_EQ(after, (std::vector<std::string>{"P", "H1*", "NEW(Trans.)"}));
   EXPECT_EQ(Str("ToolBox_1Cmd1"), "29027,29121,29005");
   EXPECT_EQ(Str("ToolBox_1Title1"), "<absent>");
@@ -357,8 +316,7 @@ TEST_F(ToolBoxCustomize, UpDownAtTheEndsAndInBetween) {
   int writesBefore = profile->writes();
   Customize([&](plat::HeadlessSheet& s) {
     plat::HeadlessDialog& p = s.Page(0);
-    p.Click(IDC_TBS_UP);
-    p.Click(IDC_TBS_DOWN);
+    ClickAll(p, {IDC_TBS_UP, IDC_TBS_DOWN});
     p.Select(IDC_TBS_LIST, 0);
     p.Click(IDC_TBS_UP);  // first: nothing
     p.Select(IDC_TBS_LIST, 2);
@@ -366,9 +324,8 @@ TEST_F(ToolBoxCustomize, UpDownAtTheEndsAndInBetween) {
     EXPECT_EQ(p.ListItems(IDC_TBS_LIST), (std::vector<std::string>{"H1", "P", "HR"}));
     s.Ok();
   });
-  ASSERT_EQ(backend.messages.size(), 2u);
-  EXPECT_EQ(backend.messages[0].text, "移動する項目を選択して実行してください。");
-  EXPECT_EQ(backend.messages[0].caption, "削除");
+  EXPECT_EQ(Messages(), "削除: 移動する項目を選択して実行してください。\n"
+                        "削除: 移動する項目を選択して実行してください。\n");
   EXPECT_EQ(profile->writes(), writesBefore);
   EXPECT_FALSE(PostedChange());
 
@@ -377,9 +334,7 @@ TEST_F(ToolBoxCustomize, UpDownAtTheEndsAndInBetween) {
     p.Select(IDC_TBS_LIST, 2);
     p.Click(IDC_TBS_UP);
     EXPECT_EQ(p.ListCurSel(IDC_TBS_LIST), 1);
-    p.Click(IDC_TBS_UP);
-    p.Click(IDC_TBS_DOWN);
-    p.Click(IDC_TBS_DOWN);
+    ClickAll(p, {IDC_TBS_UP, IDC_TBS_DOWN, IDC_TBS_DOWN});
     EXPECT_EQ(p.ListCurSel(IDC_TBS_LIST), 2);
     EXPECT_EQ(p.ListItems(IDC_TBS_LIST), (std::vector<std::string>{"H1", "P", "HR"}));
     p.Select(IDC_TBS_LIST, 0);
@@ -390,7 +345,7 @@ TEST_F(ToolBoxCustomize, UpDownAtTheEndsAndInBetween) {
   EXPECT_EQ(Str("ToolBox_1Cmd1"), "29027,29021,29030");
 }
 
-TEST_F(ToolBoxCustomize, OnlyPageTwosTitle) {
+TEST_F(ToolBoxCustomize, OnlyPageTwosTitleThenWithoutAHostWindow) {
   Customize([&](plat::HeadlessSheet& s) {
     s.ClickTab(1);
     s.Page(1).Type(IDC_TBS_TITLE, "タグ");
@@ -399,22 +354,27 @@ TEST_F(ToolBoxCustomize, OnlyPageTwosTitle) {
   EXPECT_EQ(Str("ToolBox_1Title2"), "タグ");
   EXPECT_EQ(profile->writes(), 1);
   EXPECT_TRUE(PostedChange());
-  plat::HeadlessSheet& tb = Open();
-  EXPECT_EQ(tb.TabTitles(), (std::vector<std::string>{"単純", "タグ"}));
+  EXPECT_EQ(Open().TabTitles(), (std::vector<std::string>{"単純", "タグ"}));
+
+  // No host window: written, but nobody to tell.
+  backend.posted.clear();
+  tq::SetAppInfo(1, nullptr, 0);
+  Customize([&](plat::HeadlessSheet& s) {
+    s.Page(0).Type(IDC_TBS_TITLE, "t");
+    s.Ok();
+  });
+  EXPECT_EQ(Str("ToolBox_1Title1"), "t");
+  EXPECT_TRUE(backend.posted.empty());
 }
 
 TEST_F(ToolBoxCustomize, SaveBitsPerPage) {
   profile->WriteString("HTML", "ToolBox_1Cmd1", "29021");
   profile->WriteString("HTML", "ToolBox_1Cmd2", "29121");
   profile->WriteString("HTML", "ToolBox_1Title2", "x");
-  CTBSetPage* pages[2] = {};
-  int bits[2] = {-1, -1};
   plat::PropertySheet sheet("t", nullptr);
   CTBSetPage a(1), b(2);
   sheet.AddPage(&a);
   sheet.AddPage(&b);
-  pages[0] = &a;
-  pages[1] = &b;
   backend.ExpectSheet([](plat::HeadlessSheet& s) {
     s.Page(0).Click(IDC_TBS_CLEAR);  // answered OK
     s.ClickTab(1);
@@ -423,19 +383,12 @@ TEST_F(ToolBoxCustomize, SaveBitsPerPage) {
     s.Ok();
   });
   ASSERT_EQ(sheet.DoModal(), plat::IDOK);
-  bits[0] = pages[0]->Save();
-  bits[1] = pages[1]->Save();
-  EXPECT_EQ(bits[0], kSavedList);  // a stored list cleared: written empty
-  EXPECT_EQ(bits[1], kSavedDefault | kSavedTitle);
-  EXPECT_EQ(Str("ToolBox_1Cmd1"), "");
-  EXPECT_EQ(Str("ToolBox_1Cmd2"), "");
-  EXPECT_EQ(Str("ToolBox_1Title2"), "詳細");
-  ASSERT_EQ(backend.messages.size(), 2u);
-  EXPECT_EQ(backend.messages[0].text, "すべてのコマンドを削除し、表示するコマンドリストを空にします。\r\nよろしいですか？");
-  EXPECT_EQ(backend.messages[0].caption, "クリア");
+  EXPECT_EQ(a.Save(), kSavedList);  // a stored list cleared: written empty
+  EXPECT_EQ(b.Save(), kSavedDefault | kSavedTitle);
+  EXPECT_EQ(Str("ToolBox_1Cmd1") + Str("ToolBox_1Cmd2") + Str("ToolBox_1Title2"), "詳細");
+  EXPECT_EQ(Messages(), "クリア: すべてのコマンドを削除し、表示するコマンドリストを空にします。\r\nよろしいですか？\n"
+                        "Default: ツールボックスの内容をすべてデフォルトに戻します。\r\nよろしいですか？\n");
   EXPECT_EQ(backend.messages[0].flags & 0xF, plat::MB_OKCANCEL_);
-  EXPECT_EQ(backend.messages[1].text, "ツールボックスの内容をすべてデフォルトに戻します。\r\nよろしいですか？");
-  EXPECT_EQ(backend.messages[1].caption, "Default");
 }
 
 // Clear leaves the default flag as it was: a default page cleared is
@@ -448,12 +401,6 @@ TEST_F(ToolBoxCustomize, ClearedListReadsBackAsTheDefault) {
   });
   EXPECT_EQ(Str("ToolBox_1Cmd1"), "");
   EXPECT_TRUE(PostedChange());
-  std::vector<std::string> shown;
-  Customize([&](plat::HeadlessSheet& s) {
-    shown = s.Page(0).ListItems(IDC_TBS_LIST);
-    s.Ok();
-  });
-  EXPECT_EQ(shown.size(), 27u);
   EXPECT_EQ(Labels(Open().Page(0)).size(), 27u);
 }
 
@@ -488,22 +435,10 @@ TEST_F(ToolBoxCustomize, DefaultAfterAnEditedTitle) {
     p.Click(IDC_TBS_DEFAULT);
     EXPECT_EQ(p.GetText(IDC_TBS_TITLE), "単純");
     EXPECT_EQ(p.ListItems(IDC_TBS_LIST).size(), 27u);
-    EXPECT_EQ(p.ListItems(IDC_TBS_LIST)[1], "H3");
     s.Ok();
   });
-  EXPECT_EQ(Str("ToolBox_1Cmd1"), "");
-  EXPECT_EQ(Str("ToolBox_1Title1"), "単純");
+  EXPECT_EQ(Str("ToolBox_1Cmd1") + Str("ToolBox_1Title1"), "単純");
   EXPECT_TRUE(PostedChange());
-}
-
-TEST_F(ToolBoxCustomize, NoHostWindowNoMessage) {
-  tq::SetAppInfo(1, nullptr, 0);
-  Customize([&](plat::HeadlessSheet& s) {
-    s.Page(0).Type(IDC_TBS_TITLE, "t");
-    s.Ok();
-  });
-  EXPECT_EQ(Str("ToolBox_1Title1"), "t");
-  EXPECT_TRUE(backend.posted.empty());
 }
 
 }  // namespace tqtest
