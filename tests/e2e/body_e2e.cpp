@@ -1,6 +1,6 @@
 // The BODY command through the DLL's real dialog: check boxes that enable
-// their controls, a colour picked in the real colour dialog, and the other
-// attributes from the real basic attributes dialog.
+// their controls, the real colour dialog cancelled and then a colour typed
+// into it, and the other attributes from the real basic attributes dialog.
 #include "dialogs/common/basic_dlg.h"
 #include "dialogs/document/body_dlg.h"
 #include "tests/e2e/e2e.h"
@@ -33,6 +33,11 @@ TEST_F(BodyDialog, ColourFromTheColourDialogAndAttributesFromTheBasicDialog) {
         Type(d, tq::IDC_BD_ONLOAD, "init()");
         Type(d, tq::IDC_BD_BKG, "paper.gif");
         Type(d, tq::IDC_BD_BGCOLOR, "#FFFFCC");
+        Click(d, tq::IDC_BD_LINK_PICK);
+      })
+      .Then([](HWND colour) { Click(colour, plat::IDCANCEL); })  // chooses nothing
+      .Then([](HWND d) {
+        EXPECT_EQ(ItemText(d, tq::IDC_BD_LINK), "");
         Click(d, tq::IDC_BD_LINK_PICK);
       })
       .Then([](HWND colour) {

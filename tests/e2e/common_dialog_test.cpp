@@ -1,5 +1,6 @@
-// Message boxes and the common dialogs through the Win32 backend (the font
-// dialog is driven through the font style dialog's end-to-end test).
+// Message boxes and the open-file dialog through the Win32 backend. The
+// colour, font and cancelled open-file dialogs are driven through the
+// BODY, font style and image dialogs' end-to-end tests.
 #include <string>
 #include <vector>
 
@@ -35,7 +36,6 @@ TEST(Win32Common, FilterNamesAndPatternsSplitOnlyAtRealBars) {
   EXPECT_EQ(plat::win32::FilterToNul(""), std::string("\0\0", 2));
 }
 
-// The cancelled browse is part of the image dialog's end-to-end test.
 TEST(Win32Common, OpenFileStartsInTheGivenDirectoryAndReturnsTheFullPath) {
   const TempFile file("tqe2e ポ表", "a.htm");
   Owner owner;
@@ -67,15 +67,6 @@ TEST(Win32Common, OpenFileStartsInTheGivenDirectoryAndReturnsTheFullPath) {
   EXPECT_EQ(*path, file.path);
   EXPECT_EQ(types, (std::vector<std::string>{"ポータル(*.htm)", "すべて(*.*)"}));
   EXPECT_EQ(currentDir(), before);
-}
-
-TEST(Win32Common, ColourDialogStartsFromTheGivenColour) {
-  Owner owner;
-  DialogDriver drive;
-  drive.Then([](HWND dlg) { Click(dlg, plat::IDOK); });
-  EXPECT_EQ(Backend().ChooseColor(owner.get(), 0x408000), std::optional<uint32_t>(0x408000));
-  drive.Then([](HWND dlg) { Click(dlg, plat::IDCANCEL); });
-  EXPECT_FALSE(Backend().ChooseColor(owner.get(), 0xFFFFFF).has_value());
 }
 
 }  // namespace
