@@ -31,23 +31,20 @@ TEST_F(ColGroupDlg, EachCommandHasItsTagsTitleAndSlot) {
       {29156, "<TBODY>s"},               {29157, "<TFOOT>s"},     {29158, "<TR>s</TR>"},
   };
   for (const auto& [id, result] : cases) {
-    std::vector<std::string> shown;
-    bool anyOn = true;
     EXPECT_EQ(RunWith(id, "s", [&](D& d) {
-                for (int e : {IDC_CG_SPAN, IDC_CG_WIDTH, IDC_CG_ALIGN, IDC_CG_CHAR, IDC_CG_CHAROFF, IDC_CG_VALIGN,
-                              IDC_CG_ATTR})
-                  shown.push_back(d.GetText(e));
-                anyOn = CharOffered(d);
-                for (int e : {IDC_CG_SPAN_SPIN, IDC_CG_WIDTH_PX, IDC_CG_ALIGN_LIST, IDC_CG_VALIGN, IDC_CG_ATTR_EDIT})
-                  anyOn = anyOn || d.IsEnabled(e);
+                EXPECT_EQ(Texts(d, {IDC_CG_SPAN, IDC_CG_WIDTH, IDC_CG_ALIGN, IDC_CG_CHAR, IDC_CG_CHAROFF,
+                                    IDC_CG_VALIGN, IDC_CG_ATTR}),
+                          "1||center|.|0|baseline||");
+                EXPECT_FALSE(CharOffered(d));
+                EXPECT_EQ(Enabled(d, {IDC_CG_SPAN_SPIN, IDC_CG_WIDTH_PX, IDC_CG_ALIGN_LIST, IDC_CG_VALIGN,
+                                      IDC_CG_ATTR_EDIT}),
+                          0);
                 // Never disabled: the CHAROFF unit buttons.
-                EXPECT_TRUE(d.IsEnabled(IDC_CG_CHAROFF_PX) && d.IsEnabled(IDC_CG_CHAROFF_PCT));
+                EXPECT_EQ(Enabled(d, {IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT}), 2);
                 d.Ok();
               }),
               result);
     EXPECT_EQ(backend.opened.back(), "作表に関する設定 " + ElementLabel(id));
-    EXPECT_EQ(shown, (std::vector<std::string>{"1", "", "center", ".", "0", "baseline", ""}));
-    EXPECT_FALSE(anyOn) << id;
     EXPECT_EQ(Int(SettingName("Clg_%dFlag", id - 29000)), 0);
   }
 }
@@ -62,14 +59,12 @@ TEST_F(ColGroupDlg, ColumnGroupsSpanAndWidthInFixedOrder) {
 
   r = RunWith(29153, "<COL>", [](D& d) {
     ClickAll(d, {IDC_CG_ATTR_CHK, IDC_CG_VALIGN_CHK, IDC_CG_ALIGN_CHK, IDC_CG_WIDTH_CHK, IDC_CG_SPAN_CHK});
-    d.Type(IDC_CG_SPAN, "3");
-    d.Type(IDC_CG_WIDTH, "30");
+    Fill(d, {{IDC_CG_SPAN, "3"}, {IDC_CG_WIDTH, "30"}, {IDC_CG_ATTR, "ID=\"g\"\r\nCLASS=\"n\""}});
     d.Click(IDC_CG_WIDTH_PCT);
     d.SelectText(IDC_CG_ALIGN_LIST, "char");
     d.Type(IDC_CG_CHAROFF, "");
     d.Click(IDC_CG_CHAROFF_PCT);
     d.SelectText(IDC_CG_VALIGN_LIST, "bottom");
-    d.Type(IDC_CG_ATTR, "ID=\"g\"\r\nCLASS=\"n\"");
     d.Ok();
   });
   // An empty CHAROFF is left out, and so is its percent bit.
@@ -79,12 +74,10 @@ TEST_F(ColGroupDlg, ColumnGroupsSpanAndWidthInFixedOrder) {
   EXPECT_EQ(Str("Clg_153AlignCharOff"), "<absent>");
 
   r = RunWith(29153, "", [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_CG_WIDTH_PCT), 1);
-    EXPECT_EQ(d.GetCheck(IDC_CG_CHAROFF_PX), 1);  // its bit was not stored
+    EXPECT_EQ(Checked(d, {IDC_CG_WIDTH_PCT, IDC_CG_CHAROFF_PX}), 2);  // the CHAROFF bit was not stored
     EXPECT_TRUE(CharOffered(d));
     EXPECT_EQ(d.GetText(IDC_CG_CHAROFF), "0");
-    ClickAll(d, {IDC_CG_CHAROFF_PCT, IDC_CG_WIDTH_PX});
-    ClickAll(d, {IDC_CG_SPAN_CHK, IDC_CG_VALIGN_CHK, IDC_CG_ATTR_CHK});
+    ClickAll(d, {IDC_CG_CHAROFF_PCT, IDC_CG_WIDTH_PX, IDC_CG_SPAN_CHK, IDC_CG_VALIGN_CHK, IDC_CG_ATTR_CHK});
     d.Ok();
   });
   EXPECT_EQ(r, "<COLGROUP WIDTH=\"30px\" ALIGN=\"char\" CHAR=\".\" CHAROFF=\"0%\"></COLGROUP>");
@@ -97,9 +90,8 @@ TEST_F(ColGroupDlg, RowGroupsAndRowsGiveUpSpanAndWidthEvenWhenStored) {
     const int slot = id - 29000;
     profile->WriteInt("HTML", SettingName("Clg_%dFlag", slot), 0x1 | 0x2 | 0x4 | 0x10);
     std::string r = RunWith(id, "", [](D& d) {
-      EXPECT_EQ(d.GetCheck(IDC_CG_SPAN_CHK) + d.GetCheck(IDC_CG_WIDTH_CHK), 0);
-      EXPECT_FALSE(d.IsEnabled(IDC_CG_SPAN_CHK) || d.IsEnabled(IDC_CG_WIDTH_CHK));
-      EXPECT_FALSE(d.IsEnabled(IDC_CG_SPAN) || d.IsEnabled(IDC_CG_WIDTH_PCT));
+      EXPECT_EQ(Checked(d, {IDC_CG_SPAN_CHK, IDC_CG_WIDTH_CHK}), 0);
+      EXPECT_EQ(Enabled(d, {IDC_CG_SPAN_CHK, IDC_CG_WIDTH_CHK, IDC_CG_SPAN, IDC_CG_WIDTH_PCT}), 0);
       EXPECT_TRUE(d.IsEnabled(IDC_CG_ALIGN_LIST));
       d.Ok();
     });

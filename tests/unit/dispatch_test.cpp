@@ -38,19 +38,22 @@ TEST_F(Dispatch, CommandsWithoutActionGiveTheSelectionBack) {
 TEST_F(Dispatch, DetailDialogsCancelledAfterEditingWriteNothing) {
   for (int id : tq::AllTagIds()) {
     if (!tq::IsDetailCommand(id)) continue;
+    int touched = 0;
     EXPECT_EQ(RunWith(id, "keep\x82\x5C",
-                      [](D& d) {
+                      [&touched](D& d) {
                         for (int c : d.ControlIds()) {
                           const plat::Ctl kind = d.KindOf(c);
                           if (kind == plat::Ctl::Check || kind == plat::Ctl::Radio) d.Click(c);
                           if (kind == plat::Ctl::Edit || kind == plat::Ctl::EditMulti ||
                               kind == plat::Ctl::EditNumber)
                             d.Type(c, "9");
+                          touched += d.IsEnabled(c) && kind != plat::Ctl::Static;
                         }
                         d.Cancel();
                       }),
               "keep\x82\x5C")
         << id;
+    EXPECT_GT(touched, 2) << id;
   }
   EXPECT_EQ(profile->writes(), 0);
   EXPECT_EQ(backend.pendingScripts(), 0u);

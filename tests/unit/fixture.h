@@ -28,6 +28,28 @@ inline void Tick(D& d, int box, int edit, const std::string& text) {
 inline void ClickAll(D& d, std::initializer_list<int> ids) {
   for (int id : ids) d.Click(id);
 }
+// The texts of the controls, each followed by "|".
+inline std::string Texts(const D& d, std::initializer_list<int> ids) {
+  std::string all;
+  for (int id : ids) all += d.GetText(id) + "|";
+  return all;
+}
+// How many of the boxes are checked, and how many of the controls enabled.
+inline int Checked(const D& d, std::initializer_list<int> ids) {
+  int n = 0;
+  for (int id : ids) n += d.GetCheck(id) == 1;
+  return n;
+}
+inline int Enabled(const D& d, std::initializer_list<int> ids) {
+  int n = 0;
+  for (int id : ids) n += d.IsEnabled(id);
+  return n;
+}
+// Checks the boxes not checked yet, whatever was remembered.
+inline void CheckAll(D& d, std::initializer_list<int> ids) {
+  for (int id : ids)
+    if (!d.GetCheck(id)) d.Click(id);
+}
 // Types each text into its edit box.
 inline void Fill(D& d, std::initializer_list<std::pair<int, const char*>> texts) {
   for (const auto& [id, text] : texts) d.Type(id, text);

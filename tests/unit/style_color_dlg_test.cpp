@@ -15,17 +15,15 @@ class StyleColorDlg : public Headless {
 
 TEST_F(StyleColorDlg, OpensWithDefaultsAndBuildsNothingWhenNothingIsChecked) {
   std::string r = Open(29121, [](D& d) {
-    for (int c : {IDC_CL_COLOR_CHK, IDC_CL_BKG_CHK, IDC_CL_IMAGE_CHK, IDC_CL_REPEAT_CHK, IDC_CL_ATTACH_CHK,
-                  IDC_CL_POS_CHK, IDC_CL_POSKW_CHK})
-      EXPECT_EQ(d.GetCheck(c), 0) << c;
+    EXPECT_EQ(Checked(d, {IDC_CL_COLOR_CHK, IDC_CL_BKG_CHK, IDC_CL_IMAGE_CHK, IDC_CL_REPEAT_CHK, IDC_CL_ATTACH_CHK,
+                          IDC_CL_POS_CHK, IDC_CL_POSKW_CHK, IDC_CL_POSL_PERCENT, IDC_CL_POSV_PERCENT}),
+              2);
     EXPECT_EQ(d.GetSwatch(IDC_CL_COLOR_SWATCH), 0x000000u);
     EXPECT_EQ(d.GetSwatch(IDC_CL_BKG_SWATCH), 0xFFFFFFu);
-    EXPECT_EQ(d.GetText(IDC_CL_REPEAT) + d.GetText(IDC_CL_ATTACH) + d.GetText(IDC_CL_POSL) + d.GetText(IDC_CL_POSV),
-              "repeatscroll00");
-    EXPECT_EQ(d.GetCheck(IDC_CL_POSL_PERCENT) + d.GetCheck(IDC_CL_POSV_PERCENT), 2);
-    for (int c : {IDC_CL_COLOR_SWATCH, IDC_CL_COLOR_PICK, IDC_CL_BKG_NAME, IDC_CL_IMAGE, IDC_CL_POSKW_CHK,
-                  IDC_CL_POSL_LABEL, IDC_CL_POSV_CM})
-      EXPECT_FALSE(d.IsEnabled(c)) << c;
+    EXPECT_EQ(Texts(d, {IDC_CL_REPEAT, IDC_CL_ATTACH, IDC_CL_POSL, IDC_CL_POSV}), "repeat|scroll|0|0|");
+    EXPECT_EQ(Enabled(d, {IDC_CL_COLOR_SWATCH, IDC_CL_COLOR_PICK, IDC_CL_BKG_NAME, IDC_CL_IMAGE, IDC_CL_POSKW_CHK,
+                          IDC_CL_POSL_LABEL, IDC_CL_POSV_CM}),
+              0);
     d.Ok();
   });
   EXPECT_EQ(r, "");
@@ -86,8 +84,7 @@ TEST_F(StyleColorDlg, TheLaterOfNameAndDialogColourWins) {
 TEST_F(StyleColorDlg, PositionByNumbersOrKeyword) {
   std::string r = Open(29127, [&](D& d) {
     d.Click(IDC_CL_POS_CHK);
-    EXPECT_TRUE(d.IsEnabled(IDC_CL_POSKW_CHK) && d.IsEnabled(IDC_CL_POSL) && d.IsEnabled(IDC_CL_POSV_CM));
-    EXPECT_FALSE(d.IsEnabled(IDC_CL_POSKW));
+    EXPECT_EQ(Enabled(d, {IDC_CL_POSKW_CHK, IDC_CL_POSL, IDC_CL_POSV_CM, IDC_CL_POSKW}), 3);
     d.Type(IDC_CL_POSL, "10");
     d.Type(IDC_CL_POSV, "2");
     d.Click(IDC_CL_POSV_CM);

@@ -15,13 +15,11 @@ class StyleFontDlg : public Headless {
 
 TEST_F(StyleFontDlg, OpensWithDefaultsAndBuildsNothingWhenNothingIsChecked) {
   std::string r = Open(29121, [](D& d) {
-    for (int c : {IDC_FN_FAMILY_CHK, IDC_FN_STYLE_CHK, IDC_FN_VARIANT_CHK, IDC_FN_WEIGHT_CHK, IDC_FN_SIZE_CHK,
-                  IDC_FN_SIZEKW_CHK})
-      EXPECT_EQ(d.GetCheck(c), 0) << c;
-    EXPECT_EQ(d.GetText(IDC_FN_STYLE) + d.GetText(IDC_FN_VARIANT) + d.GetText(IDC_FN_WEIGHT) +
-                  d.GetText(IDC_FN_SIZEKW) + d.GetText(IDC_FN_SIZE),
-              "normalnormalnormalmedium");
-    EXPECT_EQ(d.GetCheck(IDC_FN_PT), 1);
+    EXPECT_EQ(Checked(d, {IDC_FN_FAMILY_CHK, IDC_FN_STYLE_CHK, IDC_FN_VARIANT_CHK, IDC_FN_WEIGHT_CHK,
+                          IDC_FN_SIZE_CHK, IDC_FN_SIZEKW_CHK, IDC_FN_PT}),
+              1);
+    EXPECT_EQ(Texts(d, {IDC_FN_STYLE, IDC_FN_VARIANT, IDC_FN_WEIGHT, IDC_FN_SIZEKW, IDC_FN_SIZE}),
+              "normal|normal|normal|medium||");
     for (int c = IDC_FN_FAMILY; c <= IDC_FN_PERCENT; ++c) {
       const bool governing =
           c == IDC_FN_STYLE_CHK || c == IDC_FN_VARIANT_CHK || c == IDC_FN_WEIGHT_CHK || c == IDC_FN_SIZE_CHK;
@@ -62,13 +60,11 @@ TEST_F(StyleFontDlg, WeightAndPixelSize) {
 TEST_F(StyleFontDlg, SizeGroupEnablingAndKeywordSize) {
   std::string r = Open(29127, [&](D& d) {
     d.Click(IDC_FN_SIZE_CHK);
-    EXPECT_TRUE(d.IsEnabled(IDC_FN_SIZEKW_CHK));
     EXPECT_FALSE(d.IsEnabled(IDC_FN_SIZEKW));
-    EXPECT_TRUE(d.IsEnabled(IDC_FN_SIZE) && d.IsEnabled(IDC_FN_SIZE_SPIN) && d.IsEnabled(IDC_FN_PERCENT));
+    EXPECT_EQ(Enabled(d, {IDC_FN_SIZEKW_CHK, IDC_FN_SIZE, IDC_FN_SIZE_SPIN, IDC_FN_PERCENT}), 4);
     d.Type(IDC_FN_SIZE, "9");
     ClickAll(d, {IDC_FN_EM, IDC_FN_SIZEKW_CHK});
-    EXPECT_TRUE(d.IsEnabled(IDC_FN_SIZEKW) && d.IsEnabled(IDC_FN_SIZEKW_LIST));
-    EXPECT_FALSE(d.IsEnabled(IDC_FN_SIZE) || d.IsEnabled(IDC_FN_SIZE_SPIN) || d.IsEnabled(IDC_FN_EM));
+    EXPECT_EQ(Enabled(d, {IDC_FN_SIZEKW, IDC_FN_SIZEKW_LIST, IDC_FN_SIZE, IDC_FN_SIZE_SPIN, IDC_FN_EM}), 2);
     Pick("x-large");
     d.Click(IDC_FN_SIZEKW_LIST);
     d.Ok();
@@ -94,8 +90,7 @@ TEST_F(StyleFontDlg, FontDialogQuotesTheFaceAndReplacesTheFamily) {
   backend.AnswerFont(f);
   backend.AnswerFont(std::nullopt);
   std::string r = Open(29121, [&](D& d) {
-    for (int c : {IDC_FN_FAMILY_CHK, IDC_FN_STYLE_CHK, IDC_FN_VARIANT_CHK, IDC_FN_WEIGHT_CHK, IDC_FN_SIZE_CHK})
-      d.Click(c);
+    ClickAll(d, {IDC_FN_FAMILY_CHK, IDC_FN_STYLE_CHK, IDC_FN_VARIANT_CHK, IDC_FN_WEIGHT_CHK, IDC_FN_SIZE_CHK});
     d.Type(IDC_FN_FAMILY, "serif");
     d.Type(IDC_FN_STYLE, "italic");  // typed before the font dialog, kept after it
     d.Click(IDC_FN_FAMILY_BROWSE);

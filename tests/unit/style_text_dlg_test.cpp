@@ -15,20 +15,18 @@ class StyleTextDlg : public Headless {
 
 TEST_F(StyleTextDlg, OpensWithDefaults) {
   std::string r = Open(29121, [](D& d) {
-    for (int c : {IDC_TX_WS_CHK, IDC_TX_LS_CHK, IDC_TX_DECO_CHK, IDC_TX_TALIGN_CHK, IDC_TX_VA_CHK,
-                  IDC_TX_VAKW_CHK, IDC_TX_TRANS_CHK, IDC_TX_IND_CHK, IDC_TX_LH_CHK})
-      EXPECT_EQ(d.GetCheck(c), 0) << c;
-    EXPECT_EQ(d.GetCheck(IDC_TX_WS_NORMAL) + d.GetCheck(IDC_TX_LS_NORMAL) + d.GetCheck(IDC_TX_LH_NORMAL), 3);
-    EXPECT_EQ(d.GetCheck(IDC_TX_WS_PX) + d.GetCheck(IDC_TX_LS_PX) + d.GetCheck(IDC_TX_IND_PX), 3);
-    EXPECT_EQ(d.GetCheck(IDC_TX_LH_RATIO), 1);
-    std::string shown;
-    for (int c : {IDC_TX_WS, IDC_TX_LS, IDC_TX_VAPER, IDC_TX_IND, IDC_TX_LH, IDC_TX_DECO, IDC_TX_TALIGN,
-                  IDC_TX_VAKW, IDC_TX_TRANS})
-      shown += d.GetText(c) + " ";
-    EXPECT_EQ(shown, "0 0 0 0 1 none left baseline none ");
-    for (int c : {IDC_TX_WS_NORMAL, IDC_TX_WS, IDC_TX_LS_PT, IDC_TX_DECO, IDC_TX_IND_PERCENT, IDC_TX_LH_NORMAL,
-                  IDC_TX_LH_RATIO})
-      EXPECT_FALSE(d.IsEnabled(c)) << c;
+    EXPECT_EQ(Checked(d, {IDC_TX_WS_CHK, IDC_TX_LS_CHK, IDC_TX_DECO_CHK, IDC_TX_TALIGN_CHK, IDC_TX_VA_CHK,
+                          IDC_TX_VAKW_CHK, IDC_TX_TRANS_CHK, IDC_TX_IND_CHK, IDC_TX_LH_CHK}),
+              0);
+    EXPECT_EQ(Checked(d, {IDC_TX_WS_NORMAL, IDC_TX_LS_NORMAL, IDC_TX_LH_NORMAL, IDC_TX_WS_PX, IDC_TX_LS_PX,
+                          IDC_TX_IND_PX, IDC_TX_LH_RATIO}),
+              7);
+    EXPECT_EQ(Texts(d, {IDC_TX_WS, IDC_TX_LS, IDC_TX_VAPER, IDC_TX_IND, IDC_TX_LH, IDC_TX_DECO, IDC_TX_TALIGN,
+                        IDC_TX_VAKW, IDC_TX_TRANS}),
+              "0|0|0|0|1|none|left|baseline|none|");
+    EXPECT_EQ(Enabled(d, {IDC_TX_WS_NORMAL, IDC_TX_WS, IDC_TX_LS_PT, IDC_TX_DECO, IDC_TX_IND_PERCENT,
+                          IDC_TX_LH_NORMAL, IDC_TX_LH_RATIO}),
+              0);
     d.Ok();
   });
   EXPECT_EQ(r, "");
@@ -40,9 +38,9 @@ TEST_F(StyleTextDlg, SpacingsAndMultiplierLineHeight) {
   std::string r = Open(29121, [](D& d) {
     d.Click(IDC_TX_WS_CHK);
     EXPECT_TRUE(d.IsEnabled(IDC_TX_WS_NORMAL));
-    EXPECT_FALSE(d.IsEnabled(IDC_TX_WS) || d.IsEnabled(IDC_TX_WS_SPIN) || d.IsEnabled(IDC_TX_WS_PT));
+    EXPECT_EQ(Enabled(d, {IDC_TX_WS, IDC_TX_WS_SPIN, IDC_TX_WS_PT}), 0);
     d.Click(IDC_TX_WS_NORMAL);
-    EXPECT_TRUE(d.IsEnabled(IDC_TX_WS) && d.IsEnabled(IDC_TX_WS_SPIN) && d.IsEnabled(IDC_TX_WS_PT));
+    EXPECT_EQ(Enabled(d, {IDC_TX_WS, IDC_TX_WS_SPIN, IDC_TX_WS_PT}), 3);
     d.Type(IDC_TX_WS, "2");
     ClickAll(d, {IDC_TX_LS_CHK, IDC_TX_LH_CHK, IDC_TX_LH_NORMAL});
     d.Type(IDC_TX_LH, "1.5");
@@ -57,19 +55,16 @@ TEST_F(StyleTextDlg, SpacingsAndMultiplierLineHeight) {
 
 TEST_F(StyleTextDlg, NegativeNumbersUnitsAndLists) {
   std::string r = Open(29121, [&](D& d) {
-    ClickAll(d, {IDC_TX_LS_CHK, IDC_TX_LS_NORMAL});
-    d.Type(IDC_TX_LS, "-1");
-    ClickAll(d, {IDC_TX_LS_MM, IDC_TX_DECO_CHK});
+    ClickAll(d, {IDC_TX_LS_CHK, IDC_TX_LS_NORMAL, IDC_TX_LS_MM, IDC_TX_DECO_CHK, IDC_TX_TALIGN_CHK,
+                 IDC_TX_TRANS_CHK, IDC_TX_IND_CHK, IDC_TX_IND_EM, IDC_TX_LH_CHK, IDC_TX_LH_NORMAL,
+                 IDC_TX_LH_PERCENT});
+    Fill(d, {{IDC_TX_LS, "-1"}, {IDC_TX_IND, "-2"}, {IDC_TX_LH, "120"}});
     Pick("line-through", "文字装飾(text-decoration)");
-    ClickAll(d, {IDC_TX_DECO_LIST, IDC_TX_TALIGN_CHK});
+    d.Click(IDC_TX_DECO_LIST);
     Pick("justify", "行配置(text-align)");
-    ClickAll(d, {IDC_TX_TALIGN_LIST, IDC_TX_TRANS_CHK});
+    d.Click(IDC_TX_TALIGN_LIST);
     Pick("uppercase", "英大文字/小文字変換(text-transform)");
     d.Click(IDC_TX_TRANS_LIST);
-    Tick(d, IDC_TX_IND_CHK, IDC_TX_IND, "-2");
-    ClickAll(d, {IDC_TX_IND_EM, IDC_TX_LH_CHK, IDC_TX_LH_NORMAL});
-    d.Type(IDC_TX_LH, "120");
-    d.Click(IDC_TX_LH_PERCENT);
     d.Ok();
   });
   EXPECT_EQ(r, "letter-spacing:-1mm;\r\ntext-decoration:line-through;\r\ntext-align:justify;\r\n"
@@ -77,11 +72,8 @@ TEST_F(StyleTextDlg, NegativeNumbersUnitsAndLists) {
   EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
   EXPECT_EQ(Int("SylTxt_121Flag"),
             0x40 | 0x200 | 0x1000 | 0x2000 | 0x40000 | 0x80000 | 0x100000 | 0x1000000 | 0x20000000);
-
   Open(29121, [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_TX_LS_MM) + d.GetCheck(IDC_TX_IND_EM) + d.GetCheck(IDC_TX_LH_PERCENT) +
-                  d.GetCheck(IDC_TX_WS_PX),
-              4);
+    EXPECT_EQ(Checked(d, {IDC_TX_LS_MM, IDC_TX_IND_EM, IDC_TX_LH_PERCENT, IDC_TX_WS_PX}), 4);
     d.Cancel();
   });
 }
@@ -89,23 +81,22 @@ TEST_F(StyleTextDlg, NegativeNumbersUnitsAndLists) {
 TEST_F(StyleTextDlg, AlignmentOfferedDependsOnTheElement) {
   // A block-level command aligns its text, never itself...
   profile->WriteInt("HTML", "SylTxt_121Flag", 0x4000 | 0x8000 | 0x2000);
-  std::string block = Open(29121, [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_TX_VA_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_TX_VA_CHK) || d.IsEnabled(IDC_TX_VAKW_CHK) || d.IsEnabled(IDC_TX_VAKW) ||
-                 d.IsEnabled(IDC_TX_VAPER) || d.IsEnabled(IDC_TX_VAPER_LABEL));
-    EXPECT_TRUE(d.IsEnabled(IDC_TX_TALIGN));
-    d.Ok();
-  });
-  EXPECT_EQ(block, "text-align:left;");
+  EXPECT_EQ(Open(29121, [](D& d) {
+              EXPECT_EQ(d.GetCheck(IDC_TX_VA_CHK), 0);
+              EXPECT_EQ(Enabled(d, {IDC_TX_VA_CHK, IDC_TX_VAKW_CHK, IDC_TX_VAKW, IDC_TX_VAPER, IDC_TX_VAPER_LABEL}),
+                        0);
+              EXPECT_TRUE(d.IsEnabled(IDC_TX_TALIGN));
+              d.Ok();
+            }),
+            "text-align:left;");
   EXPECT_EQ(Int("SylTxt_121Flag"), 0x2000);
 
   // ...and a text-level one the other way round.
   profile->WriteInt("HTML", "SylTxt_401Flag", 0x4000 | 0x2000);
   std::string text = Open(29401, [&](D& d) {
     EXPECT_EQ(d.GetCheck(IDC_TX_TALIGN_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_TX_TALIGN_CHK) || d.IsEnabled(IDC_TX_TALIGN_LIST));
-    EXPECT_TRUE(d.IsEnabled(IDC_TX_VAPER) && d.IsEnabled(IDC_TX_VAKW_CHK));
-    EXPECT_FALSE(d.IsEnabled(IDC_TX_VAKW));
+    EXPECT_EQ(Enabled(d, {IDC_TX_TALIGN_CHK, IDC_TX_TALIGN_LIST, IDC_TX_VAKW}), 0);
+    EXPECT_EQ(Enabled(d, {IDC_TX_VAPER, IDC_TX_VAKW_CHK}), 2);
     d.Type(IDC_TX_VAPER, "50");
     d.Ok();
   });
@@ -115,7 +106,7 @@ TEST_F(StyleTextDlg, AlignmentOfferedDependsOnTheElement) {
 
   text = Open(29401, [&](D& d) {
     d.Click(IDC_TX_VAKW_CHK);
-    EXPECT_FALSE(d.IsEnabled(IDC_TX_VAPER) || d.IsEnabled(IDC_TX_VAPER_SPIN));
+    EXPECT_EQ(Enabled(d, {IDC_TX_VAPER, IDC_TX_VAPER_SPIN}), 0);
     Pick("super", "テキストの垂直位置(vertical-align)");
     d.Click(IDC_TX_VAKW_LIST);
     d.Ok();

@@ -26,21 +26,17 @@ bool CharOffered(D& d) {
 }  // namespace
 
 TEST_F(TableCellDlg, FirstRunOfDataAndHeaderCells) {
-  std::vector<std::string> shown;
-  bool anyOn = true;
   std::string r = RunWith(29160, "a", [&](D& d) {
-    for (int e : {IDC_TC_ABBR, IDC_TC_AXIS, IDC_TC_HEADERS, IDC_TC_SCOPE, IDC_TC_COLSPAN, IDC_TC_ROWSPAN,
-                  IDC_TC_ALIGN, IDC_TC_CHAR, IDC_TC_CHAROFF, IDC_TC_VALIGN, IDC_TC_ATTR})
-      shown.push_back(d.GetText(e));
-    anyOn = CharOffered(d);
-    for (int c : {IDC_TC_ABBR, IDC_TC_SCOPE_LIST, IDC_TC_COLSPAN_SPIN, IDC_TC_ALIGN, IDC_TC_VALIGN_LIST,
-                  IDC_TC_ATTR_EDIT})
-      anyOn = anyOn || d.IsEnabled(c);
+    EXPECT_EQ(Texts(d, {IDC_TC_ABBR, IDC_TC_AXIS, IDC_TC_HEADERS, IDC_TC_SCOPE, IDC_TC_COLSPAN, IDC_TC_ROWSPAN,
+                        IDC_TC_ALIGN, IDC_TC_CHAR, IDC_TC_CHAROFF, IDC_TC_VALIGN, IDC_TC_ATTR}),
+              "||||1|1|center|.|0|baseline||");
+    EXPECT_FALSE(CharOffered(d));
+    EXPECT_EQ(Enabled(d, {IDC_TC_ABBR, IDC_TC_SCOPE_LIST, IDC_TC_COLSPAN_SPIN, IDC_TC_ALIGN, IDC_TC_VALIGN_LIST,
+                          IDC_TC_ATTR_EDIT}),
+              0);
     d.Ok();
   });
   EXPECT_EQ(r, "<TD>a</TD>");
-  EXPECT_EQ(shown, (std::vector<std::string>{"", "", "", "", "1", "1", "center", ".", "0", "baseline", ""}));
-  EXPECT_FALSE(anyOn);
   EXPECT_EQ(Int("Tcl_160Flag"), 0);
 
   r = RunWith(29159, "h", [&](D& d) {
@@ -57,14 +53,12 @@ TEST_F(TableCellDlg, EveryAttributeInFixedOrderAndRemembered) {
   std::string r = RunWith(29160, "42.5", [](D& d) {
     ClickAll(d, {IDC_TC_ATTR_CHK, IDC_TC_VALIGN_CHK, IDC_TC_ALIGN_CHK, IDC_TC_ROWSPAN_CHK, IDC_TC_COLSPAN_CHK,
                  IDC_TC_SCOPE_CHK, IDC_TC_HEADERS_CHK, IDC_TC_AXIS_CHK, IDC_TC_ABBR_CHK});
-    Fill(d, {{IDC_TC_ABBR, "amt"}, {IDC_TC_AXIS, "money"}, {IDC_TC_HEADERS, "h1 h2"}});
+    Fill(d, {{IDC_TC_ABBR, "amt"}, {IDC_TC_AXIS, "money"}, {IDC_TC_HEADERS, "h1 h2"}, {IDC_TC_COLSPAN, "2"},
+             {IDC_TC_ROWSPAN, "0"}, {IDC_TC_ATTR, "ID=\"c\"\r\n"}});
     d.SelectText(IDC_TC_SCOPE_LIST, "colgroup");
-    d.Type(IDC_TC_COLSPAN, "2");
-    d.Type(IDC_TC_ROWSPAN, "0");
     d.SelectText(IDC_TC_ALIGN_LIST, "char");
     d.Click(IDC_TC_CHAROFF_PCT);
     d.SelectText(IDC_TC_VALIGN_LIST, "top");
-    d.Type(IDC_TC_ATTR, "ID=\"c\"\r\n");
     d.Ok();
   });
   EXPECT_EQ(r, "<TD ABBR=\"amt\" AXIS=\"money\" HEADERS=\"h1 h2\" SCOPE=\"colgroup\" COLSPAN=\"2\" ROWSPAN=\"0\" "
@@ -74,8 +68,7 @@ TEST_F(TableCellDlg, EveryAttributeInFixedOrderAndRemembered) {
 
   // The next run of TD shows it all again; TH keeps its own settings.
   RunWith(29160, "", [](D& d) {
-    EXPECT_EQ(d.GetText(IDC_TC_SCOPE), "colgroup");
-    EXPECT_EQ(d.GetText(IDC_TC_ALIGN), "char");
+    EXPECT_EQ(Texts(d, {IDC_TC_SCOPE, IDC_TC_ALIGN}), "colgroup|char|");
     EXPECT_EQ(d.GetCheck(IDC_TC_CHAROFF_PCT), 1);
     EXPECT_TRUE(CharOffered(d));
     d.Cancel();

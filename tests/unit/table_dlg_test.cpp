@@ -12,22 +12,18 @@ using namespace tq;
 using TableDlg = Headless;
 
 TEST_F(TableDlg, FirstRunShowsDefaultsWithEverythingOff) {
-  std::vector<std::string> shown;
-  bool anyOn = false;
   std::string r = RunWith(29151, "<TR><TD>a</TD></TR>", [&](D& d) {
-    for (int e : {IDC_TB_BORDER, IDC_TB_WIDTH, IDC_TB_SUMMARY, IDC_TB_FRAME, IDC_TB_RULES, IDC_TB_SPACING,
-                  IDC_TB_PADDING, IDC_TB_ATTR})
-      shown.push_back(d.GetText(e));
-    for (int c : {IDC_TB_BORDER, IDC_TB_BORDER_SPIN, IDC_TB_WIDTH_PCT, IDC_TB_SUMMARY, IDC_TB_FRAME_LIST,
-                  IDC_TB_RULES, IDC_TB_SPACING_PX, IDC_TB_PADDING_SPIN, IDC_TB_ATTR, IDC_TB_ATTR_EDIT})
-      anyOn = anyOn || d.IsEnabled(c);
-    EXPECT_EQ(d.GetCheck(IDC_TB_WIDTH_PX) + d.GetCheck(IDC_TB_SPACING_PX) + d.GetCheck(IDC_TB_PADDING_PX), 3);
+    EXPECT_EQ(Texts(d, {IDC_TB_BORDER, IDC_TB_WIDTH, IDC_TB_SUMMARY, IDC_TB_FRAME, IDC_TB_RULES, IDC_TB_SPACING,
+                        IDC_TB_PADDING, IDC_TB_ATTR}),
+              "1|1||border|all|1|1||");
+    EXPECT_EQ(Enabled(d, {IDC_TB_BORDER, IDC_TB_BORDER_SPIN, IDC_TB_WIDTH_PCT, IDC_TB_SUMMARY, IDC_TB_FRAME_LIST,
+                          IDC_TB_RULES, IDC_TB_SPACING_PX, IDC_TB_PADDING_SPIN, IDC_TB_ATTR, IDC_TB_ATTR_EDIT}),
+              0);
+    EXPECT_EQ(Checked(d, {IDC_TB_WIDTH_PX, IDC_TB_SPACING_PX, IDC_TB_PADDING_PX}), 3);
     d.Ok();
   });
   EXPECT_EQ(r, "<TABLE>\r\n<TR><TD>a</TD></TR>\r\n</TABLE>");
   EXPECT_EQ(backend.opened, std::vector<std::string>{"作表に関する属性の設定 <TABLE>"});
-  EXPECT_EQ(shown, (std::vector<std::string>{"1", "1", "", "border", "all", "1", "1", ""}));
-  EXPECT_FALSE(anyOn);
   EXPECT_EQ(Int("Tbl_151Flag"), 0);
   EXPECT_EQ(Str("Tbl_151Border"), "<absent>");  // defaults are written only when checked
 
@@ -66,9 +62,7 @@ TEST_F(TableDlg, AttributesInFixedOrderWithUnitsAndTheyComeBack) {
   // Reopened: checks, units and texts come back. Unchecking WIDTH and
   // SPACING drops their bits (unit bits too) but keeps their stored texts.
   r = RunWith(29151, "c", [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_TB_SUMMARY_CHK) + d.GetCheck(IDC_TB_WIDTH_PCT) + d.GetCheck(IDC_TB_SPACING_PX) +
-                  d.GetCheck(IDC_TB_PADDING_PCT),
-              4);
+    EXPECT_EQ(Checked(d, {IDC_TB_SUMMARY_CHK, IDC_TB_WIDTH_PCT, IDC_TB_SPACING_PX, IDC_TB_PADDING_PCT}), 4);
     EXPECT_EQ(d.GetText(IDC_TB_WIDTH), "80");
     ClickAll(d, {IDC_TB_BORDER_CHK, IDC_TB_WIDTH_CHK, IDC_TB_SUMMARY_CHK, IDC_TB_FRAME_CHK, IDC_TB_RULES_CHK,
                  IDC_TB_SPACING_CHK, IDC_TB_ATTR_CHK});
@@ -81,60 +75,42 @@ TEST_F(TableDlg, AttributesInFixedOrderWithUnitsAndTheyComeBack) {
   EXPECT_EQ(Str("Tbl_151Width"), "80");
 }
 
-// A whole table made with the table, row group, row and cell dialogs, as a
-// user builds one from the inside out.
+// A whole table made with the table, column group, row group, row and cell
+// dialogs, as a user builds one from the inside out.
 TEST_F(TableDlg, TableOfGroupsRowsAndCellsIsValidHtml) {
-  auto header = [&](const std::string& id, const std::string& text) {
-    return RunWith(29159, text, [id](D& d) {
-      d.Click(IDC_TC_SCOPE_CHK);
+  auto cell = [&](int id, const std::string& text, const std::string& attr) {
+    return RunWith(id, text, [attr](D& d) {
+      CheckAll(d, {IDC_TC_SCOPE_CHK, IDC_TC_ALIGN_CHK, IDC_TC_VALIGN_CHK, IDC_TC_ABBR_CHK, IDC_TC_HEADERS_CHK,
+                   IDC_TC_ATTR_CHK});
+      Fill(d, {{IDC_TC_ABBR, "a"}, {IDC_TC_HEADERS, "h"}, {IDC_TC_CHAROFF, "2"}});
+      d.Type(IDC_TC_ATTR, attr);
       d.SelectText(IDC_TC_SCOPE_LIST, "col");
-      Tick(d, IDC_TC_ABBR_CHK, IDC_TC_ABBR, id);
-      Tick(d, IDC_TC_ATTR_CHK, IDC_TC_ATTR, "ID=\"" + id + "\"\r\n");
-      d.Ok();
-    });
-  };
-  auto data = [&](const std::string& headers, const std::string& text) {
-    return RunWith(29160, text, [headers](D& d) {
-      Tick(d, IDC_TC_HEADERS_CHK, IDC_TC_HEADERS, headers);
-      ClickAll(d, {IDC_TC_ALIGN_CHK, IDC_TC_VALIGN_CHK});
       d.SelectText(IDC_TC_ALIGN_LIST, "char");
-      d.Type(IDC_TC_CHAROFF, "2");
       d.SelectText(IDC_TC_VALIGN_LIST, "middle");
       d.Ok();
     });
   };
-  auto group = [&](int id, int box, int list, const char* value, const std::string& inner) {
-    return RunWith(id, inner, [=](D& d) {
-      d.Click(box);
-      d.SelectText(list, value);
+  auto group = [&](int id, const std::string& inner) {
+    return RunWith(id, inner, [](D& d) {
+      CheckAll(d, {IDC_CG_SPAN_CHK, IDC_CG_WIDTH_CHK, IDC_CG_ALIGN_CHK, IDC_CG_VALIGN_CHK});
+      d.Type(IDC_CG_WIDTH, "50");
+      d.SelectText(IDC_CG_ALIGN_LIST, "left");
+      d.SelectText(IDC_CG_VALIGN_LIST, "top");
       d.Ok();
     });
   };
-  auto row = [&](const std::string& cells) { return group(29158, IDC_CG_VALIGN_CHK, IDC_CG_VALIGN_LIST, "top", cells); };
-  auto rows = [&](int id, const std::string& r) { return group(id, IDC_CG_ALIGN_CHK, IDC_CG_ALIGN_LIST, "left", r); };
-
-  std::string inner = RunWith(29153, "", [](D& d) {
-    Tick(d, IDC_CG_SPAN_CHK, IDC_CG_SPAN, "2");
-    Tick(d, IDC_CG_WIDTH_CHK, IDC_CG_WIDTH, "50");
-    d.Click(IDC_CG_WIDTH_PCT);
-    d.Ok();
-  }) + "\r\n";
-  inner += rows(29155, row(header("y", "Year") + header("n", "Amount"))) + "\r\n";
-  inner += rows(29157, row(data("y", "Sum") + data("n", "12.50"))) + "\r\n";
-  inner += rows(29156, row(data("y", "2001") + data("n", "4.25")) + "\r\n" + row(data("y", "2002") + data("n", "8.25")));
-
+  const std::string head = group(29155, group(29158, cell(29159, "Year", "ID=\"h\"")));
+  const std::string row1 = group(29158, cell(29160, "2001", "CLASS=\"c\"\r\n"));
+  const std::string row2 = group(29158, cell(29160, "2002", "CLASS=\"c\"\r\n"));
+  const std::string inner = group(29153, "") + "\r\n" + head + "\r\n" + group(29156, row1 + row2);
   std::string table = RunWith(29151, inner, [](D& d) {
     ClickAll(d, {IDC_TB_BORDER_CHK, IDC_TB_WIDTH_CHK, IDC_TB_SUMMARY_CHK, IDC_TB_FRAME_CHK, IDC_TB_RULES_CHK,
                  IDC_TB_SPACING_CHK, IDC_TB_PADDING_CHK, IDC_TB_ATTR_CHK, IDC_TB_WIDTH_PCT});
-    d.Type(IDC_TB_WIDTH, "80");
-    d.Type(IDC_TB_SUMMARY, "Amounts by year");
-    d.SelectText(IDC_TB_FRAME_LIST, "hsides");
-    d.SelectText(IDC_TB_RULES_LIST, "groups");
-    d.Type(IDC_TB_PADDING, "4");
-    d.Type(IDC_TB_ATTR, "ID=\"amounts\"\r\nCLASS=\"figures\"\r\n");
+    Fill(d, {{IDC_TB_SUMMARY, "Amounts"}, {IDC_TB_FRAME, "hsides"}, {IDC_TB_ATTR, "ID=\"t\"\r\nCLASS=\"f\""}});
     d.Ok();
   });
-  EXPECT_NE(table.find("<TD HEADERS=\"n\" ALIGN=\"char\" CHAR=\".\" CHAROFF=\"2px\" VALIGN=\"middle\">4.25</TD>"),
+  EXPECT_NE(table.find("<TD ABBR=\"a\" HEADERS=\"h\" SCOPE=\"col\" ALIGN=\"char\" CHAR=\".\" CHAROFF=\"2px\" "
+                       "VALIGN=\"middle\" CLASS=\"c\">2002</TD>"),
             std::string::npos);
   EXPECT_TRUE(ValidHtml(table));
 }

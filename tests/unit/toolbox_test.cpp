@@ -425,20 +425,4 @@ TEST_F(ToolBoxCustomize, RefusedQuestionsAndCancelChangeNothing) {
   EXPECT_TRUE(backend.posted.empty());
 }
 
-TEST_F(ToolBoxCustomize, DefaultAfterAnEditedTitle) {
-  profile->WriteString("HTML", "ToolBox_1Cmd1", "29021");
-  profile->WriteString("HTML", "ToolBox_1Title1", "old");
-  Customize([&](plat::HeadlessSheet& s) {
-    plat::HeadlessDialog& p = s.Page(0);
-    EXPECT_EQ(p.GetText(IDC_TBS_TITLE), "old");
-    p.Type(IDC_TBS_TITLE, "new");
-    p.Click(IDC_TBS_DEFAULT);
-    EXPECT_EQ(p.GetText(IDC_TBS_TITLE), "単純");
-    EXPECT_EQ(p.ListItems(IDC_TBS_LIST).size(), 27u);
-    s.Ok();
-  });
-  EXPECT_EQ(Str("ToolBox_1Cmd1") + Str("ToolBox_1Title1"), "単純");
-  EXPECT_TRUE(PostedChange());
-}
-
 }  // namespace tqtest
