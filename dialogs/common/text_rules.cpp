@@ -71,6 +71,8 @@ std::string LabelTableLookup(int id, const std::string& label) {
   }
 }
 
+std::string EntryValue(const std::string& entry) { return entry.substr(0, entry.find(' ')); }
+
 std::string ColorHex(uint32_t c) {
   char buf[8];
   std::snprintf(buf, sizeof buf, "#%02X%02X%02X", static_cast<unsigned>(c & 0xFF),

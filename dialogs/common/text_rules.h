@@ -27,6 +27,9 @@ std::string LabelTableLookup(int id, const std::string& label);
 // an ASCII letter and is never folded on its own.
 bool SameWordNoCase(std::string_view a, std::string_view b);
 
+// A list entry's value: its text up to the first blank.
+std::string EntryValue(const std::string& entry);
+
 // "#RRGGBB" of a COLORREF (0x00BBGGRR: red in the low byte).
 std::string ColorHex(uint32_t colorref);
 

@@ -1,7 +1,6 @@
 #include "dialogs/document/anchor_dlg.h"
 
 #include "dialogs/common/text_rules.h"
-#include "dialogs/document/table_parts.h"
 #include "plat/text.h"
 
 namespace tq {

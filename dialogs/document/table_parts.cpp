@@ -11,8 +11,6 @@ const char* const kCellVAlignEntries[4] = {
     "top (上寄せ)", "bottom (下寄せ)", "middle (中間)", "baseline (ﾍﾞｰｽﾗｲﾝ揃え)",
 };
 
-std::string EntryValue(const std::string& entry) { return entry.substr(0, entry.find(' ')); }
-
 bool IsCharAlign(const std::string& align) { return SameWordNoCase(align, "char"); }
 
 }  // namespace tq

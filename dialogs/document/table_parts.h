@@ -10,9 +10,6 @@ namespace tq {
 extern const char* const kCellAlignEntries[5];
 extern const char* const kCellVAlignEntries[4];
 
-// A list entry's value: its text up to the first blank.
-std::string EntryValue(const std::string& entry);
-
 // True for "char" in any mix of letter case: only then are CHAR and
 // CHAROFF offered and emitted.
 bool IsCharAlign(const std::string& align);

@@ -1,7 +1,6 @@
 #include "dialogs/style/style_border_dlg.h"
 
 #include "dialogs/common/text_rules.h"
-#include "dialogs/document/table_parts.h"
 #include "plat/backend.h"
 #include "plat/text.h"
 

@@ -79,8 +79,7 @@ void CStyleRuleDlg::PickSelector() {
   const int sel = impl().ListCurSel(IDC_SR_LIST);
   if (sel < 0) return;
   UpdateData(true);
-  const std::string entry = impl().ListText(IDC_SR_LIST, sel);
-  m_strSelector = entry.substr(0, entry.find(' '));
+  m_strSelector = EntryValue(impl().ListText(IDC_SR_LIST, sel));
   UpdateData(false);
 }
 
