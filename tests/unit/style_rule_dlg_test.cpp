@@ -91,23 +91,6 @@ TEST_F(StyleRuleDlg, ChangeTrimsTheSelectorAndMatchesWithoutCase) {
   });
   EXPECT_EQ(Run(29115, "x"), "h1  { float:left; }\r\nx");
   EXPECT_EQ(Str("Syl_121Element"), "float:left;");
-
-  // Selectors without an element of their own share slot -29000.
-  backend.Expect([&](D& d) {
-    d.Type(IDC_SR_SELECTOR, ".note");
-    backend.Expect([](D& composer) {
-      EXPECT_EQ(composer.GetTitle(), "スタイルの設定 ");
-      Tick(composer, IDC_SY_BORDER_CHK, IDC_SY_BORDER, "border:thin solid;");
-      composer.Ok();
-    });
-    d.Click(IDC_SR_CHANGE);
-    d.Ok();
-  });
-  const std::string r = Run(29115, "");
-  EXPECT_EQ(r, ".note  { border:thin solid; }\r\n");
-  EXPECT_TRUE(ValidCss(r, CssKind::Rules));
-  EXPECT_EQ(Int("Syl_-29000Flag"), 0x40);
-  EXPECT_EQ(Str("Syl_-29000Border"), "border:thin solid;");
 }
 
 TEST_F(StyleRuleDlg, EmptySelectorIsRefusedByChangeButNotByOk) {
