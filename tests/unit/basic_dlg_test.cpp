@@ -4,9 +4,13 @@
 #include "dialogs/common/basic_dlg.h"
 #include "dialogs/common/event_dlg.h"
 #include "dialogs/common/text_rules.h"
+#include "dialogs/document/anchor_dlg.h"
+#include "dialogs/document/body_dlg.h"
 #include "dialogs/document/col_group_dlg.h"
+#include "dialogs/document/image_dlg.h"
 #include "dialogs/document/table_cell_dlg.h"
 #include "dialogs/document/table_dlg.h"
+#include "dialogs/form/form_dlg.h"
 #include "dialogs/form/form_item_dlg.h"
 #include "dialogs/form/frame_dlg.h"
 #include "dialogs/form/frame_set_dlg.h"
@@ -256,6 +260,15 @@ TEST_F(BasicDlg, OtherAttributesButtonsOfTheElementDialogs) {
        "<TEXTAREA NAME=\"v\" COLS=\"\" ROWS=\"\" CLASS=\"c\">s</TEXTAREA>"},
       {29472, IDC_IN_ATTR_CHK, IDC_IN_ATTR, IDC_IN_ATTR_EDIT, IDC_IN_NAME_CHK, IDC_IN_NAME,
        "<BUTTON TYPE=\"submit\" NAME=\"v\" CLASS=\"c\">s</BUTTON>"},
+      {29445, IDC_AN_ATTR_CHK, IDC_AN_ATTR, IDC_AN_ATTR_EDIT, IDC_AN_NAME_CHK, IDC_AN_NAME,
+       "<A NAME=\"v\" CLASS=\"c\">s</A>"},
+      {29172, IDC_FM_ATTR_CHK, IDC_FM_ATTR, IDC_FM_ATTR_EDIT, IDC_FM_TARGET_CHK, IDC_FM_TARGET,
+       "<FORM ACTION=\"\" TARGET=\"v\" CLASS=\"c\">s</FORM>"},
+      // BODY takes the edit boxes only once the basic dialog is confirmed.
+      {29116, IDC_BD_ATTR_CHK, IDC_BD_ATTR, IDC_BD_ATTR_EDIT, IDC_BD_BGCOLOR_CHK, IDC_BD_BGCOLOR,
+       "<BODY CLASS=\"c\" BGCOLOR=\"v\">\r\ns\r\n</BODY>"},
+      {29455, IDC_IM_ATTR_CHK, IDC_IM_ATTR, IDC_IM_ATTR_EDIT, IDC_IM_ALIGN_CHK, IDC_IM_ALIGN,
+       "<IMG SRC=\"\" ALT=\"\" CLASS=\"c\" ALIGN=\"v\">s"},
   };
   for (const Case& c : cases) {
     Nested([](D& b) { b.Cancel(); });

@@ -7,35 +7,26 @@
 namespace tqtest {
 
 using namespace tq;
-using D = plat::HeadlessDialog;
+using BodyDlg = Headless;
 
-class BodyDlg : public Headless {
- protected:
-  std::string RunWith(const std::string& sel, plat::DialogScript s) {
-    backend.Expect(std::move(s));
-    return Run(29116, sel);
-  }
-};
-
+constexpr int kBody = 29116;
 const int kEdits[] = {IDC_BD_ONLOAD, IDC_BD_ONUNLOAD, IDC_BD_ATTR,  IDC_BD_BKG,  IDC_BD_BGCOLOR,
                       IDC_BD_TEXT,   IDC_BD_LINK,     IDC_BD_ALINK, IDC_BD_VLINK};
 const int kChecks[] = {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_ATTR_CHK,  IDC_BD_BKG_CHK,  IDC_BD_BGCOLOR_CHK,
                        IDC_BD_TEXT_CHK,   IDC_BD_LINK_CHK,     IDC_BD_ALINK_CHK, IDC_BD_VLINK_CHK};
 
 TEST_F(BodyDlg, AttributesInFixedOrderRememberedPerSlot) {
-  bool anyEnabled = false;
-  std::string r = RunWith("abc", [&](D& d) {
-    for (int c : {IDC_BD_ONLOAD, IDC_BD_ONLOAD_BROWSE, IDC_BD_ATTR, IDC_BD_ATTR_EDIT, IDC_BD_BKG_BROWSE,
-                  IDC_BD_BGCOLOR, IDC_BD_VLINK_PICK})
-      anyEnabled = anyEnabled || d.IsEnabled(c);
+  std::string r = RunWith(kBody, "abc", [&](D& d) {
+    EXPECT_EQ(Enabled(d, {IDC_BD_ONLOAD, IDC_BD_ONLOAD_BROWSE, IDC_BD_ATTR, IDC_BD_ATTR_EDIT, IDC_BD_BKG_BROWSE,
+                          IDC_BD_BGCOLOR, IDC_BD_VLINK_PICK}),
+              0);
     d.Ok();
   });
   EXPECT_EQ(r, "<BODY>\r\nabc\r\n</BODY>");
-  EXPECT_FALSE(anyEnabled);
   EXPECT_EQ(backend.opened, std::vector<std::string>{"<BODY>の設定"});
   EXPECT_EQ(Int("BODY_116Flag"), 0);
 
-  r = RunWith("", [](D& d) {
+  r = RunWith(kBody, "", [](D& d) {
     for (int i = 8; i >= 0; --i) d.Click(kChecks[i]);  // order of checking does not count
     const char* values[] = {"init()", "done()", "\r\nID=\"top\"\r\n\r\nCLASS=\"page\"  \r\n", "img\\bg.png",
                             "White", "#000000", "blue", "#FF0000", "purple"};
@@ -44,6 +35,7 @@ TEST_F(BodyDlg, AttributesInFixedOrderRememberedPerSlot) {
   });
   EXPECT_EQ(r, "<BODY onLoad=\"init()\" onUnload=\"done()\" ID=\"top\" CLASS=\"page\" BACKGROUND=\"img\\bg.png\" "
                "BGCOLOR=\"White\" TEXT=\"#000000\" LINK=\"blue\" ALINK=\"#FF0000\" VLINK=\"purple\">\r\n\r\n</BODY>");
+  EXPECT_TRUE(ValidHtml("<HTML><HEAD><TITLE>t</TITLE></HEAD>\r\n" + r + "\r\n</HTML>", Context::Document));
   EXPECT_EQ(Int("BODY_116Flag"), 0x1FF);
   EXPECT_EQ(Str("BODY_116Attr"), "\r\nID=\"top\"\r\n\r\nCLASS=\"page\"  \r\n");  // as typed
   EXPECT_EQ(Str("BODY_116BackGround"), "img\\bg.png");
@@ -51,14 +43,12 @@ TEST_F(BodyDlg, AttributesInFixedOrderRememberedPerSlot) {
 
   // Reopened: all comes back. Unchecked boxes keep their stored texts; an
   // empty other-attributes text leaves a lone blank.
-  r = RunWith("x", [](D& d) {
+  r = RunWith(kBody, "x", [](D& d) {
     EXPECT_EQ(d.GetText(IDC_BD_VLINK), "purple");
     EXPECT_EQ(d.GetCheck(IDC_BD_ALINK_CHK), 1);
-    for (int c : {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_BKG_CHK, IDC_BD_TEXT_CHK, IDC_BD_LINK_CHK,
-                  IDC_BD_ALINK_CHK, IDC_BD_VLINK_CHK})
-      d.Click(c);
-    d.Type(IDC_BD_ATTR, "");
-    d.Type(IDC_BD_BGCOLOR, "");
+    ClickAll(d, {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_BKG_CHK, IDC_BD_TEXT_CHK, IDC_BD_LINK_CHK,
+                 IDC_BD_ALINK_CHK, IDC_BD_VLINK_CHK});
+    Fill(d, {{IDC_BD_ATTR, ""}, {IDC_BD_BGCOLOR, ""}});
     d.Ok();
   });
   EXPECT_EQ(r, "<BODY  BGCOLOR=\"\">\r\nx\r\n</BODY>");
@@ -74,20 +64,14 @@ TEST_F(BodyDlg, ColourButtonsStartFromTheirColoursAndWriteHex) {
   backend.AnswerColor(0x0000FF);      // ALINK: pure red
   backend.AnswerColor(0x400080);      // VLINK
   backend.AnswerColor(0xABCDEF);      // LINK again
-  std::string r = RunWith("", [](D& d) {
+  std::string r = RunWith(kBody, "", [](D& d) {
     for (int c : kChecks) d.Click(c);
     d.Type(IDC_BD_BGCOLOR, "Silver");
-    for (int b : {IDC_BD_BGCOLOR_PICK, IDC_BD_TEXT_PICK, IDC_BD_LINK_PICK})
-      d.Click(b);
+    ClickAll(d, {IDC_BD_BGCOLOR_PICK, IDC_BD_TEXT_PICK, IDC_BD_LINK_PICK});
     d.Type(IDC_BD_ONLOAD, "typed()");  // typed before a pick survives it
-    for (int b : {IDC_BD_ALINK_PICK, IDC_BD_VLINK_PICK}) d.Click(b);
-    EXPECT_EQ(d.GetText(IDC_BD_ONLOAD), "typed()");
-    EXPECT_EQ(d.GetText(IDC_BD_LINK), "#563412");
-    d.Click(IDC_BD_LINK_PICK);
-    d.Click(IDC_BD_LINK_CHK);
-    d.Click(IDC_BD_ONUNLOAD_CHK);
-    d.Click(IDC_BD_ATTR_CHK);
-    d.Click(IDC_BD_BKG_CHK);
+    ClickAll(d, {IDC_BD_ALINK_PICK, IDC_BD_VLINK_PICK});
+    EXPECT_EQ(Texts(d, {IDC_BD_ONLOAD, IDC_BD_LINK}), "typed()|#563412|");
+    ClickAll(d, {IDC_BD_LINK_PICK, IDC_BD_LINK_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_ATTR_CHK, IDC_BD_BKG_CHK});
     d.Ok();
   });
   EXPECT_EQ(backend.colorRequests,
@@ -98,9 +82,8 @@ TEST_F(BodyDlg, ColourButtonsStartFromTheirColoursAndWriteHex) {
 
   // The colours are not remembered: the next run starts afresh.
   backend.colorRequests.clear();
-  RunWith("", [](D& d) {
-    d.Click(IDC_BD_LINK_CHK);
-    d.Click(IDC_BD_LINK_PICK);
+  RunWith(kBody, "", [](D& d) {
+    ClickAll(d, {IDC_BD_LINK_CHK, IDC_BD_LINK_PICK});
     d.Cancel();
   });
   EXPECT_EQ(backend.colorRequests, std::vector<uint32_t>{0x408000});
@@ -112,80 +95,21 @@ TEST_F(BodyDlg, BrowsersWriteTheirDirectoriesAtOnce) {
   backend.AnswerFile("C:\\img\\bg.gif");
   backend.AnswerFile("unload.js");  // no backslash: no directory
   backend.AnswerFile(std::nullopt);
-  std::string r = RunWith("", [](D& d) {
-    for (int c : {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_BKG_CHK}) d.Click(c);
-    for (int b : {IDC_BD_ONLOAD_BROWSE, IDC_BD_BKG_BROWSE, IDC_BD_ONUNLOAD_BROWSE, IDC_BD_ONLOAD_BROWSE})
-      d.Click(b);
+  std::string r = RunWith(kBody, "", [](D& d) {
+    ClickAll(d, {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_BKG_CHK, IDC_BD_ONLOAD_BROWSE, IDC_BD_BKG_BROWSE,
+                 IDC_BD_ONUNLOAD_BROWSE, IDC_BD_ONLOAD_BROWSE});
     d.Cancel();
   });
   EXPECT_EQ(r, "");
-  ASSERT_EQ(backend.fileRequests.size(), 4u);
-  EXPECT_EQ(backend.fileRequests[0].title, "ロード時のスクリプト指定(onLoad)");
-  EXPECT_EQ(backend.fileRequests[1].title, "背景画像の指定(BACKGROUND)");
-  EXPECT_EQ(backend.fileRequests[2].title, "アンロード時のスクリプト指定(onUnload)");
+  ASSERT_EQ(FileTitles(), (std::vector<std::string>{"ロード時のスクリプト指定(onLoad)", "背景画像の指定(BACKGROUND)",
+                                                    "アンロード時のスクリプト指定(onUnload)",
+                                                    "ロード時のスクリプト指定(onLoad)"}));
   EXPECT_EQ(backend.fileRequests[3].initialDir, "C:\\x\\y");
   EXPECT_EQ(Str("BODY_OnLoadPath"), "C:\\x\\y");
   EXPECT_EQ(Str("BODY_BackGroundPath"), "C:\\img");
   EXPECT_EQ(Str("BODY_OnUnloadPath"), "<absent>");
   EXPECT_EQ(Str("BODY_116BackGround"), "old.png");  // the remembered image is not the directory
   EXPECT_EQ(Str("BODY_116Flag"), "<absent>");       // Cancel wrote nothing else
-}
-
-TEST_F(BodyDlg, OtherAttributesFromTheBasicDialogUnderThisSlot) {
-  std::string r = RunWith("s", [&](D& d) {
-    d.Click(IDC_BD_ATTR_CHK);
-    d.Type(IDC_BD_ATTR, "CLASS=\"typed\"");
-    backend.Expect([](D& b) {
-      EXPECT_EQ(b.GetTitle(), "基本的な属性の設定 <BODY>");
-      b.Cancel();
-    });
-    d.Click(IDC_BD_ATTR_EDIT);
-    EXPECT_EQ(d.GetText(IDC_BD_ATTR), "CLASS=\"typed\"");
-    backend.Expect([](D& b) {
-      b.Click(b.FindByLabel("ID指定"));
-      b.Type(b.EditFor("ID指定"), "top");
-      b.Click(b.FindByLabel("LANG指定"));
-      b.Type(b.EditFor("LANG指定"), "ja");
-      b.Ok();
-    });
-    d.Click(IDC_BD_BGCOLOR_CHK);
-    d.Type(IDC_BD_BGCOLOR, "Aqua");
-    d.Click(IDC_BD_ATTR_EDIT);
-    EXPECT_EQ(d.GetText(IDC_BD_BGCOLOR), "Aqua");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<BODY ID=\"top\" LANG=\"ja\" BGCOLOR=\"Aqua\">\r\ns\r\n</BODY>");
-  EXPECT_EQ(Str("BODY_116Attr"), "\r\nID=\"top\"\r\nLANG=\"ja\"");
-  EXPECT_EQ(Str("Bsc_116ID"), "top");
-  EXPECT_EQ(Int("Bsc_116Flag"), 0x11);
-}
-
-TEST_F(BodyDlg, CancelKeepsTheSelectionAndWritesNothing) {
-  backend.AnswerColor(0x00FF00);
-  std::string r = RunWith("keep", [](D& d) {
-    d.Click(IDC_BD_TEXT_CHK);
-    d.Click(IDC_BD_TEXT_PICK);
-    d.Cancel();
-  });
-  EXPECT_EQ(r, "keep");
-  EXPECT_EQ(profile->writes(), 0);
-}
-
-TEST_F(BodyDlg, TypicalBodyIsValidInADocument) {
-  const std::string body = RunWith("<H1>Welcome</H1>\r\n<P><A HREF=\"next.htm\">next</A></P>", [](D& d) {
-    for (int c : kChecks) d.Click(c);
-    d.Type(IDC_BD_ONLOAD, "start()");
-    d.Type(IDC_BD_ONUNLOAD, "stop()");
-    d.Type(IDC_BD_ATTR, "ID=\"page\"\r\nCLASS=\"home\"\r\nSTYLE=\"margin:0\"\r\nLANG=\"ja\"");
-    d.Type(IDC_BD_BKG, "images/paper.gif");
-    d.Type(IDC_BD_BGCOLOR, "#FFFFFF");
-    d.Type(IDC_BD_TEXT, "Black");
-    d.Type(IDC_BD_LINK, "#008040");
-    d.Type(IDC_BD_ALINK, "#FF0000");
-    d.Type(IDC_BD_VLINK, "#800040");
-    d.Ok();
-  });
-  EXPECT_TRUE(ValidHtml("<HTML><HEAD><TITLE>t</TITLE></HEAD>\r\n" + body + "\r\n</HTML>", Context::Document));
 }
 
 }  // namespace tqtest

@@ -1,7 +1,6 @@
 #include <string>
 
 #include "css_check.h"
-#include "dialogs/common/value_list_dlg.h"
 #include "dialogs/style/style_border_dlg.h"
 #include "dialogs/style/style_dlg.h"
 #include "fixture.h"
@@ -9,37 +8,27 @@
 namespace tqtest {
 
 using namespace tq;
-using D = plat::HeadlessDialog;
 
 class StyleBorderDlg : public Headless {
  protected:
-  // Opens the dialog as the style composer does; the result, or
-  // "<cancelled>".
-  std::string Open(int id, plat::DialogScript s) {
-    backend.Expect(std::move(s));
-    CStyleBorderDlg dlg(nullptr);
-    dlg.Init(id, "handed in");
-    return dlg.DoModal() == plat::IDOK ? dlg.m_strResult : "<cancelled>";
-  }
+  std::string Open(plat::DialogScript s) { return OpenDlg<CStyleBorderDlg>(29121, std::move(s)); }
 };
 
 TEST_F(StyleBorderDlg, ShorthandAndEdgesExcludeEachOther) {
-  std::string r = Open(29121, [](D& d) {
+  std::string r = Open([](D& d) {
     for (int c = IDC_BD_ALL; c <= IDC_BD_LEFT_CHANGE; c += kBorderRowStep)
-      EXPECT_FALSE(d.IsEnabled(c) || d.IsEnabled(c + 1)) << c;
+      EXPECT_EQ(Enabled(d, {c, c + 1}), 0) << c;
     d.Click(IDC_BD_TOP_CHK);
-    EXPECT_TRUE(d.IsEnabled(IDC_BD_TOP) && d.IsEnabled(IDC_BD_TOP_CHANGE));
+    EXPECT_EQ(Enabled(d, {IDC_BD_TOP, IDC_BD_TOP_CHANGE}), 2);
     d.Click(IDC_BD_ALL_CHK);
     EXPECT_EQ(d.GetCheck(IDC_BD_TOP_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_BD_TOP) || d.IsEnabled(IDC_BD_TOP_CHANGE));
-    EXPECT_TRUE(d.IsEnabled(IDC_BD_ALL) && d.IsEnabled(IDC_BD_ALL_CHANGE));
+    EXPECT_EQ(Enabled(d, {IDC_BD_TOP, IDC_BD_TOP_CHANGE}), 0);
+    EXPECT_EQ(Enabled(d, {IDC_BD_ALL, IDC_BD_ALL_CHANGE}), 2);
     d.Type(IDC_BD_ALL, "thin solid");
-    d.Click(IDC_BD_LEFT_CHK);
-    d.Click(IDC_BD_RIGHT_CHK);
+    ClickAll(d, {IDC_BD_LEFT_CHK, IDC_BD_RIGHT_CHK});
     EXPECT_EQ(d.GetCheck(IDC_BD_ALL_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_BD_ALL) || d.IsEnabled(IDC_BD_ALL_CHANGE));
-    d.Type(IDC_BD_LEFT, "thick double Red");  // typed by hand, used as is
-    d.Type(IDC_BD_RIGHT, "1px dotted #00FF00");
+    EXPECT_EQ(Enabled(d, {IDC_BD_ALL, IDC_BD_ALL_CHANGE}), 0);
+    Fill(d, {{IDC_BD_LEFT, "thick double Red"}, {IDC_BD_RIGHT, "1px dotted #00FF00"}});  // used as typed
     d.Ok();
   });
   EXPECT_EQ(r, "border-right:1px dotted #00FF00;\r\nborder-left:thick double Red;");
@@ -55,48 +44,42 @@ TEST_F(StyleBorderDlg, StoredEdgesWinAndCancelWritesNothing) {
   profile->WriteString("HTML", "BDR_121All", "none");
   profile->WriteString("HTML", "BDR_121Bottom", "medium groove");
   const int before = profile->writes();
-  EXPECT_EQ(Open(29121,
-                 [](D& d) {
-                   EXPECT_EQ(d.GetCheck(IDC_BD_ALL_CHK), 0);
-                   EXPECT_EQ(d.GetText(IDC_BD_ALL), "none");
-                   EXPECT_TRUE(d.IsEnabled(IDC_BD_BOTTOM_CHANGE));
-                   d.Click(IDC_BD_TOP_CHK);
-                   d.Cancel();
-                 }),
+  EXPECT_EQ(Open([](D& d) {
+              EXPECT_EQ(d.GetCheck(IDC_BD_ALL_CHK), 0);
+              EXPECT_EQ(d.GetText(IDC_BD_ALL), "none");
+              EXPECT_TRUE(d.IsEnabled(IDC_BD_BOTTOM_CHANGE));
+              d.Click(IDC_BD_TOP_CHK);
+              d.Cancel();
+            }),
             "<cancelled>");
   EXPECT_EQ(profile->writes(), before);
-  EXPECT_EQ(Open(29121, [](D& d) { d.Ok(); }), "border-bottom:medium groove;");
+  EXPECT_EQ(Open([](D& d) { d.Ok(); }), "border-bottom:medium groove;");
   EXPECT_EQ(Int("BDR_121Flag"), 0x8);
 }
 
 // The documented example, then another edge reusing the same remembered
 // edge choices with a colour from the colour dialog.
 TEST_F(StyleBorderDlg, EdgeDialogBuildsWidthStyleAndColour) {
-  std::string r = Open(29121, [&](D& d) {
+  std::string r = Open([&](D& d) {
     d.Click(IDC_BD_TOP_CHK);
     backend.Expect([&](D& e) {
       EXPECT_EQ(e.GetTitle(), "枠(Border)の設定 <H1>");
-      EXPECT_EQ(e.GetText(IDC_EB_LENGTH), "1");
-      EXPECT_EQ(e.GetText(IDC_EB_STYLE), "none");
-      EXPECT_EQ(e.GetCheck(IDC_EB_MEDIUM) + e.GetCheck(IDC_EB_PX), 2);
+      EXPECT_EQ(Texts(e, {IDC_EB_LENGTH, IDC_EB_STYLE}), "1|none|");
+      EXPECT_EQ(Checked(e, {IDC_EB_MEDIUM, IDC_EB_PX}), 2);
       EXPECT_EQ(e.ListItems(IDC_EB_STYLE_LIST).size(), 9u);
-      for (int c : {IDC_EB_THIN, IDC_EB_LENGTH, IDC_EB_PT, IDC_EB_SWATCH, IDC_EB_COLOR_PICK, IDC_EB_STYLE_LIST})
-        EXPECT_FALSE(e.IsEnabled(c)) << c;
+      EXPECT_EQ(Enabled(e, {IDC_EB_THIN, IDC_EB_LENGTH, IDC_EB_PT, IDC_EB_SWATCH, IDC_EB_COLOR_PICK,
+                            IDC_EB_STYLE_LIST}),
+                0);
       e.Click(IDC_EB_WIDTH_CHK);
       EXPECT_FALSE(e.IsEnabled(IDC_EB_LENGTH));
       e.Click(IDC_EB_BY_LENGTH);
-      EXPECT_TRUE(e.IsEnabled(IDC_EB_LENGTH) && e.IsEnabled(IDC_EB_LENGTH_SPIN) && e.IsEnabled(IDC_EB_PT));
+      EXPECT_EQ(Enabled(e, {IDC_EB_LENGTH, IDC_EB_LENGTH_SPIN, IDC_EB_PT}), 3);
       e.Type(IDC_EB_LENGTH, "2");
       e.Click(IDC_EB_STYLE_CHK);
       e.SelectText(IDC_EB_STYLE_LIST, "dashed");
-      EXPECT_EQ(e.GetText(IDC_EB_STYLE), "dashed");
-      EXPECT_EQ(e.GetText(IDC_EB_LENGTH), "2");  // the other boxes keep what they show
+      EXPECT_EQ(Texts(e, {IDC_EB_STYLE, IDC_EB_LENGTH}), "dashed|2|");  // the other boxes keep what they show
       e.Click(IDC_EB_COLOR_CHK);
-      backend.Expect([](D& list) {
-        EXPECT_EQ(list.GetTitle(), "色の指定");
-        list.SelectText(IDC_VL_LIST, "Navy");
-        list.Ok();
-      });
+      Pick("Navy", "色の指定");
       e.Click(IDC_EB_COLOR_NAME);
       EXPECT_EQ(e.GetText(IDC_EB_SWATCH), "Navy");
       e.Ok();
@@ -106,14 +89,11 @@ TEST_F(StyleBorderDlg, EdgeDialogBuildsWidthStyleAndColour) {
     d.Ok();
   });
   EXPECT_EQ(r, "border-top:2px dashed Navy;");
-  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
   EXPECT_EQ(Int("EBD_121Flag"), 0x1 | 0x8 | 0x40 | 0x80);
-  EXPECT_EQ(Str("EBD_121Length"), "2");
-  EXPECT_EQ(Str("EBD_121Style"), "dashed");
-  EXPECT_EQ(Str("EBD_121ColorName"), "Navy");
+  EXPECT_EQ(Str("EBD_121Length") + "|" + Str("EBD_121Style") + "|" + Str("EBD_121ColorName"), "2|dashed|Navy");
 
   backend.AnswerColor(0x0000FF);  // COLORREF red
-  r = Open(29121, [&](D& d) {
+  r = Open([&](D& d) {
     d.Click(IDC_BD_LEFT_CHK);
     backend.Expect([](D& e) {
       EXPECT_EQ(e.GetCheck(IDC_EB_BY_LENGTH), 1);
@@ -139,10 +119,9 @@ TEST_F(StyleBorderDlg, EdgeDialogBuildsWidthStyleAndColour) {
 
 TEST_F(StyleBorderDlg, EmptyAndMediumEdgesAndACancelledEdge) {
   profile->WriteInt("HTML", "EBD_121Flag", 0x8 | 0x800);  // stray bits without 0x1
-  std::string r = Open(29121, [&](D& d) {
-    d.Click(IDC_BD_ALL_CHK);
-    d.Type(IDC_BD_ALL, "kept");
-    backend.Expect([](D& e) { e.Cancel(); });
+  std::string r = Open([&](D& d) {
+    Tick(d, IDC_BD_ALL_CHK, IDC_BD_ALL, "kept");
+    CancelNext();
     d.Click(IDC_BD_ALL_CHANGE);
     EXPECT_EQ(d.GetText(IDC_BD_ALL), "kept");
     backend.Expect([](D& e) {
@@ -156,10 +135,9 @@ TEST_F(StyleBorderDlg, EmptyAndMediumEdgesAndACancelledEdge) {
   EXPECT_EQ(r, "border:;");
   EXPECT_EQ(Int("EBD_121Flag"), 0);
 
-  r = Open(29121, [&](D& d) {
+  r = Open([&](D& d) {
     backend.Expect([](D& e) {
-      e.Click(IDC_EB_WIDTH_CHK);
-      e.Click(IDC_EB_MEDIUM);
+      ClickAll(e, {IDC_EB_WIDTH_CHK, IDC_EB_MEDIUM});
       e.Ok();
     });
     d.Click(IDC_BD_ALL_CHANGE);
@@ -171,26 +149,23 @@ TEST_F(StyleBorderDlg, EmptyAndMediumEdgesAndACancelledEdge) {
 }
 
 TEST_F(StyleBorderDlg, ComposerJoinsTheBorderGroupOnOneLine) {
-  backend.Expect([&](D& composer) {
-    composer.Click(IDC_SY_MARGIN_CHK);
-    composer.Type(IDC_SY_MARGIN, "margin:0;");
-    composer.Click(IDC_SY_BORDER_CHK);
-    backend.Expect([](D& d) {
-      d.Click(IDC_BD_TOP_CHK);
-      d.Type(IDC_BD_TOP, "thin solid");
-      d.Click(IDC_BD_BOTTOM_CHK);
-      d.Type(IDC_BD_BOTTOM, "thin dotted");
-      d.Ok();
-    });
-    composer.Click(IDC_SY_BORDER_CHANGE);
-    EXPECT_EQ(composer.GetText(IDC_SY_MARGIN), "margin:0;");
-    composer.Ok();
-  });
-  CStyleDlg composer(nullptr);
-  composer.Init(29160, "cell");
-  ASSERT_EQ(composer.DoModal(), plat::IDOK);
-  EXPECT_EQ(composer.m_strResult, "margin:0;\r\nborder-top:thin solid; border-bottom:thin dotted;");
-  EXPECT_TRUE(ValidCss(composer.m_strResult, CssKind::Declarations));
+  std::string r = OpenDlg<CStyleDlg>(
+      29160,
+      [&](D& composer) {
+        Tick(composer, IDC_SY_MARGIN_CHK, IDC_SY_MARGIN, "margin:0;");
+        composer.Click(IDC_SY_BORDER_CHK);
+        backend.Expect([](D& d) {
+          Tick(d, IDC_BD_TOP_CHK, IDC_BD_TOP, "thin solid");
+          Tick(d, IDC_BD_BOTTOM_CHK, IDC_BD_BOTTOM, "thin dotted");
+          d.Ok();
+        });
+        composer.Click(IDC_SY_BORDER_CHANGE);
+        EXPECT_EQ(composer.GetText(IDC_SY_MARGIN), "margin:0;");
+        composer.Ok();
+      },
+      "cell");
+  EXPECT_EQ(r, "margin:0;\r\nborder-top:thin solid; border-bottom:thin dotted;");
+  EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
   EXPECT_EQ(Str("Syl_160Border"), "border-top:thin solid;\r\nborder-bottom:thin dotted;");
   EXPECT_EQ(Int("BDR_160Flag"), 0xA);
 }
