@@ -4,6 +4,7 @@
 
 #include "app/html_app.h"
 #include "dialogs/common/basic_dlg.h"
+#include "dialogs/common/text_rules.h"
 #include "dialogs/common/value_list_dlg.h"
 #include "plat/backend.h"
 #include "plat/text.h"
@@ -79,6 +80,16 @@ bool CAttrDialog::ChooseInto(std::string& field, int listNumber) {
   dlg.m_nList = listNumber;
   if (dlg.DoModal() != plat::IDOK) return false;
   field = dlg.m_strResult;
+  UpdateData(false);
+  return true;
+}
+
+bool CAttrDialog::TakeListValue(int listId, std::string& field, bool wholeEntry) {
+  const int sel = impl().ListCurSel(listId);
+  if (sel < 0) return false;
+  UpdateData(true);
+  const std::string entry = impl().ListText(listId, sel);
+  field = wholeEntry ? entry : EntryValue(entry);
   UpdateData(false);
   return true;
 }

@@ -61,6 +61,9 @@ class CAttrDialog : public plat::Dialog {
                   const char* filter = nullptr);
   // List button: the chooser with list number; on OK field := the value.
   bool ChooseInto(std::string& field, int listNumber);
+  // A list box's selection: field := the entry's value (its text up to the
+  // first blank), or the whole entry; false with no selection.
+  bool TakeListValue(int listId, std::string& field, bool wholeEntry = false);
   // Other-attributes button: the basic dialog in attribute mode for this
   // command and text; on OK field := its result. The edit boxes are taken
   // before it opens, or with takeFirst false only once it is confirmed.

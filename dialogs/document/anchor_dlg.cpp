@@ -174,12 +174,7 @@ void CAnchorDlg::OnOK() {
 
 bool CAnchorDlg::OnCommand(int id, int code) {
   if (code == plat::kSelChange && id == IDC_AN_SHAPE_LIST) {
-    int sel = impl().ListCurSel(id);
-    if (sel < 0) return true;
-    UpdateData(true);
-    m_strShape = EntryValue(impl().ListText(id, sel));
-    UpdateData(false);
-    ApplyRules();
+    if (TakeListValue(id, m_strShape)) ApplyRules();
     return true;
   }
   // Only SHAPE itself re-reads the shape text: a shape typed by hand is

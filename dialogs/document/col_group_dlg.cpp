@@ -142,14 +142,8 @@ void CColGroupDlg::OnOK() {
 bool CColGroupDlg::OnCommand(int id, int code) {
   if (code == plat::kSelChange) {
     if (id != IDC_CG_ALIGN_LIST && id != IDC_CG_VALIGN_LIST) return false;
-    int sel = impl().ListCurSel(id);
-    if (sel < 0) return true;
-    UpdateData(true);
-    std::string value = EntryValue(impl().ListText(id, sel));
-    if (id == IDC_CG_ALIGN_LIST) m_strAlign = value;
-    else m_strVAlign = value;
-    UpdateData(false);
-    if (id == IDC_CG_ALIGN_LIST) ApplyCharRule();
+    if (id == IDC_CG_VALIGN_LIST) TakeListValue(id, m_strVAlign);
+    else if (TakeListValue(id, m_strAlign)) ApplyCharRule();
     return true;
   }
   if (CAttrDialog::OnCommand(id, code)) {

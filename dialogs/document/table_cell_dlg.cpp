@@ -138,15 +138,9 @@ void CTableCellDlg::OnOK() {
 bool CTableCellDlg::OnCommand(int id, int code) {
   if (code == plat::kSelChange) {
     if (id != IDC_TC_SCOPE_LIST && id != IDC_TC_ALIGN_LIST && id != IDC_TC_VALIGN_LIST) return false;
-    int sel = impl().ListCurSel(id);
-    if (sel < 0) return true;
-    UpdateData(true);
-    std::string entry = impl().ListText(id, sel);
-    if (id == IDC_TC_SCOPE_LIST) m_strScope = entry;
-    else if (id == IDC_TC_ALIGN_LIST) m_strAlign = EntryValue(entry);
-    else m_strVAlign = EntryValue(entry);
-    UpdateData(false);
-    if (id == IDC_TC_ALIGN_LIST) ApplyCharRule();
+    if (id == IDC_TC_SCOPE_LIST) TakeListValue(id, m_strScope, true);
+    else if (id == IDC_TC_VALIGN_LIST) TakeListValue(id, m_strVAlign);
+    else if (TakeListValue(id, m_strAlign)) ApplyCharRule();
     return true;
   }
   if (CAttrDialog::OnCommand(id, code)) {

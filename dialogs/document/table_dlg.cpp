@@ -116,14 +116,6 @@ void CTableDlg::OnOK() {
   EndDialog(plat::IDOK);
 }
 
-void CTableDlg::TakeListValue(int listId, std::string& field) {
-  int sel = impl().ListCurSel(listId);
-  if (sel < 0) return;
-  UpdateData(true);
-  field = EntryValue(impl().ListText(listId, sel));
-  UpdateData(false);
-}
-
 bool CTableDlg::OnCommand(int id, int code) {
   if (code == plat::kSelChange) {
     if (id == IDC_TB_FRAME_LIST) TakeListValue(id, m_strFrame);

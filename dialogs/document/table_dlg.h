@@ -44,8 +44,6 @@ class CTableDlg : public CAttrDialog {
 
  private:
   int FlagsFromControls() const;
-  // A list entry's value (its text up to the first blank) into field.
-  void TakeListValue(int listId, std::string& field);
 };
 
 void RunTableDlg(plat::WindowHandle parent, std::string& buffer, int id);

@@ -74,15 +74,6 @@ void CStyleRuleDlg::OnOK() {
   EndDialog(plat::IDOK);
 }
 
-// The element name of an entry is its text up to the first blank.
-void CStyleRuleDlg::PickSelector() {
-  const int sel = impl().ListCurSel(IDC_SR_LIST);
-  if (sel < 0) return;
-  UpdateData(true);
-  m_strSelector = EntryValue(impl().ListText(IDC_SR_LIST, sel));
-  UpdateData(false);
-}
-
 // The composer remembers under the selector's element command, so "H1"
 // shares the STYLE values of the H1 dialog; other selectors share id 0.
 void CStyleRuleDlg::Compose() {
@@ -102,7 +93,7 @@ void CStyleRuleDlg::Compose() {
 
 bool CStyleRuleDlg::OnCommand(int id, int code) {
   if (id == IDC_SR_LIST && code == plat::kSelChange) {
-    PickSelector();
+    TakeListValue(id, m_strSelector);  // the element name of the entry
     return true;
   }
   if (id == IDC_SR_CHANGE && code == plat::kClicked) {

@@ -37,7 +37,6 @@ class CStyleRuleDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  void PickSelector();
   void Compose();
 };
 
