@@ -131,4 +131,11 @@ void CAttrDialog::PutAttr(std::string& out, bool on, const char* name, const std
   PutSetting(Name(setting), value);
 }
 
+void CAttrDialog::PutOtherAttr(std::string& out, bool on, const std::string& value,
+                               const char* setting) {
+  if (!on) return;
+  out += " " + NormalizeWhitespace(value);
+  PutSetting(Name(setting), value);
+}
+
 }  // namespace tq

@@ -92,6 +92,9 @@ class CAttrDialog : public plat::Dialog {
                const char* setting) {
     PutAttr(out, on, name, value, "", setting);
   }
+  // When on: appends a blank and the other-attributes text joined to one
+  // line, and remembers the text as typed under the setting pattern.
+  void PutOtherAttr(std::string& out, bool on, const std::string& value, const char* setting);
 
   // Re-applies the dependent-control rule when a governing box is clicked.
   bool OnCommand(int id, int code) override;

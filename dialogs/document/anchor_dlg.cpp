@@ -155,10 +155,7 @@ std::string CAnchorDlg::Build(int flags) {
   PutAttr(r, flags & kOnFocus, "ONFOCUS", m_strOnFocus, "AL_%dOnFocus");
   PutAttr(r, flags & kOnBlur, "ONBLUR", m_strOnBlur, "AL_%dOnBlur");
   PutAttr(r, flags & kTarget, "TARGET", m_strTarget, "AL_%dTarget");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("AL_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "AL_%dAttr");
   r += ">" + m_strText;
   PutSettingInt(Name("AL_%dFlag"), flags);
   if (m_nTagId == 29447) r += "</MAP>";

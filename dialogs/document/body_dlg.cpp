@@ -62,10 +62,7 @@ std::string CBodyDlg::Build(int flags) {
   std::string r = "<BODY";
   PutAttr(r, flags & kOnLoad, "onLoad", m_strOnLoad, "BODY_%dOnLoad");
   PutAttr(r, flags & kOnUnload, "onUnload", m_strOnUnload, "BODY_%dOnUnload");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("BODY_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "BODY_%dAttr");
   PutAttr(r, flags & kBackGround, "BACKGROUND", m_strBackGround, "BODY_%dBackGround");
   PutAttr(r, flags & kBGColor, "BGCOLOR", m_strBGColor, "BODY_%dBGColor");
   PutAttr(r, flags & kText, "TEXT", m_strTextColor, "BODY_%dText");

@@ -120,10 +120,7 @@ std::string CColGroupDlg::Build(int flags, bool charOffPct) {
     }
   }
   PutAttr(r, flags & kVAlign, "VALIGN", m_strVAlign, "Clg_%dVAlign");
-  if (flags & kOtherAttr) {
-    r += " " + NormalizeWhitespace(m_strOtherAttr);
-    PutSetting(Name("Clg_%dOtherAttr"), m_strOtherAttr);
-  }
+  PutOtherAttr(r, flags & kOtherAttr, m_strOtherAttr, "Clg_%dOtherAttr");
   PutSettingInt(Name("Clg_%dFlag"), flags);
 
   r += ">" + m_strText + e.end;

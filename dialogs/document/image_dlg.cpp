@@ -98,10 +98,7 @@ std::string CImageDlg::Build(int flags) {
   PutAttr(r, flags & kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "", "IMG_%dHGT");
   PutAttr(r, flags & kUseMap, "USEMAP", m_strUseMap, "IMG_%dUsemap");
   if (flags & kIsMap) r += " ISMAP";
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("IMG_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "IMG_%dAttr");
   PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "IMG_%dAlign");
   PutAttr(r, flags & kBorder, "BORDER", m_strBorder, (flags & kBorderPct) ? "%" : "", "IMG_%dBorder");
   PutAttr(r, flags & kHSpace, "HSPACE", m_strHSpace, "IMG_%dHSpace");

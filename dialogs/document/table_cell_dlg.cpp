@@ -119,10 +119,7 @@ std::string CTableCellDlg::Build(int flags, bool charOffPct) {
     }
   }
   PutAttr(r, flags & kVAlign, "VALIGN", m_strVAlign, "Tcl_%dVAlign");
-  if (flags & kOtherAttr) {
-    r += " " + NormalizeWhitespace(m_strOtherAttr);
-    PutSetting(Name("Tcl_%dOtherAttr"), m_strOtherAttr);
-  }
+  PutOtherAttr(r, flags & kOtherAttr, m_strOtherAttr, "Tcl_%dOtherAttr");
   PutSettingInt(Name("Tcl_%dFlag"), flags);
 
   r += ">" + m_strText + (IsHeader() ? "</TH>" : "</TD>");

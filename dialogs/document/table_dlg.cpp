@@ -100,10 +100,7 @@ std::string CTableDlg::Build(int flags) {
           "Tbl_%dCellSpacing");
   PutAttr(r, flags & kPadding, "CELLPADDING", m_strCellPadding, (flags & kPaddingPct) ? "%" : "px",
           "Tbl_%dCellPadding");
-  if (flags & kOtherAttr) {
-    r += " " + NormalizeWhitespace(m_strOtherAttr);
-    PutSetting(Name("Tbl_%dOtherAttr"), m_strOtherAttr);
-  }
+  PutOtherAttr(r, flags & kOtherAttr, m_strOtherAttr, "Tbl_%dOtherAttr");
   PutSettingInt(Name("Tbl_%dFlag"), flags);
 
   r += ">\r\n" + m_strText + "\r\n</TABLE>";

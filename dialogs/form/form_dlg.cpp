@@ -67,10 +67,7 @@ std::string CFormDlg::Build(int flags) {
   PutAttr(r, flags & kTarget, "TARGET", m_strTarget, "FORM_%dTarget");
   PutAttr(r, flags & kOnSubmit, "onSubmit", m_strOnSubmit, "FORM_%dOnSubmit");
   PutAttr(r, flags & kOnReset, "onReset", m_strOnReset, "FORM_%dOnReset");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("FORM_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "FORM_%dAttr");
   PutSettingInt(Name("FORM_%dFlag"), flags);
   r += ">" + m_strText + "</FORM>";
   return r;

@@ -93,10 +93,7 @@ std::string CFormItemDlg::Build(int flags) {
   PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "FMM_%dAlign");
   PutAttr(r, flags & kOnFocus, "onFocus", m_strOnFocus, "FMM_%dOnFocus");
   PutAttr(r, flags & kOnBlur, "onBlur", m_strOnBlur, "FMM_%dOnBlur");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("FMM_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "FMM_%dAttr");
   PutSettingInt(Name("FMM_%dFlag"), flags);
 
   r += ">" + m_strText + "</" + Element() + ">";

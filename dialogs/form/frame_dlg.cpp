@@ -103,10 +103,7 @@ std::string CFrameDlg::Build(int flags) {
   PutAttr(r, flags & kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "px", "FRM_%dWidth");
   PutAttr(r, flags & kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "px", "FRM_%dHeight");
   PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "FRM_%dAlign");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("FRM_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "FRM_%dAttr");
   PutSettingInt(Name("FRM_%dFlag"), flags);
 
   r += ">" + m_strText;

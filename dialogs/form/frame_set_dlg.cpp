@@ -49,10 +49,7 @@ std::string CFrameSetDlg::Build(int flags) {
   PutAttr(r, flags & kCols, "COLS", m_strCols, "FRSET_%dCols");
   PutAttr(r, flags & kOnLoad, "onLoad", m_strOnLoad, "FRSET_%dOnLoad");
   PutAttr(r, flags & kOnUnload, "onUnload", m_strOnUnload, "FRSET_%dOnUnload");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("FRSET_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "FRSET_%dAttr");
   r += ">\r\n" + m_strText + "\r\n</FRAMESET>";
   PutSettingInt(Name("FRSET_%dFlag"), flags);
   return r;

@@ -154,10 +154,7 @@ std::string CInputDlg::Build(int flags) {
   PutAttr(r, flags & kOnSelect, "onSelect", m_strOnSelect, "INPUT_%dOnSelect");
   PutAttr(r, flags & kOnChange, "onChange", m_strOnChange, "INPUT_%dOnChange");
   PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "INPUT_%dAlign");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("INPUT_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "INPUT_%dAttr");
   PutSettingInt(Name("INPUT_%dFlag"), flags);
 
   r += ">" + m_strText;

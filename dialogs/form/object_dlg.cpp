@@ -139,10 +139,7 @@ std::string CObjectDlg::Build(int flags) {
   PutAttr(r, flags & kBorder, "BORDER", m_strBorder, (flags & kBorderPct) ? "%" : "", "OBJ_%dBorder");
   PutAttr(r, flags & kHSpace, "HSPACE", m_strHSpace, "OBJ_%dHSpace");
   PutAttr(r, flags & kVSpace, "VSPACE", m_strVSpace, "OBJ_%dVSpace");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("OBJ_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "OBJ_%dAttr");
   PutSettingInt(Name("OBJ_%dFlag"), flags);
   return r + ">" + m_strText + (applet ? "</APPLET>" : "</OBJECT>");
 }

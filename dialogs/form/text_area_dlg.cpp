@@ -97,10 +97,7 @@ std::string CTextAreaDlg::Build(int flags) {
   PutAttr(r, flags & kOnBlur, "onBlur", m_strOnBlur, "TXTAR_%dOnBlur");
   PutAttr(r, flags & kOnSelect, "onSelect", m_strOnSelect, "TXTAR_%dOnSelect");
   PutAttr(r, flags & kOnChange, "onChange", m_strOnChange, "TXTAR_%dOnChange");
-  if (flags & kAttr) {
-    r += " " + NormalizeWhitespace(m_strAttr);
-    PutSetting(Name("TXTAR_%dAttr"), m_strAttr);
-  }
+  PutOtherAttr(r, flags & kAttr, m_strAttr, "TXTAR_%dAttr");
   PutSettingInt(Name("TXTAR_%dFlag"), flags);
 
   r += ">" + m_strText;
