@@ -5,7 +5,7 @@ set -euo pipefail
 what=${1:-all}
 pkgs=(cmake g++ make libgtest-dev libgmock-dev)
 if [ "$what" = all ]; then
-  pkgs+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xauth
+  pkgs+=(ccache g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xauth
          locales fonts-ipafont-gothic opensp w3c-sgml-lib imagemagick x11-apps clang libclang-rt-dev
          libbenchmark-dev googletest)
   # Node.js may come from outside Debian (with its own npm); only ask apt
