@@ -49,13 +49,6 @@ constexpr SimpleTag kSimple[] = {
     {29370, Kind::Wrap, "TEXTAREA"}, {29371, Kind::Wrap, "LEGEND"},     {29372, Kind::Wrap, "BUTTON"},
 };
 
-void Wrap(std::string& out, const char* before, const std::string& sel, const char* after) {
-  size_t nb = std::strlen(before), na = std::strlen(after);
-  out.clear();
-  out.reserve(nb + sel.size() + na);
-  out.append(before, nb).append(sel).append(after, na);
-}
-
 // Result buffer: created on first use, lives until unload. The scratch
 // buffer takes the built text and is swapped in, so large selections reuse
 // the memory of the previous calls instead of faulting in fresh pages.
@@ -70,37 +63,41 @@ std::string& Scratch() {
 
 }  // namespace
 
-bool BuildSimpleTag(int id, const std::string& sel, std::string& out) {
+bool SimpleParts(int id, std::string_view sel, std::string* before, std::string* after) {
   for (const SimpleTag& t : kSimple) {
     if (t.id != id) continue;
-    std::string name = t.name;
+    const std::string name = t.name;
     switch (t.kind) {
-      case Kind::Wrap: Wrap(out, ("<" + name + ">").c_str(), sel, ("</" + name + ">").c_str()); break;
-      case Kind::Block:
-        Wrap(out, ("<" + name + ">\r\n").c_str(), sel, ("\r\n</" + name + ">").c_str());
-        break;
-      case Kind::Empty: Wrap(out, ("<" + name + ">").c_str(), sel, ""); break;
+      case Kind::Wrap: *before = "<" + name + ">"; *after = "</" + name + ">"; break;
+      case Kind::Block: *before = "<" + name + ">\r\n"; *after = "\r\n</" + name + ">"; break;
+      case Kind::Empty: *before = "<" + name + ">"; after->clear(); break;
     }
     return true;
   }
   switch (id) {
-    case 29050: Wrap(out, "<TABLE BORDER>\r\n", sel, "\r\n</TABLE>"); return true;
+    case 29050: *before = "<TABLE BORDER>\r\n"; *after = "\r\n</TABLE>"; return true;
     case 29014:
-      Wrap(out,
-           plat::J("\r\n<STYLE TYPE=\"text/css\">\r\n<!-- \r\n\t /* ここにスタイル文内の要素定義を書いてください */\r\n"),
-           sel, "\r\n -->\r\n</STYLE>\r\n");
+      *before = plat::J("\r\n<STYLE TYPE=\"text/css\">\r\n<!-- \r\n\t /* ここにスタイル文内の要素定義を書いてください */\r\n");
+      *after = "\r\n -->\r\n</STYLE>\r\n";
       return true;
-    case 29345: {
-      std::string a;
-      Wrap(a, "<A HREF=\"", sel, "\">");
-      Wrap(out, a.c_str(), sel, "</A>");
+    case 29345:
+      before->assign("<A HREF=\"").append(sel).append("\">");
+      *after = "</A>";
       return true;
-    }
-    case 29355: Wrap(out, "<IMG SRC=\"", sel, "\" ALT=\"\">"); return true;
-    case 29398: Wrap(out, "/* ", sel, " */"); return true;
-    case 29399: Wrap(out, "<!-- ", sel, " -->"); return true;
+    case 29355: *before = "<IMG SRC=\""; *after = "\" ALT=\"\">"; return true;
+    case 29398: *before = "/* "; *after = " */"; return true;
+    case 29399: *before = "<!-- "; *after = " -->"; return true;
   }
   return false;
+}
+
+bool BuildSimpleTag(int id, const std::string& sel, std::string& out) {
+  std::string before, after;
+  if (!SimpleParts(id, sel, &before, &after)) return false;
+  out.clear();
+  out.reserve(before.size() + sel.size() + after.size());
+  out.append(before).append(sel).append(after);
+  return true;
 }
 
 Runner FindRunner(int id) {

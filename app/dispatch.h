@@ -1,6 +1,7 @@
 // Tag command dispatch: (parent window, id, selection) -> replacement text.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "plat/window.h"
 
@@ -15,6 +16,9 @@ Runner FindRunner(int id);
 // Simple commands: the text a simple command builds from the selection, or
 // false when id has no simple action.
 bool BuildSimpleTag(int id, const std::string& selection, std::string& out);
+// The same as the text before and after the selection, so that a caller
+// can send a large selection on without copying it.
+bool SimpleParts(int id, std::string_view selection, std::string* before, std::string* after);
 
 // The dispatch itself; the returned text stays valid until the next call.
 const char* GetHtmlTagString(plat::WindowHandle parent, int id, const char* selection);

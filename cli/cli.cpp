@@ -1,53 +1,33 @@
 #include "cli/cli.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
-#include <istream>
-#include <iterator>
+#include <cstring>
 #include <memory>
-#include <ostream>
-#include <sstream>
 
 #include "app/dispatch.h"
 #include "app/entry.h"
 #include "app/html_app.h"
 #include "app/string_table.h"
+#include "cli/actions.h"
+#include "cli/io.h"
+#include "cli/options.h"
 #include "dialogs/common/value_lists.h"
 #include "plat/headless.h"
 #include "plat/profile.h"
 #include "plat/text.h"
 
+#ifndef TQ_VERSION
+#define TQ_VERSION "1.0.141"
+#endif
+
 namespace tq::cli {
 
 namespace {
 
-const char kUsage[] =
-    "usage: tagquill [options] run ID [field actions]   selection on stdin, result on stdout\n"
-    "       tagquill [options] show ID                  a command's dialog and its remembered fields\n"
-    "       tagquill [options] commands                 every tag command id with its caption\n"
-    "       tagquill [options] menu                     the HTML menu\n"
-    "       tagquill [options] list N                   value list N (100..135)\n"
-    "\n"
-    "options:\n"
-    "  --profile FILE           settings file (default: $XDG_CONFIG_HOME/tagquill/profile.ini,\n"
-    "                           or ~/.config/tagquill/profile.ini)\n"
-    "  --set NAME=VALUE         write the string value NAME before the command runs\n"
-    "  --set-int NAME=N         write the integer value NAME\n"
-    "  --encoding utf-8|cp932   encoding of the program's own texts (default utf-8);\n"
-    "                           the selection and typed values pass through unchanged\n"
-    "  -h, --help               this text\n"
-    "\n"
-    "field actions (on the command's dialog, before OK; LABEL is a control's caption\n"
-    "without '&', or the word in its brackets, e.g. ID for \"&ID\", PROFILE for\n"
-    "\"文書情報(&PROFILE)\"):\n"
-    "  --check LABEL            check a check box     --uncheck LABEL   clear it\n"
-    "  --text LABEL=TEXT        type TEXT into the edit box of LABEL\n"
-    "  --choose LABEL           select a radio button\n"
-    "  --file PATH              answer the next file dialog with PATH\n"
-    "  --cancel                 press Cancel instead of OK\n"
-    "\n"
-    "A detail command opens its dialog without a window: the dialog loads its\n"
-    "remembered fields, the actions are applied, OK is pressed and the fields are\n"
-    "written back, exactly as a user pressing OK would.\n";
+enum Status { kDone = 0, kFailed = 1, kBadUsage = 2, kNotSaved = 3 };
 
 std::string DefaultProfilePath() {
   if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x)
@@ -56,264 +36,360 @@ std::string DefaultProfilePath() {
   return "tagquill-profile.ini";
 }
 
-bool ParseId(const std::string& s, int* out) {
-  if (s.empty() || s.size() > 11) return false;
-  char* end = nullptr;
-  long long v = std::strtoll(s.c_str(), &end, 10);
-  if (*end != '\0' || v < INT32_MIN || v > INT32_MAX) return false;
-  *out = static_cast<int>(v);
+bool IsTagCommand(int id) {
+  const std::vector<int>& ids = AllTagIds();
+  return std::binary_search(ids.begin(), ids.end(), id);
+}
+
+std::string ToLf(std::string_view s) {
+  std::string r;
+  r.reserve(s.size());
+  for (size_t i = 0; i < s.size(); ++i)
+    if (!(s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')) r.push_back(s[i]);
+  return r;
+}
+
+// One run of the tool.
+class Tool {
+ public:
+  Tool(Options o, int in, int out, int err) : o_(std::move(o)), in_(in), out_(out), err_(err) {}
+  int Go();
+  void Message(const std::string& text) {
+    std::string line = "tagquill: " + text;
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::string ignored;
+    WriteAll(err_, line + "\n", &ignored);
+  }
+  // A failure: the message, and the selection back unchanged when the verb
+  // filters text.
+  int Fail(int status, const std::string& text);
+
+ private:
+  bool Filters() const {
+    static const char* const kOthers[] = {"show", "labels", "reset", "commands", "menu", "list"};
+    return o_.words.empty() ||
+           std::none_of(std::begin(kOthers), std::end(kOthers), [&](const char* v) { return o_.words[0] == v; });
+  }
+  bool ReadSelection();
+  int Output(const std::vector<std::string_view>& pieces);
+  bool OneId(int* id);
+  bool OpenProfile(bool forSaving);
+  bool SaveProfile();
+  int Commands();
+  int Menu();
+  int List();
+  int RunCommand();
+  int Show(bool labelsOnly);
+  int Reset();
+  void MessagesToStderr();
+
+  Options o_;
+  int in_, out_, err_;
+  Input input_;
+  bool read_ = false, echoed_ = false;
+  plat::HeadlessBackend backend_;
+  plat::FileProfile* profile_ = nullptr;
+};
+
+int Tool::Fail(int status, const std::string& text) {
+  Message(text);
+  if (Filters() && !echoed_) {
+    echoed_ = true;
+    if (read_ || (!isatty(in_) && ReadSelection())) {
+      std::string why;
+      if (!WriteAll(out_, input_.view(), &why)) Message("cannot write the selection back: " + why);
+    }
+  }
+  return status;
+}
+
+bool Tool::ReadSelection() {
+  std::string why;
+  if (!input_.ReadAll(in_, &why)) {
+    echoed_ = true;  // nothing to give back
+    Message("cannot read the selection: " + why);
+    return false;
+  }
+  read_ = true;
   return true;
 }
 
-struct Action {
-  enum Kind { Check, Uncheck, Text, Choose } kind;
-  std::string label, value;
-};
+int Tool::Output(const std::vector<std::string_view>& pieces) {
+  std::string why;
+  if (!WriteAll(out_, pieces, &why)) {
+    Message("cannot write the result: " + why);
+    return kFailed;
+  }
+  return kDone;
+}
 
-struct Options {
-  std::string profile = DefaultProfilePath();
-  std::vector<std::pair<std::string, std::string>> sets, setInts;
-  std::vector<Action> actions;
-  std::vector<std::string> files;
-  bool cancel = false;
-  std::vector<std::string> words;  // command and its operand
-};
-
-bool SplitEq(const std::string& s, std::string* a, std::string* b) {
-  size_t eq = s.find('=');
-  if (eq == std::string::npos || eq == 0) return false;
-  *a = s.substr(0, eq);
-  *b = s.substr(eq + 1);
+bool Tool::OneId(int* id) {
+  if (o_.words.size() != 2) {
+    Fail(kBadUsage, o_.words[0] + " takes one tag command id");
+    return false;
+  }
+  if (!ParseInt32(o_.words[1], id) || !IsTagCommand(*id)) {
+    Fail(kBadUsage, "'" + o_.words[1] + "' is not a tag command id (see 'tagquill commands')");
+    return false;
+  }
   return true;
 }
 
-void ApplyActions(const Options& o, plat::HeadlessDialog& d) {
-  for (const Action& a : o.actions) {
-    switch (a.kind) {
-      case Action::Check:
-      case Action::Uncheck: {
-        int id = d.FindByLabel(a.label);
-        if (id == 0) throw std::runtime_error("no control labelled '" + a.label + "'");
-        bool want = a.kind == Action::Check;
-        if ((d.GetCheck(id) != 0) != want) d.Click(id);
-        if ((d.GetCheck(id) != 0) != want)
-          throw std::runtime_error("'" + a.label + "' cannot be changed for this command");
-        break;
+bool Tool::OpenProfile(bool forSaving) {
+  auto p = std::make_unique<plat::FileProfile>(o_.profile.empty() ? DefaultProfilePath() : o_.profile);
+  std::string why;
+  if (!p->Load(&why)) {
+    Fail(kFailed, "cannot read the profile " + why);
+    return false;
+  }
+  (void)forSaving;
+  for (const auto& [n, v] : o_.sets) p->WriteString(kSection, n, v);
+  for (const auto& [n, v] : o_.setInts) p->WriteInt(kSection, n, std::atoi(v.c_str()));
+  profile_ = p.get();
+  HtmlApp().SetProfile(std::move(p));
+  HtmlApp().InitInstance();
+  return true;
+}
+
+bool Tool::SaveProfile() { return true; }
+
+void Tool::MessagesToStderr() {
+  for (const plat::MessageRecord& m : backend_.messages) Message(m.text);
+  backend_.messages.clear();
+}
+
+int Tool::Go() {
+  if (o_.help) return Output({std::string_view(kUsage)});
+  if (o_.version) return Output({std::string_view("tagquill " TQ_VERSION "\n")});
+  if (o_.words.empty()) return Fail(kBadUsage, "no command given (see --help)");
+  backend_.Reset();
+  plat::InstallBackend(&backend_);
+  const std::string& verb = o_.words[0];
+  if (verb == "commands") return Commands();
+  if (verb == "menu") return Menu();
+  if (verb == "list") return List();
+  if (verb == "run") return RunCommand();
+  if (verb == "show") return Show(false);
+  if (verb == "labels") return Show(true);
+  if (verb == "reset") return Reset();
+  return Fail(kBadUsage, "unknown command '" + verb + "' (see --help)");
+}
+
+int Tool::Commands() {
+  std::string text;
+  for (int id : AllTagIds()) text += std::to_string(id) + '\t' + TagCaption(id) + '\n';
+  return Output({text});
+}
+
+int Tool::List() {
+  int n = 0;
+  if (o_.words.size() != 2 || !ParseInt32(o_.words[1], &n)) return Fail(kBadUsage, "list takes one list number");
+  const ValueList* l = FindValueList(n);
+  if (!l) return Fail(kFailed, "there is no value list " + std::to_string(n) + " (lists are 100..135)");
+  std::string text = std::string(plat::J(l->title)) + '\n';
+  for (int i = 0; i < l->count; ++i) text += std::string(plat::J(l->entries[i])) + '\n';
+  return Output({text});
+}
+
+int Tool::Menu() {
+  SetAppInfo(2, nullptr, 0);  // no host to ask for key texts
+  plat::MenuHandle bar = backend_.CreatePopupMenu();
+  MakeHtmlMenu(bar);
+  std::string text;
+  for (const plat::MenuItem& it : backend_.Menu(bar)) {
+    if (it.flags & plat::Backend::MF_SEPARATOR_) {
+      text += "----\n";
+    } else if (!(it.flags & plat::Backend::MF_POPUP_)) {
+      text += it.text + '\t' + std::to_string(it.idOrPopup) + '\n';
+    } else {
+      text += it.text + '\n';
+      for (const plat::MenuItem& sub : backend_.Menu(reinterpret_cast<plat::MenuHandle>(it.idOrPopup)))
+        text += (sub.flags & plat::Backend::MF_SEPARATOR_) ? std::string("    ----\n")
+                                                            : "    " + sub.text + '\t' + std::to_string(sub.idOrPopup) + '\n';
+    }
+  }
+  return Output({text});
+}
+
+int Tool::RunCommand() {
+  int id = 0;
+  if (!OneId(&id)) return kBadUsage;
+  if (!ReadSelection()) return kFailed;
+  const std::string_view whole = input_.view();
+  if (const void* nul = std::memchr(whole.data(), '\0', whole.size()))
+    return Fail(kFailed, "the selection holds a NUL byte (at offset " +
+                             std::to_string(static_cast<const char*>(nul) - whole.data()) +
+                             "); tag commands take text");
+  // A line-wise selection keeps its last line break outside the element.
+  size_t tail = 0;
+  if (!whole.empty() && whole.back() == '\n') tail = whole.size() > 1 && whole[whole.size() - 2] == '\r' ? 2 : 1;
+  const std::string_view sel = whole.substr(0, whole.size() - tail), end = whole.substr(whole.size() - tail);
+  bool lf = o_.eol == Eol::Lf;
+  if (o_.eol == Eol::Auto) lf = whole.find("\r\n") == std::string_view::npos && whole.find('\n') != std::string_view::npos;
+  const bool saving = !o_.noSave;
+
+  std::string before, after;
+  if (SimpleParts(id, sel, &before, &after)) {
+    if (!o_.actions.empty()) return Fail(kBadUsage, std::to_string(id) + " has no dialog for field actions");
+    if (!o_.sets.empty() || !o_.setInts.empty()) {
+      if (!OpenProfile(saving)) return kFailed;
+      if (saving && !SaveProfile()) return kNotSaved;
+    }
+    if (lf) {
+      before = ToLf(before);
+      after = ToLf(after);
+    }
+    return Output({before, sel, after, end});
+  }
+  const bool detail = FindRunner(id) != nullptr || id == 29002;
+  if (!detail && !o_.actions.empty()) return Fail(kBadUsage, std::to_string(id) + " opens no dialog for field actions");
+  if (!OpenProfile(saving)) return kFailed;
+
+  Driver driver(backend_, o_.actions, Driver::Mode::Run);
+  const std::string selection(sel);
+  const std::string result = GetHtmlTagString(nullptr, id, selection.c_str());
+  MessagesToStderr();
+  if (std::string failure = driver.Failure(); !failure.empty()) return Fail(kFailed, failure);
+  int status = kDone;
+  if (saving && !SaveProfile()) status = kNotSaved;
+  if (result == selection) {
+    if (int s = Output({whole}); s != kDone) return s;
+    return status;
+  }
+  std::vector<std::string_view> pieces;
+  std::string head, rest;
+  if (!lf) {
+    pieces = {result, end};
+  } else {
+    // Only the built text changes its line breaks, never the selection.
+    size_t at = selection.empty() ? std::string::npos : result.find(selection);
+    if (at == std::string::npos || selection.find("\r\n") == std::string::npos) {
+      head = ToLf(result);
+      pieces = {head, end};
+    } else {
+      head = ToLf(std::string_view(result).substr(0, at));
+      rest = ToLf(std::string_view(result).substr(at + selection.size()));
+      pieces = {head, selection, rest, end};
+    }
+  }
+  if (int s = Output(pieces); s != kDone) return s;
+  return status;
+}
+
+namespace {
+
+// One line per control, as today's show prints it, with what each list holds
+// and what each button opens.
+std::string Describe(plat::HeadlessDialog& d, const std::vector<std::pair<int, std::string>>& opens) {
+  std::string out = d.GetTitle() + '\n';
+  for (const plat::ControlDesc& c : d.tmpl().controls) {
+    if (c.id == -1) {
+      if (c.kind == plat::Ctl::Static && c.text) out += std::string(plat::J(c.text)) + '\n';
+      continue;
+    }
+    if (!d.IsVisible(c.id) || c.kind == plat::Ctl::Group || c.kind == plat::Ctl::UpDown ||
+        c.id == plat::IDOK || c.id == plat::IDCANCEL)
+      continue;
+    std::string line;
+    switch (c.kind) {
+      case plat::Ctl::Check: line = std::string(d.GetCheck(c.id) ? "[x] " : "[ ] ") + d.GetText(c.id); break;
+      case plat::Ctl::Radio: line = std::string(d.GetCheck(c.id) ? "(*) " : "( ) ") + d.GetText(c.id); break;
+      case plat::Ctl::Edit:
+      case plat::Ctl::EditMulti:
+      case plat::Ctl::EditNumber: line = "    \"" + d.GetText(c.id) + "\""; break;
+      case plat::Ctl::List:
+      case plat::Ctl::ListSorted:
+      case plat::Ctl::Combo: {
+        const std::vector<std::string> items = d.ListItems(c.id);
+        line = "    list of " + std::to_string(items.size());
+        if (!d.IsEnabled(c.id)) line += "  (disabled)";
+        for (size_t i = 0; i < items.size(); ++i)
+          line += std::string("\n      ") + (static_cast<int>(i) == d.ListCurSel(c.id) ? "> " : "  ") + items[i];
+        out += line + "\n";
+        continue;
       }
-      case Action::Choose: {
-        int id = d.FindByLabel(a.label);
-        if (id == 0) throw std::runtime_error("no control labelled '" + a.label + "'");
-        d.Click(id);
-        break;
-      }
-      case Action::Text: {
-        int id = d.EditFor(a.label);
-        if (id == 0) throw std::runtime_error("no edit box for '" + a.label + "'");
-        if (!d.IsEnabled(id))
-          throw std::runtime_error("the edit box of '" + a.label + "' is disabled; check it first");
-        d.Type(id, a.value);
+      case plat::Ctl::Static: line = d.GetText(c.id); break;
+      case plat::Ctl::Swatch: line = "    colour"; break;
+      default: {
+        line = "<" + d.GetText(c.id) + ">";
+        for (const auto& [id, what] : opens)
+          if (id == c.id && !what.empty()) line += "  opens " + what;
         break;
       }
     }
+    if (!d.IsEnabled(c.id)) line += "  (disabled)";
+    out += line + "\n";
   }
-  if (o.cancel) d.Cancel();
+  return out;
 }
 
 }  // namespace
 
-int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-         std::ostream& err) {
-  Options o;
-  std::string encoding = "utf-8";
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto need = [&](std::string* v) {
-      if (i + 1 >= args.size()) {
-        err << "tagquill: " << a << " needs a value\n";
-        return false;
+int Tool::Show(bool labelsOnly) {
+  int id = 0;
+  if (!OneId(&id)) return kBadUsage;
+  if (!FindRunner(id)) return Fail(kFailed, std::to_string(id) + " opens no dialog");
+  if (!OpenProfile(false)) return kFailed;
+  // The innermost dialog once the actions have run; then, for each of its
+  // buttons, the same run again pressing it, to tell what it opens.
+  std::vector<std::pair<int, std::string>> buttons, opens;
+  std::string text;
+  {
+    Driver driver(backend_, o_.actions, Driver::Mode::Show);
+    driver.atEnd = [&](plat::HeadlessDialog& d) {
+      const DialogLabels labels(d);
+      if (labelsOnly) {
+        std::vector<std::string> seen;
+        for (Want w : {Want::Check, Want::Radio, Want::Edit, Want::List, Want::Button})
+          for (const auto& entry : labels.Offered(w))
+            if (std::find(seen.begin(), seen.end(), entry.second) == seen.end()) seen.push_back(entry.second);
+        for (const std::string& s : seen) text += s + '\n';
+        return;
       }
-      *v = args[++i];
-      return true;
+      for (const auto& b : labels.Offered(Want::Button))
+        if (b.first != plat::IDOK && b.first != plat::IDCANCEL && d.IsEnabled(b.first)) buttons.push_back(b);
     };
-    std::string v, n, val;
-    if (a == "-h" || a == "--help") {
-      out << kUsage;
-      return 0;
-    } else if (a == "--profile") {
-      if (!need(&o.profile)) return 2;
-    } else if (a == "--encoding") {
-      if (!need(&encoding)) return 2;
-      if (encoding != "utf-8" && encoding != "cp932") {
-        err << "tagquill: unknown encoding '" << encoding << "' (utf-8 or cp932)\n";
-        return 2;
-      }
-    } else if (a == "--set" || a == "--set-int") {
-      if (!need(&v)) return 2;
-      if (!SplitEq(v, &n, &val)) {
-        err << "tagquill: " << a << " wants NAME=VALUE, got '" << v << "'\n";
-        return 2;
-      }
-      int dummy;
-      if (a == "--set-int" && !ParseId(val, &dummy)) {
-        err << "tagquill: --set-int " << n << ": '" << val << "' is not a 32-bit integer\n";
-        return 2;
-      }
-      (a == "--set" ? o.sets : o.setInts).emplace_back(n, val);
-    } else if (a == "--check" || a == "--uncheck" || a == "--choose") {
-      if (!need(&v)) return 2;
-      o.actions.push_back({a == "--check" ? Action::Check : a == "--uncheck" ? Action::Uncheck : Action::Choose, v, ""});
-    } else if (a == "--text") {
-      if (!need(&v)) return 2;
-      if (!SplitEq(v, &n, &val)) {
-        err << "tagquill: --text wants LABEL=TEXT, got '" << v << "'\n";
-        return 2;
-      }
-      o.actions.push_back({Action::Text, n, val});
-    } else if (a == "--file") {
-      if (!need(&v)) return 2;
-      o.files.push_back(v);
-    } else if (a == "--cancel") {
-      o.cancel = true;
-    } else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (std::isdigit(static_cast<unsigned char>(a[1]))))) {
-      err << "tagquill: unknown option '" << a << "' (see --help)\n";
-      return 2;
-    } else {
-      o.words.push_back(a);
-    }
-  }
-  if (o.words.empty()) {
-    err << kUsage;
-    return 2;
-  }
-  plat::SetTextEncoding(encoding == "cp932" ? plat::Encoding::Cp932 : plat::Encoding::Utf8);
-
-  const std::string& cmd = o.words[0];
-  auto operand = [&](int* value, const char* what) {
-    if (o.words.size() != 2) {
-      err << "tagquill: " << cmd << " takes one " << what << "\n";
-      return false;
-    }
-    if (!ParseId(o.words[1], value)) {
-      err << "tagquill: '" << o.words[1] << "' is not a valid " << what << " (a 32-bit integer)\n";
-      return false;
-    }
-    return true;
-  };
-
-  if (cmd == "commands") {
-    for (int id : AllTagIds()) out << id << '\t' << TagCaption(id) << '\n';
-    return 0;
-  }
-  if (cmd == "list") {
-    int n;
-    if (!operand(&n, "list number")) return 2;
-    const ValueList* l = FindValueList(n);
-    if (!l) {
-      err << "tagquill: there is no value list " << n << " (lists are 100..135)\n";
-      return 1;
-    }
-    out << plat::J(l->title) << '\n';
-    for (int i = 0; i < l->count; ++i) out << plat::J(l->entries[i]) << '\n';
-    return 0;
-  }
-
-  // One backend for the process; each call starts from a clean one (tests
-  // call Main many times).
-  static plat::HeadlessBackend backend;
-  backend.Reset();
-  plat::InstallBackend(&backend);
-  CHtmlApp& app = HtmlApp();
-
-  if (cmd == "menu") {
-    SetAppInfo(2, nullptr, 0);  // no host to ask for key texts
-    plat::MenuHandle bar = backend.CreatePopupMenu();
-    MakeHtmlMenu(bar);
-    for (const plat::MenuItem& it : backend.Menu(bar)) {
-      if (it.flags & plat::Backend::MF_SEPARATOR_) {
-        out << "----\n";
-        continue;
-      }
-      if (!(it.flags & plat::Backend::MF_POPUP_)) {
-        out << it.text << '\t' << it.idOrPopup << '\n';
-        continue;
-      }
-      out << it.text << '\n';
-      for (const plat::MenuItem& sub : backend.Menu(reinterpret_cast<plat::MenuHandle>(it.idOrPopup))) {
-        if (sub.flags & plat::Backend::MF_SEPARATOR_) out << "    ----\n";
-        else out << "    " << sub.text << '\t' << sub.idOrPopup << '\n';
-      }
-    }
-    return 0;
-  }
-
-  if (cmd != "run" && cmd != "show") {
-    err << "tagquill: unknown command '" << cmd << "' (see --help)\n";
-    return 2;
-  }
-  int id;
-  if (!operand(&id, "tag command id")) return 2;
-
-  auto profile = std::make_unique<plat::FileProfile>(o.profile);
-  std::string why;
-  if (!profile->Load(&why)) {
-    err << "tagquill: cannot read the profile " << why << "\n";
-    return 1;
-  }
-  for (const auto& [n, v] : o.sets)
-    if (!profile->WriteString(kSection, n, v)) {
-      err << "tagquill: cannot write the profile " << o.profile << "\n";
-      return 1;
-    }
-  for (const auto& [n, v] : o.setInts)
-    if (!profile->WriteInt(kSection, n, std::atoi(v.c_str()))) {
-      err << "tagquill: cannot write the profile " << o.profile << "\n";
-      return 1;
-    }
-  app.SetProfile(std::move(profile));
-  app.InitInstance();
-
-  if (cmd == "show") {
-    if (!FindRunner(id)) {
-      err << "tagquill: " << id << " opens no dialog\n";
-      return 1;
-    }
-    backend.SetDefault(plat::HeadlessBackend::Default::Cancel);
-    backend.Expect([&](plat::HeadlessDialog& d) {
-      out << d.GetTitle() << '\n' << d.Describe();
-      d.Cancel();
-    });
     GetHtmlTagString(nullptr, id, "");
-    return 0;
+    if (std::string failure = driver.Failure(); !failure.empty()) return Fail(kFailed, failure);
   }
+  if (labelsOnly) return Output({text});
+  for (const auto& [button, label] : buttons) {
+    if (!OpenProfile(false)) return kFailed;
+    backend_.Reset();
+    std::vector<Action> probe = o_.actions;
+    probe.push_back({Action::Press, label, "", 0, "--press " + label});
+    Driver driver(backend_, probe, Driver::Mode::Show);
+    GetHtmlTagString(nullptr, id, "");
+    opens.emplace_back(button, driver.pressOpened());
+  }
+  if (!OpenProfile(false)) return kFailed;
+  backend_.Reset();
+  Driver driver(backend_, o_.actions, Driver::Mode::Show);
+  driver.atEnd = [&](plat::HeadlessDialog& d) { text = Describe(d, opens); };
+  GetHtmlTagString(nullptr, id, "");
+  backend_.messages.clear();
+  return Output({text});
+}
 
-  std::string selection((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  for (const std::string& f : o.files) backend.AnswerFile(f);
-  std::string failure;
-  if (!o.actions.empty() || o.cancel) {
-    backend.Expect([&](plat::HeadlessDialog& d) {
-      try {
-        ApplyActions(o, d);
-      } catch (const std::exception& e) {
-        failure = e.what();
-        d.Cancel();
-      }
-    });
+int Tool::Reset() {
+  int id = 0;
+  if (!OneId(&id)) return kBadUsage;
+  return Fail(kFailed, "reset is not available yet");
+}
+
+}  // namespace
+
+int Main(const std::vector<std::string>& args, int in, int out, int err) {
+  Options o;
+  std::string why;
+  if (!ParseOptions(args, &o, &why)) {
+    Tool t(o, in, out, err);
+    return t.Fail(kBadUsage, why);
   }
-  // Nested dialogs opened by the field actions keep what they had.
-  const char* result = GetHtmlTagString(nullptr, id, selection.c_str());
-  if (!failure.empty()) {
-    err << "tagquill: " << failure << "\n";
-    out.write(selection.data(), static_cast<std::streamsize>(selection.size()));
-    return 1;
-  }
-  for (const plat::MessageRecord& m : backend.messages) err << "tagquill: " << m.text << "\n";
-  // The selection may hold NUL bytes: the host contract is zero-terminated
-  // text, so the result ends at the first NUL like the host would see it,
-  // unless nothing was built, in which case the input comes back whole.
-  std::string r = result;
-  if (r == selection.substr(0, selection.find('\0'))) r = selection;
-  out.write(r.data(), static_cast<std::streamsize>(r.size()));
-  return 0;
+  plat::SetTextEncoding(o.encoding);
+  Tool t(std::move(o), in, out, err);
+  return t.Go();
 }
 
 }  // namespace tq::cli

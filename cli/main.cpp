@@ -1,12 +1,9 @@
-#include <cstdio>
-#include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/cli.h"
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
   std::vector<std::string> args(argv + 1, argv + argc);
-  int rc = tq::cli::Main(args, std::cin, std::cout, std::cerr);
-  std::cout.flush();
-  return rc;
+  return tq::cli::Main(args, 0, 1, 2);
 }

@@ -27,6 +27,9 @@ void HeadlessBackend::Reset() {
   opened.clear();
   fileRequests.clear();
   colorRequests.clear();
+  fontRequests = 0;
+  onOpen = nullptr;
+  onMessage = nullptr;
   messages.clear();
   posted.clear();
   sent.clear();
@@ -49,7 +52,10 @@ int HeadlessBackend::RunModal(Dialog& dlg) {
   dlg.Attach(&view);
   dlg.HandleInit();
   opened.push_back(view.GetTitle());
-  if (!view.ended()) {
+  if (!view.ended() && onOpen) {
+    onOpen(view);
+    if (!view.ended()) view.Click(IDCANCEL);
+  } else if (!view.ended()) {
     if (!scripts_.empty()) {
       DialogScript s = std::move(scripts_.front());
       scripts_.pop_front();
@@ -67,6 +73,7 @@ int HeadlessBackend::RunModal(Dialog& dlg) {
 int HeadlessBackend::MessageBox(WindowHandle, const std::string& text, const std::string& caption,
                                 unsigned flags) {
   messages.push_back({text, caption, flags});
+  if (onMessage) return onMessage(messages.back());
   if (!answers_.empty()) {
     int a = answers_.front();
     answers_.pop_front();
@@ -93,6 +100,7 @@ std::optional<uint32_t> HeadlessBackend::ChooseColor(WindowHandle, uint32_t init
 }
 
 std::optional<FontChoice> HeadlessBackend::ChooseFont(WindowHandle) {
+  ++fontRequests;
   if (fonts_.empty()) return std::nullopt;
   auto r = fonts_.front();
   fonts_.pop_front();

@@ -12,7 +12,17 @@ check() {  # name expected actual
 check h1 "<H1>abc</H1>" "$(printf abc | "$tq" run 29021)"
 check ul "$(printf '<UL>\r\nx\r\n</UL>')" "$(printf x | "$tq" run 29040)"
 check a '<A HREF="a.htm">a.htm</A>' "$(printf a.htm | "$tq" run 29345)"
-for id in 29001 29005 29473 -1 2147483647; do check "id $id" "sel" "$(printf sel | "$tq" run "$id")"; done
+check "no action" "sel" "$(printf sel | "$tq" run 29001)"
+# Failures give the selection back, one line on stderr, a non-zero status.
+for id in 29473 -1 2147483647 nope; do
+  got=$(printf sel | "$tq" run "$id" 2> "$dir/err"); rc=$?
+  check "id $id" "sel" "$got"
+  [ $rc != 0 ] && [ "$(wc -l < "$dir/err")" = 1 ] || { echo "FAIL id $id: status $rc"; fail=1; }
+done
+"$tq" run 29021 < / > /dev/null 2> "$dir/err"; rc=$?
+[ $rc = 1 ] && grep -q "cannot read the selection" "$dir/err" || { echo "FAIL directory on stdin ($rc)"; fail=1; }
+printf abc | "$tq" run 29021 > /dev/full 2> "$dir/err"; rc=$?
+[ $rc = 1 ] && grep -q "cannot write the result" "$dir/err" || { echo "FAIL /dev/full ($rc)"; fail=1; }
 # 64 MiB through the pipe, intact around the tags.
 head -c $((64 << 20)) /dev/urandom | tr -d '\000' > "$dir/big"
 { printf '<B>'; cat "$dir/big"; printf '</B>'; } > "$dir/want"
@@ -22,6 +32,8 @@ cmp -s "$dir/want" "$dir/got" || { echo "FAIL 64 MiB selection"; fail=1; }
 printf t | "$tq" run 29111 --check LANG --text LANG=ja > /dev/null
 check remembered '<TITLE LANG="ja">t</TITLE>' "$(printf t | "$tq" run 29111)"
 grep -q 'HEAD_111Lang = "ja"' "$dir/config/tagquill/profile.ini" || { echo "FAIL profile file"; fail=1; }
-"$tq" run nope < /dev/null 2>/dev/null && { echo "FAIL bad id accepted"; fail=1; }
+# The selection arrives through a pipe too (no mapping), in pieces.
+{ printf 'a'; sleep 0.2; printf 'b\n'; } | "$tq" run 29021 > "$dir/got"
+[ "$(cat "$dir/got")" = "<H1>ab</H1>" ] || { echo "FAIL piped selection"; fail=1; }
 [ $fail = 0 ] && echo "all pipe checks passed"
 exit $fail

@@ -57,12 +57,22 @@ class HeadlessBackend : public Backend {
   void AnswerColor(std::optional<uint32_t> c) { colors_.push_back(c); }
   void AnswerFont(std::optional<FontChoice> f) { fonts_.push_back(std::move(f)); }
   void AnswerMessage(int answer) { answers_.push_back(answer); }
+  // A driver that acts on every dialog as it opens, in place of the scripts
+  // (the command line's field actions); it decides each message box's
+  // answer when onMessage is set.
+  std::function<void(HeadlessDialog&)> onOpen;
+  std::function<int(const MessageRecord&)> onMessage;
+  // Answers still queued (a driver reports the ones nothing asked for).
+  size_t pendingFiles() const { return files_.size(); }
+  size_t pendingColors() const { return colors_.size(); }
+  size_t pendingFonts() const { return fonts_.size(); }
   void Reset();
 
   // What happened.
   std::vector<std::string> opened;  // titles of the dialogs as they opened
   std::vector<FileDialogRequest> fileRequests;
   std::vector<uint32_t> colorRequests;  // start colour of each colour dialog
+  int fontRequests = 0;
   std::vector<MessageRecord> messages;
   std::vector<PostedMessage> posted;
   std::vector<PostedMessage> sent;
@@ -151,6 +161,11 @@ class HeadlessDialog : public DialogImpl {
   // Ids of the template's controls, in template order (fuzzing, tools).
   std::vector<int> ControlIds() const;
   Ctl KindOf(int id) const;
+  const DialogTemplate& tmpl() const { return tmpl_; }
+  bool IsVisible(int id) const {
+    const Control* c = Find(id);
+    return c && c->visible;
+  }
   // One line per control: kind, caption, state and text.
   std::string Describe() const;
 
