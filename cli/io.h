@@ -8,8 +8,8 @@
 
 namespace tq::cli {
 
-// Bytes read from a descriptor: a private mapping of a regular file, or a
-// heap block grown with realloc (which moves large blocks by remapping).
+// Bytes read from a descriptor: a private mapping of a regular file, or
+// anonymous memory the rest is read into.
 class Input {
  public:
   Input() = default;
@@ -25,7 +25,6 @@ class Input {
   size_t size_ = 0;
   void* map_ = nullptr;
   size_t mapLength_ = 0;
-  char* heap_ = nullptr;
 };
 
 // Writes every piece in order (writev); false with a reason on failure.
