@@ -3,9 +3,9 @@
 # Usage: scripts/deps.sh [cli|all]
 set -euo pipefail
 what=${1:-all}
-pkgs=(cmake g++ make libgtest-dev libgmock-dev)
+pkgs=(cmake g++ make)
 if [ "$what" = all ]; then
-  pkgs+=(ccache g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xauth
+  pkgs+=(libgtest-dev libgmock-dev ccache g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xauth
          locales fonts-ipafont-gothic opensp w3c-sgml-lib imagemagick x11-apps clang libclang-rt-dev
          libbenchmark-dev googletest)
   # Node.js may come from outside Debian (with its own npm); only ask apt

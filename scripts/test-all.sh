@@ -18,7 +18,7 @@ for preset in sanitize fuzz; do
   cmake --preset "$preset" > /dev/null
   cmake --build --preset "$preset" -j"$jobs"
 done
-cmake --preset linux -DTQ_WIN32_DIR="$PWD/build/win32" -DTQ_WIN64_DIR="$PWD/build/win64" \
+cmake --preset linux -DBUILD_TESTING=ON -DTQ_WIN32_DIR="$PWD/build/win32" -DTQ_WIN64_DIR="$PWD/build/win64" \
   -DTQ_SANITIZE_DIR="$PWD/build/sanitize" -DTQ_FUZZ_DIR="$PWD/build/fuzz" > /dev/null
 cmake --build --preset linux -j"$jobs"
 ctest --preset linux -j"$jobs" --timeout 900
