@@ -231,7 +231,8 @@ DialogLabels::Found DialogLabels::Resolve(const std::string& label, Want want) c
     return f;
   }
   if (wrongKind)
-    return {0, "'" + label + "' is not a " + std::string(KindName(want)) + " in " + Where() + Offers(want)};
+    return {0, "'" + label + "' is not " + (want == Want::Edit ? "an " : "a ") + KindName(want) + " in " + Where() +
+                   Offers(want)};
   return {0, "no " + std::string(KindName(want)) + " '" + label + "' in " + Where() + Offers(want)};
 }
 
