@@ -35,15 +35,19 @@ grep -q 'HEAD_111Lang = "ja"' "$dir/config/tagquill/profile.ini" || { echo "FAIL
 # The selection arrives through a pipe too (no mapping), in pieces.
 { printf 'a'; sleep 0.2; printf 'b\n'; } | "$tq" run 29021 > "$dir/got"
 [ "$(cat "$dir/got")" = "<H1>ab</H1>" ] || { echo "FAIL piped selection"; fail=1; }
-# Fifty runs at once on one profile, each remembering its own command's ID:
-# the lock keeps every one of them.
+# Fifty runs at once on one profile, each remembering one field (the ID of
+# each command that has one, then CLASS of the first few): the lock keeps
+# every value.
 ids=$(for id in $("$tq" commands | cut -f1); do
-  printf x | "$tq" --no-save run "$id" --text ID=v 2>/dev/null | grep -q 'ID="v"' && echo "$id"; done | head -50)
-[ "$(echo "$ids" | wc -l)" = 50 ] || { echo "FAIL fewer than 50 commands with an ID"; fail=1; }
-for id in $ids; do printf x | "$tq" run "$id" --text "ID=v$id" > /dev/null & done
+  printf x | "$tq" --no-save run "$id" --text ID=v 2>/dev/null | grep -q 'ID="v"' && echo "$id"; done)
+runs=$( (for id in $ids; do echo "$id ID"; done; for id in $ids; do echo "$id CLASS"; done) | head -50)
+[ "$(echo "$runs" | wc -l)" = 50 ] || { echo "FAIL fewer than 50 runs"; fail=1; }
+while read -r id field; do printf x | "$tq" run "$id" --text "$field=$field$id" > /dev/null & done <<< "$runs"
 wait
 kept=0
-for id in $ids; do printf x | "$tq" --no-save run "$id" | grep -q "ID=\"v$id\"" && kept=$((kept + 1)); done
+while read -r id field; do
+  printf x | "$tq" --no-save run "$id" | grep -q "$field=\"$field$id\"" && kept=$((kept + 1))
+done <<< "$runs"
 [ $kept = 50 ] || { echo "FAIL parallel runs kept $kept of 50 values"; fail=1; }
 [ $fail = 0 ] && echo "all pipe checks passed"
 exit $fail
