@@ -186,6 +186,7 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     return 2;
   }
   plat::SetTextEncoding(encoding == "cp932" ? plat::Encoding::Cp932 : plat::Encoding::Utf8);
+  plat::SetBrowsePathStyle(plat::PathStyle::Posix);
 
   const std::string& cmd = o.words[0];
   auto operand = [&](int* value, const char* what) {

@@ -51,6 +51,35 @@ TEST(Paths, LastBackslashStepsOverDoubleByteCharacters) {
   EXPECT_EQ(plat::FindLastBackslash("C:\\表\\ソ.htm", plat::Encoding::Utf8), 6u);
 }
 
+TEST(Paths, BrowsedDirectoryFollowsThePathStyle) {
+  struct Case {
+    plat::PathStyle style;
+    const char* path;
+    const char* dir;  // nullptr: no directory
+  };
+  const Case cases[] = {
+      {plat::PathStyle::Windows, "C:\\x\\y\\z.htm", "C:\\x\\y"},
+      {plat::PathStyle::Windows, "C:\\\x95\x5C\\a.htm", "C:\\\x95\x5C"},
+      {plat::PathStyle::Windows, "/home/u/a.htm", nullptr},
+      {plat::PathStyle::Windows, "z.htm", nullptr},
+      {plat::PathStyle::Posix, "/home/u/a\\b.htm", "/home/u"},  // a backslash in a Linux name
+      {plat::PathStyle::Posix, "/srv/x\\y/z.htm", "/srv/x\\y"},
+      {plat::PathStyle::Posix, "/a.htm", "/"},
+      {plat::PathStyle::Posix, "rel/a.htm", "rel"},
+      {plat::PathStyle::Posix, "C:\\x\\y.htm", nullptr},
+      {plat::PathStyle::Posix, "a.htm", nullptr},
+  };
+  plat::SetTextEncoding(plat::Encoding::Cp932);
+  for (const Case& c : cases) {
+    plat::SetBrowsePathStyle(c.style);
+    std::string dir = "<none>";
+    plat::DirectoryOf(c.path, &dir);
+    EXPECT_EQ(dir, c.dir ? c.dir : "<none>") << c.path;
+  }
+  plat::SetBrowsePathStyle(plat::PathStyle::Windows);
+  plat::SetTextEncoding(plat::Encoding::Utf8);
+}
+
 TEST(SettingNames, FormattedWithTheSlotAndCutLikeWsprintf) {
   EXPECT_EQ(tq::SettingName("HEAD_%dFlag", 110), "HEAD_110Flag");
   EXPECT_EQ(tq::SettingName("Bsc_%dID", -29000), "Bsc_-29000ID");
