@@ -1,6 +1,7 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "dialogs/common/settings_names.h"
 #include "dialogs/common/text_rules.h"
 #include "fixture.h"
 
@@ -78,6 +79,27 @@ TEST(Paths, BrowsedDirectoryFollowsThePathStyle) {
   }
   plat::SetBrowsePathStyle(plat::PathStyle::Windows);
   plat::SetTextEncoding(plat::Encoding::Utf8);
+}
+
+TEST(SettingNames, CommandValuesBelongToOneSlot) {
+  struct Case {
+    const char* entry;
+    int slot;
+    bool mine;
+  };
+  const Case cases[] = {
+      {"Bsc_121ID", 121, true},       {"Bsc_121ID", 12, false},       {"Bsc_12ID", 12, true},
+      {"Bsc_12ID", 121, false},       {"Bsc_121Flag", 1, false},      {"Bsc_121", 121, false},
+      {"Evnt_116Evnts", 116, true},   {"Syl_121Flag", 121, true},     {"SylClr_121Clr", 121, true},
+      {"StlFnt_121Size", 121, true},  {"MV_121MTop", 121, true},      {"EBD_121Style", 121, true},
+      {"LtSyl_140Type", 140, true},   {"BODY_116BackGround", 116, true},
+      {"SCRIPT_117Src", 117, true},   {"Syl_-29000Flag", -29000, true}, {"Syl_-29000Flag", -2, false},
+      {"Bsc_Path", 121, false},       {"IMG_SrcPath", 121, false},    {"BODY_OnLoadPath", 116, false},
+      {"SylCss_Selecta", 115, false}, {"SylCss_Style", 115, false},   {"TBox_1Left", 1, false},
+      {"ToolBox_1Cmd3", 1, false},    {"bsc_121ID", 121, false},      {"XBsc_121ID", 121, false},
+      {"Other_121ID", 121, false},    {"", 121, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(tq::IsCommandValue(c.entry, c.slot), c.mine) << c.entry << " " << c.slot;
 }
 
 TEST(SettingNames, FormattedWithTheSlotAndCutLikeWsprintf) {
