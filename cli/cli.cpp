@@ -255,8 +255,9 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
   if (!operand(&id, "tag command id")) return 2;
 
   auto profile = std::make_unique<plat::FileProfile>(o.profile);
+  plat::FileProfile* file = profile.get();
   std::string why;
-  if (!profile->Load(&why)) {
+  if (!profile->Load(&why, cmd == "run" || !o.sets.empty() || !o.setInts.empty())) {
     err << "tagquill: cannot read the profile " << why << "\n";
     return 1;
   }
@@ -272,11 +273,20 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     }
   app.SetProfile(std::move(profile));
   app.InitInstance();
+  // The profile stays locked from Load until here: one run is one critical section.
+  auto finish = [&](int rc) {
+    if (!file->Save(&why)) {
+      err << "tagquill: cannot save the profile " << why << "\n";
+      rc = rc ? rc : 1;
+    }
+    app.SetProfile(nullptr);
+    return rc;
+  };
 
   if (cmd == "show") {
     if (!FindRunner(id)) {
       err << "tagquill: " << id << " opens no dialog\n";
-      return 1;
+      return finish(1);
     }
     backend.SetDefault(plat::HeadlessBackend::Default::Cancel);
     backend.Expect([&](plat::HeadlessDialog& d) {
@@ -284,7 +294,7 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
       d.Cancel();
     });
     GetHtmlTagString(nullptr, id, "");
-    return 0;
+    return finish(0);
   }
 
   std::string selection((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -305,7 +315,7 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
   if (!failure.empty()) {
     err << "tagquill: " << failure << "\n";
     out.write(selection.data(), static_cast<std::streamsize>(selection.size()));
-    return 1;
+    return finish(1);
   }
   for (const plat::MessageRecord& m : backend.messages) err << "tagquill: " << m.text << "\n";
   // The selection may hold NUL bytes: the host contract is zero-terminated
@@ -314,7 +324,7 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
   std::string r = result;
   if (r == selection.substr(0, selection.find('\0'))) r = selection;
   out.write(r.data(), static_cast<std::streamsize>(r.size()));
-  return 0;
+  return finish(0);
 }
 
 }  // namespace tq::cli

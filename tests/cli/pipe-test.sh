@@ -22,6 +22,10 @@ cmp -s "$dir/want" "$dir/got" || { echo "FAIL 64 MiB selection"; fail=1; }
 printf t | "$tq" run 29111 --check LANG --text LANG=ja > /dev/null
 check remembered '<TITLE LANG="ja">t</TITLE>' "$(printf t | "$tq" run 29111)"
 grep -q 'HEAD_111Lang = "ja"' "$dir/config/tagquill/profile.ini" || { echo "FAIL profile file"; fail=1; }
+# Parallel runs on one profile lose no update.
+for i in $(seq 50); do printf x | "$tq" --set "Run$i=$i" run 29021 > /dev/null & done
+wait
+check "parallel runs" 50 "$(grep -c '^Run[0-9]* = "[0-9]*"$' "$dir/config/tagquill/profile.ini")"
 "$tq" run nope < /dev/null 2>/dev/null && { echo "FAIL bad id accepted"; fail=1; }
 [ $fail = 0 ] && echo "all pipe checks passed"
 exit $fail
