@@ -205,6 +205,7 @@ int GetNum(const Store& s, const std::string& sec, const std::string& e, int def
   return ei->second.number;
 }
 
+#ifndef _WIN32
 // The directory part of a path ("" for a bare name, "/" for the root).
 std::string DirName(const std::string& path) {
   size_t slash = path.rfind('/');
@@ -212,7 +213,6 @@ std::string DirName(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-#ifndef _WIN32
 std::string Reason(const std::string& where, int err) { return where + ": " + std::strerror(err); }
 
 // Follows symlinks in the last component to the file they name, which need
@@ -242,7 +242,7 @@ bool ResolveLinks(const std::string& path, std::string* target, std::string* err
     }
     std::string link(buf.data(), static_cast<size_t>(n));
     std::string dir = DirName(cur);
-    if (link[0] == '/' || dir.empty()) cur = link;
+    if (link.empty() || link[0] == '/' || dir.empty()) cur = link;
     else cur = (dir == "/" ? dir : dir + "/") + link;
   }
   *error = Reason(path, ELOOP);
@@ -607,6 +607,9 @@ bool FileProfile::Save(std::string* error) {
   // rename waits for this object, as for the old file.
   bool ok = flock(t, LOCK_EX) == 0 && WriteAll(t, text) && fsync(t) == 0;
   if (ok && geteuid() == 0) ok = fchown(t, m.st.st_uid, m.st.st_gid) == 0;
+  else if (ok && fchown(t, static_cast<uid_t>(-1), m.st.st_gid) != 0) {
+    // Not a member of the file's group: the new file keeps the user's.
+  }
   if (ok) ok = fchmod(t, m.st.st_mode & 07777) == 0;
   if (ok) ok = rename(tmp.c_str(), m.target.c_str()) == 0;
   if (!ok) {
