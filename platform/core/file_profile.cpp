@@ -329,6 +329,7 @@ struct FileProfile::Impl {
   int fd = -1;
   bool forSaving = false;
   bool created = false;
+  std::string saveError;  // why a profile loaded for saving cannot be saved
 #ifndef _WIN32
   struct stat st {};
 #endif
@@ -520,6 +521,7 @@ bool FileProfile::Load(std::string* error, bool forSaving) {
   Parse("");
   m.forSaving = forSaving;
   m.target.clear();
+  m.saveError.clear();
   if (path_.empty()) return true;
   // A run that saves replaces the file by a new one; a waiter that then gets
   // the lock of the old one starts over. Each round means another run
@@ -531,15 +533,23 @@ bool FileProfile::Load(std::string* error, bool forSaving) {
     struct stat st;
     if (stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
       return fail(path_ + ": " + FileKind(st.st_mode) + ", not a settings file");
-    if (forSaving && !MakeParentDirs(target, &why)) return fail(why);
     bool created = false;
     int fd = open(target.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT && forSaving) {
       // Create it empty to have something to lock; O_EXCL makes one of two
       // racing runs the creator, and the other locks what it created.
-      fd = open(target.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-      if (fd < 0 && errno == EEXIST) continue;
-      created = fd >= 0;
+      if (MakeParentDirs(target, &why)) {
+        fd = open(target.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) why = Reason(path_, errno);
+      }
+      if (fd < 0) {
+        // No settings and no place for them: a run that changes nothing
+        // still works; Save says why it cannot.
+        m.saveError = why;
+        return true;
+      }
+      created = true;
     }
     if (fd < 0) {
       if (errno == ENOENT) return true;  // no settings yet, nothing to lock for reading
@@ -595,6 +605,10 @@ bool FileProfile::Save(std::string* error) {
     if (error) *error = where + ": " + reason;
     return false;
   };
+  if (!m.saveError.empty()) {
+    if (error) *error = m.saveError;
+    return false;
+  }
   if (m.fd < 0 || !m.forSaving) return fail("not loaded for saving");
   const std::string text = m.Serialize();
   // A hidden name in the same directory, so that rename replaces in one step.

@@ -362,6 +362,25 @@ TEST_F(FileProfileTest, FailedSavesSayWhyAndLeaveTheOldFile) {
   }
 }
 
+// No file and no way to create one: a run that changes nothing works, one
+// that changes something is told why it cannot save.
+TEST_F(FileProfileTest, NoPlaceForANewProfile) {
+  ASSERT_EQ(chmod(dir.c_str(), 0555), 0);
+  const std::string missing = dir + "/sub/p.ini";
+  std::string result = InChild(
+      [&] {
+        plat::FileProfile p(missing);
+        std::string why;
+        if (!p.Load(&why)) return "load: " + why;
+        if (!p.Save(&why)) return "unchanged: " + why;
+        p.WriteInt("HTML", "A", 1);
+        return p.Save(&why) ? std::string("saved") : why;
+      },
+      true);
+  chmod(dir.c_str(), 0755);
+  EXPECT_EQ(result, dir + "/sub: Permission denied");
+}
+
 TEST_F(FileProfileTest, AnEmptyProfileCreatedForLockingGoesAgainWhenNothingWasSaved) {
   {
     plat::FileProfile p(path);
