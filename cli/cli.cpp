@@ -14,6 +14,7 @@
 #include "cli/actions.h"
 #include "cli/io.h"
 #include "cli/options.h"
+#include "dialogs/common/settings_names.h"
 #include "dialogs/common/value_lists.h"
 #include "plat/headless.h"
 #include "plat/profile.h"
@@ -53,6 +54,8 @@ std::string ToLf(std::string_view s) {
 class Tool {
  public:
   Tool(Options o, int in, int out, int err) : o_(std::move(o)), in_(in), out_(out), err_(err) {}
+  // The profile goes with the run, and its lock with it.
+  ~Tool() { HtmlApp().SetProfile(nullptr); }
   int Go();
   void Message(const std::string& text) {
     std::string line = "tagquill: " + text;
@@ -136,14 +139,17 @@ bool Tool::OneId(int* id) {
   return true;
 }
 
+// Loads the profile, locked until the run ends (shared when nothing will be
+// saved), and gives it to the application with the --set values in it.
 bool Tool::OpenProfile(bool forSaving) {
+  HtmlApp().SetProfile(nullptr);
+  profile_ = nullptr;
   auto p = std::make_unique<plat::FileProfile>(o_.profile.empty() ? DefaultProfilePath() : o_.profile);
   std::string why;
-  if (!p->Load(&why)) {
+  if (!p->Load(&why, forSaving)) {
     Fail(kFailed, "cannot read the profile " + why);
     return false;
   }
-  (void)forSaving;
   for (const auto& [n, v] : o_.sets) p->WriteString(kSection, n, v);
   for (const auto& [n, v] : o_.setInts) p->WriteInt(kSection, n, std::atoi(v.c_str()));
   profile_ = p.get();
@@ -152,7 +158,12 @@ bool Tool::OpenProfile(bool forSaving) {
   return true;
 }
 
-bool Tool::SaveProfile() { return true; }
+bool Tool::SaveProfile() {
+  std::string why;
+  if (!profile_ || profile_->Save(&why)) return true;
+  Message("cannot save the profile " + why);
+  return false;
+}
 
 void Tool::MessagesToStderr() {
   for (const plat::MessageRecord& m : backend_.messages) Message(m.text);
@@ -375,7 +386,10 @@ int Tool::Show(bool labelsOnly) {
 int Tool::Reset() {
   int id = 0;
   if (!OneId(&id)) return kBadUsage;
-  return Fail(kFailed, "reset is not available yet");
+  if (!OpenProfile(true)) return kFailed;
+  const int slot = id - 29000;
+  profile_->Erase(kSection, [slot](const std::string& name) { return IsCommandValue(name, slot); });
+  return SaveProfile() ? kDone : kNotSaved;
 }
 
 }  // namespace
@@ -388,6 +402,7 @@ int Main(const std::vector<std::string>& args, int in, int out, int err) {
     return t.Fail(kBadUsage, why);
   }
   plat::SetTextEncoding(o.encoding);
+  plat::SetBrowsePathStyle(plat::PathStyle::Posix);  // a Linux file name may hold a backslash
   Tool t(std::move(o), in, out, err);
   return t.Go();
 }

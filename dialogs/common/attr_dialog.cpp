@@ -69,8 +69,8 @@ bool CAttrDialog::BrowseInto(std::string& field, const char* dirName, const char
   if (append) field += path;
   else field = path;
   UpdateData(false);
-  size_t bs = plat::FindLastBackslash(path);
-  if (bs != std::string::npos) PutSetting(dirName, path.substr(0, bs));
+  std::string dir;
+  if (plat::DirectoryOf(path, &dir)) PutSetting(dirName, dir);
   return true;
 }
 

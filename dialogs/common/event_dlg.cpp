@@ -53,8 +53,8 @@ void CEventDlg::BrowseScript() {
   if (!BrowsePath(handle(), path, title)) return;
   m_strScript = path;
   UpdateData(false);
-  size_t bs = plat::FindLastBackslash(path);
-  if (bs != std::string::npos) PutSetting("Evnt_Path", path.substr(0, bs));
+  std::string dir;
+  if (plat::DirectoryOf(path, &dir)) PutSetting("Evnt_Path", dir);
 }
 
 void CEventDlg::OnOK() {

@@ -17,6 +17,7 @@ Encoding g_encoding = Encoding::Cp932;
 #else
 Encoding g_encoding = Encoding::Utf8;
 #endif
+PathStyle g_pathStyle = PathStyle::Windows;
 
 #ifndef _WIN32
 std::string Convert(std::string_view s, const char* to, const char* from) {
@@ -99,6 +100,30 @@ size_t FindLastBackslash(std::string_view s, Encoding e) {
     if (c == '\\') last = i;
   }
   return last;
+}
+
+PathStyle BrowsePathStyle() { return g_pathStyle; }
+
+void SetBrowsePathStyle(PathStyle style) {
+#ifndef TQ_FIXED_CP932
+  g_pathStyle = style;
+#else
+  (void)style;
+#endif
+}
+
+bool DirectoryOf(std::string_view path, std::string* dir) {
+  if (g_pathStyle == PathStyle::Posix) {
+    // '/' is never a CP932 trail byte, so a plain search serves both encodings.
+    size_t slash = path.rfind('/');
+    if (slash == std::string_view::npos) return false;
+    *dir = std::string(path.substr(0, slash == 0 ? 1 : slash));
+    return true;
+  }
+  size_t bs = FindLastBackslash(path);
+  if (bs == std::string_view::npos) return false;
+  *dir = std::string(path.substr(0, bs));
+  return true;
 }
 
 }  // namespace plat

@@ -280,4 +280,17 @@ TEST_F(Cli, ShowsDialogsListsAndWhatButtonsOpen) {
   EXPECT_EQ(out, "tagquill 1.0.141\n");
 }
 
+TEST_F(Cli, ProfileRefusalsAndBrowsedDirectoriesOfLinuxPaths) {
+  profile = "/dev/null";
+  EXPECT_EQ(Tq({"run", "29112"}, "sel"), 1);
+  EXPECT_EQ(err, "tagquill: cannot read the profile /dev/null: a character device, not a settings file\n");
+  // The directory of a Linux path ends at its last '/': a backslash is part of a name.
+  profile = dir + "/p.ini";
+  EXPECT_EQ(Tq({"run", "29112", "--check", "HREF", "--file", "/srv/a\\b/x.htm", "--press", "参照(F)"}), 0);
+  EXPECT_EQ(out, "<BASE HREF=\"/srv/a\\b/x.htm\">");
+  plat::FileProfile p(profile);
+  ASSERT_TRUE(p.Load(nullptr, false));
+  EXPECT_EQ(p.GetString("HTML", "HEAD_HrefPath", ""), "/srv/a\\b");
+}
+
 }  // namespace tqtest

@@ -61,6 +61,7 @@ class Headless : public ::testing::Test {
     backend.Reset();
     plat::InstallBackend(&backend);
     plat::SetTextEncoding(plat::Encoding::Utf8);
+    plat::SetBrowsePathStyle(plat::PathStyle::Windows);  // the DLL's paths
     auto p = std::make_unique<plat::MemoryProfile>();
     profile = p.get();
     HtmlApp().SetProfile(std::move(p));

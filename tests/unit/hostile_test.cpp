@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialogs/common/runners.h"
+#include "dialogs/common/settings_names.h"
 #include "fixture.h"
 
 namespace tqtest {
@@ -103,6 +104,21 @@ TEST_F(Hostile, EveryDialogSurvivesEveryKindOfStoredValue) {
       backend.SetDefault(plat::HeadlessBackend::Default::Cancel);
       EXPECT_EQ(Run(id, selection), selection);
       backend.SetDefault(plat::HeadlessBackend::Default::Ok);
+    }
+  }
+}
+
+// What a command remembers is what forgetting its slot removes: every value
+// a dialog uses is its slot's, or one of the slot-free shared ones.
+TEST_F(Hostile, EveryDialogValueBelongsToItsSlotOnly) {
+  for (int id : DetailIds()) {
+    const int slot = id - 29000;
+    for (const std::string& e : Owned(id, Fresh())) {
+      const bool shared = e.size() > 4 && e.compare(e.size() - 4, 4, "Path") == 0;
+      const bool styleRule = e.compare(0, 7, "SylCss_") == 0;
+      EXPECT_EQ(tq::IsCommandValue(e, slot), !shared && !styleRule) << id << ": " << e;
+      EXPECT_FALSE(tq::IsCommandValue(e, slot + 1)) << id << ": " << e;
+      EXPECT_FALSE(tq::IsCommandValue(e, slot / 10)) << id << ": " << e;
     }
   }
 }

@@ -30,4 +30,15 @@ inline bool IsCp932Lead(unsigned char c) {
 // CP932 (a trail byte may be 0x5C); npos when there is none.
 size_t FindLastBackslash(std::string_view s, Encoding e = TextEncoding());
 
+// How a browsed file's path is cut to its directory: before the last '\\'
+// (Windows paths; the DLL, and the default) or before the last '/' (the Linux
+// command line, where a file name may hold a backslash).
+enum class PathStyle { Windows, Posix };
+PathStyle BrowsePathStyle();
+void SetBrowsePathStyle(PathStyle style);  // command line only; the DLL is always Windows
+
+// The directory part of path in the current style: false when path has no
+// separator. A POSIX file in the root gives "/".
+bool DirectoryOf(std::string_view path, std::string* dir);
+
 }  // namespace plat
