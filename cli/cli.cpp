@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/interactive.h"
 
 #include <cstdlib>
 #include <istream>
@@ -26,6 +27,8 @@ const char kUsage[] =
     "       tagquill [options] commands                 every tag command id with its caption\n"
     "       tagquill [options] menu                     the HTML menu\n"
     "       tagquill [options] list N                   value list N (100..135)\n"
+    "       tagquill [options] edit ID                  the command's dialog on the terminal\n"
+    "       tagquill [options] pick                     the HTML menu on the terminal\n"
     "\n"
     "options:\n"
     "  --profile FILE           settings file (default: $XDG_CONFIG_HOME/tagquill/profile.ini,\n"
@@ -246,12 +249,12 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     return 0;
   }
 
-  if (cmd != "run" && cmd != "show") {
+  if (cmd != "run" && cmd != "show" && cmd != "edit" && cmd != "pick") {
     err << "tagquill: unknown command '" << cmd << "' (see --help)\n";
     return 2;
   }
-  int id;
-  if (!operand(&id, "tag command id")) return 2;
+  int id = 0;
+  if (cmd != "pick" && !operand(&id, "tag command id")) return 2;
 
   auto profile = std::make_unique<plat::FileProfile>(o.profile);
   std::string why;
@@ -272,6 +275,14 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
   app.SetProfile(std::move(profile));
   app.InitInstance();
 
+  if (cmd == "edit" || cmd == "pick") {
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string why2;
+    int rc = cmd == "edit" ? EditOnTerminal(id, text, &why2) : PickOnTerminal(text, &why2);
+    if (rc < 0) err << "tagquill: " << why2 << "\n";
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return rc == 0 ? 0 : 1;
+  }
   if (cmd == "show") {
     if (!FindRunner(id)) {
       err << "tagquill: " << id << " opens no dialog\n";
