@@ -63,6 +63,7 @@ int Needed(const Item& it, bool least = false) {
     case Ctl::Button: case Ctl::DefButton: return w;
     case Ctl::Group: return w ? w + 4 : 0;
     case Ctl::Static: return it.cells.rows > 1 ? 0 : w;
+    case Ctl::Swatch: return least ? 0 : 10;  // room for "#RRGGBB" beside the colour
     default: return 0;
   }
 }
@@ -245,6 +246,11 @@ Form LayoutTemplate(const DialogTemplate& t) {
       }
     }
   }
+  // Labels keep only the cells their captions take, which leaves room
+  // for neighbours that need more (a colour swatch's value).
+  for (Item& it : f.items)
+    if ((it.kind == Ctl::Check || it.kind == Ctl::Radio || it.kind == Ctl::Static) && it.cells.rows == 1)
+      it.cells.cols = std::min(it.cells.cols, std::max(1, Needed(it)));
   // A caption that does not fit takes free cells to its right, or else to
   // its left.
   for (size_t i = 0; i < f.items.size(); ++i) {
@@ -634,7 +640,7 @@ void DrawForm(Canvas& c, const Form& f, const Frame& fr, bool active) {
         k.Put(p.row, p.col, "↕", dim);
         break;
       case Ctl::Swatch: {
-        int sw = std::min(2, p.cols);
+        int sw = p.cols >= 10 ? p.cols - 8 : std::min(2, p.cols);
         int r = p.row - f.scrollRow, x = p.col - f.scrollCol;
         if (r >= 0 && r < fr.visRows && x >= 0 && x + sw <= fr.visCols)
           c.Colour(fr.clientRow + r, fr.clientCol + x, sw, it.swatch);

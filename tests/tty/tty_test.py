@@ -193,6 +193,45 @@ def composer_group_and_value_list_chain(run, read_profile, work):
     expect((rc, out) == (0, b'<P STYLE="font-weight:bold;">abc</P>'), f"got {rc} {out!r}")
 
 
+def colour_and_font_dialogs_and_japanese_typing(run, read_profile, work):
+    t = run("colour-font", "edit 29127")
+    t.wait_for("基本的な属性の設定 <P>")
+    t.keys("M-t", "Tab")
+    t.type("見出し")
+    t.wait_for("[x] TITLE指定   見出し", "typed-japanese")
+    t.keys("M-y", "M-s")
+    t.wait_for("スタイルの設定 <P>")
+    t.keys("M-l", "M-d")
+    t.wait_for("画像・背景の設定")
+    t.keys("M-c", "M-r")
+    t.wait_for("色の設定", "colour-dialog")
+    t.keys("M-c")
+    t.type("#12ab34")
+    t.wait_for("#12ab34", "colour-typed")
+    t.keys("Enter")
+    t.wait_gone("色の設定")
+    t.wait_for("#12AB34", "colour-swatch")
+    t.keys("Enter")
+    t.wait_gone("画像・背景の設定")
+    t.keys("M-f", "M-g")
+    t.wait_for("フォントの設定")
+    t.keys("M-m", "M-i")
+    t.wait_for("フォント名(F):", "font-dialog")
+    t.keys("M-f")
+    t.type("Test Sans")
+    t.keys("Enter")
+    t.wait_for("'Test Sans'", "font-chosen")
+    t.keys("Enter")
+    t.wait_gone("フォントの設定")
+    t.keys("Enter")
+    t.wait_gone("スタイルの設定 <P>")
+    t.keys("Enter")
+    rc, out = t.result()
+    text = out.decode("utf-8", "replace")
+    expect(rc == 0 and 'TITLE="見出し"' in text and "#12AB34" in text.upper() and "'Test Sans'" in text,
+           f"got {rc} {text!r}")
+
+
 # Each group of the composer, the nested dialogs below two of them, the
 # events dialog and the list style dialog: each opens over its opener and
 # Esc goes back one level; at the end nothing was built or written.
@@ -399,7 +438,8 @@ def vim_filter_round_trip(run, read_profile, work):
 
 GROUPS = {
     "edit": [heading_id_typed_and_remembered, every_kind_of_dialog_opens_and_esc_gives_the_selection_back,
-             composer_group_and_value_list_chain, esc_at_every_level_goes_back_one,
+             composer_group_and_value_list_chain, colour_and_font_dialogs_and_japanese_typing,
+             esc_at_every_level_goes_back_one,
              file_dialog_browses_to_a_file, message_box_answers_and_returns, toolbox_customization_sheet,
              no_terminal_is_a_clear_error],
     "pick": [menu_picks_a_simple_command, menu_runs_a_dialog_and_esc_returns_to_it, toolbox_from_the_menu],
