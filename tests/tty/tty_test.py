@@ -45,6 +45,12 @@ class Tty:
             # Alt+x is Esc then x; the next key must not look like part of it.
             time.sleep(0.05)
 
+    def click(self, row, col):
+        """Button 1 pressed and released at a cell (X10 mouse report)."""
+        at = [f"{33 + col:02x}", f"{33 + row:02x}"]
+        self.tmux("send-keys", "-H", "1b", "5b", "4d", "20", *at)
+        self.tmux("send-keys", "-H", "1b", "5b", "4d", "23", *at)
+
     def type(self, text):
         self.tmux("send-keys", "-l", text)
 
@@ -141,7 +147,10 @@ def heading_id_typed_and_remembered(run, read_profile, work):
     expect('Bsc_121ID = "top"' in read_profile(), "ID was not remembered")
     # The next time the dialog shows what it remembered; Esc changes nothing.
     t = run("h1-esc", "edit 29121")
-    t.wait_for("top___", "basic-h1-remembered")
+    t.wait_for("[x] ID指定      top___", "basic-h1-remembered")
+    # The mouse clicks where the terminal reports it.
+    t.click(3, 3)
+    t.wait_for("[ ] ID指定      top___", "basic-h1-clicked")
     t.keys("Escape")
     rc, out = t.result()
     expect((rc, out) == (1, b"abc"), f"Esc gave {rc} {out!r}")
