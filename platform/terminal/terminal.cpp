@@ -34,6 +34,7 @@ struct Key {
   int code = 0;
   bool fn = false;   // a KEY_* code
   bool alt = false;  // Alt held, or Esc typed just before
+  bool pasted = false;  // part of a bracketed paste
   MEVENT mouse{};
   bool Is(int c) const { return !fn && code == c; }
   bool IsFn(int c) const { return fn && code == c; }
@@ -43,13 +44,34 @@ struct Key {
 // Ctrl+PgDn and Ctrl+PgUp switch the tabs of a property sheet, as on
 // Windows (Ctrl+Tab does not reach a terminal program).
 constexpr int kCtrlPgDn = KEY_MAX + 1, kCtrlPgUp = KEY_MAX + 2;
+// Bracketed paste: what comes between these is text, never commands (a
+// pasted line break must not press the default button).
+constexpr int kPasteBegin = KEY_MAX + 3, kPasteEnd = KEY_MAX + 4;
 
 // Esc followed this quickly by a key is Alt with that key (terminals send
 // Alt+x as the two bytes; a person may type them too).
 constexpr int kAltWaitMs = 250;
 
+bool g_pasting = false;
+
 Key ReadKey() {
   Key k;
+  if (g_pasting) {
+    // Inside a paste every character stands for itself.
+    wint_t ch = 0;
+    int r = wget_wch(stdscr, &ch);
+    while (r == ERR) r = wget_wch(stdscr, &ch);
+    if (r == KEY_CODE_YES && static_cast<int>(ch) == kPasteEnd) {
+      g_pasting = false;
+      k.fn = true;
+      k.code = kPasteEnd;
+      return k;
+    }
+    k.fn = r == KEY_CODE_YES;
+    k.code = static_cast<int>(ch);
+    k.pasted = true;
+    return k;
+  }
   wint_t ch = 0;
   int r = wget_wch(stdscr, &ch);
   while (r == ERR) r = wget_wch(stdscr, &ch);
@@ -57,6 +79,7 @@ Key ReadKey() {
     k.fn = true;
     k.code = static_cast<int>(ch);
     if (k.code == KEY_MOUSE && getmouse(&k.mouse) != OK) k.code = 0;
+    if (k.code == kPasteBegin) g_pasting = true;
     return k;
   }
   k.code = static_cast<int>(ch);
@@ -560,6 +583,19 @@ bool TermDialog::EditKey(Item& it, const Key& k) {
     }
     it.cursor = pos;
   };
+  if (k.pasted) {
+    // A pasted line break is CR LF in a multi-line box, nothing in a
+    // single-line one; the rest is typed as is.
+    if (k.Is('\r') || k.Is('\n')) {
+      if (multi && k.Is('\r')) Insert(it, "\r\n");
+      return true;
+    }
+    if (k.Printable() || k.Is('\t')) {
+      if (it.kind == Ctl::EditNumber && !(k.code >= '0' && k.code <= '9')) return true;
+      Insert(it, FromUtf8(Utf8Of(k.code)));
+    }
+    return true;
+  }
   if (k.Is('\n') || k.Is('\r') || k.IsFn(KEY_ENTER)) {
     if (!multi) return false;
     Insert(it, "\r\n");
@@ -673,6 +709,11 @@ bool TermDialog::Mouse(const Key& k) {
 // false: the key is the sheet's (only when inSheet).
 bool TermDialog::OnKey(const Key& k, bool inSheet) {
   Item* f = Focused();
+  if (k.IsFn(kPasteBegin) || k.IsFn(kPasteEnd)) return true;
+  if (k.pasted) {
+    if (f && IsEdit(f->kind)) EditKey(*f, k);
+    return true;
+  }
   if (k.IsFn(KEY_MOUSE)) return Mouse(k);
   if ((k.Is(27) && !k.alt) || k.Is(3)) {
     if (inSheet) return false;
@@ -743,6 +784,7 @@ class MenuSurface : public Surface {
     for (;;) {
       Redraw();
       Key k = ReadKey();
+      if (k.pasted) continue;
       Level& lv = levels_.back();
       const auto& items = menus_[lv.menu];
       if (k.IsFn(KEY_UP)) Next(lv, -1);
@@ -1202,6 +1244,10 @@ bool TerminalBackend::Open(std::string* error) {
   keypad(stdscr, TRUE);
   define_key("\033[6;5~", kCtrlPgDn);
   define_key("\033[5;5~", kCtrlPgUp);
+  define_key("\033[200~", kPasteBegin);
+  define_key("\033[201~", kPasteEnd);
+  std::fputs("\033[?2004h", s->out);
+  std::fflush(s->out);
   mousemask(BUTTON1_CLICKED | BUTTON1_PRESSED | BUTTON1_RELEASED | BUTTON1_DOUBLE_CLICKED, nullptr);
   mouseinterval(200);
   if (has_colors()) {
@@ -1220,6 +1266,9 @@ bool TerminalBackend::Open(std::string* error) {
 void TerminalBackend::Close() {
   if (!screen_) return;
   modeless_.clear();
+  std::fputs("\033[?2004l", screen_->out);
+  std::fflush(screen_->out);
+  g_pasting = false;
   endwin();
   delscreen(screen_->screen);
   std::fclose(screen_->in);

@@ -51,6 +51,11 @@ class Tty:
         self.tmux("send-keys", "-H", "1b", "5b", "4d", "20", *at)
         self.tmux("send-keys", "-H", "1b", "5b", "4d", "23", *at)
 
+    def paste(self, text):
+        """Pasted as a terminal pastes (bracketed when the program asks)."""
+        self.tmux("set-buffer", "-b", "tq", text)
+        self.tmux("paste-buffer", "-p", "-b", "tq")
+
     def type(self, text):
         self.tmux("send-keys", "-l", text)
 
@@ -208,6 +213,9 @@ def colour_and_font_dialogs_and_japanese_typing(run, read_profile, work):
     t.keys("M-t", "Tab")
     t.type("見出し")
     t.wait_for("[x] TITLE指定   見出し", "typed-japanese")
+    # A pasted line break does not press OK in a one-line box.
+    t.paste("X\nY")
+    t.wait_for("[x] TITLE指定   見出しXY", "pasted")
     t.keys("M-y", "M-s")
     t.wait_for("スタイルの設定 <P>")
     t.keys("M-l", "M-d")
@@ -237,7 +245,7 @@ def colour_and_font_dialogs_and_japanese_typing(run, read_profile, work):
     t.keys("Enter")
     rc, out = t.result()
     text = out.decode("utf-8", "replace")
-    expect(rc == 0 and 'TITLE="見出し"' in text and "#12AB34" in text.upper() and "'Test Sans'" in text,
+    expect(rc == 0 and 'TITLE="見出しXY"' in text and "#12AB34" in text.upper() and "'Test Sans'" in text,
            f"got {rc} {text!r}")
 
 
