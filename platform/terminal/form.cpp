@@ -298,8 +298,9 @@ void FitClient(Form& f) {
   int rows = 1, cols = Width(f.title) + 4;
   for (const Item& it : f.items) {
     if (!it.alive) continue;
-    rows = std::max(rows, it.cells.bottom() + 1);
-    cols = std::max(cols, it.cells.right() + 1);
+    // The frame is the margin on the right and at the bottom.
+    rows = std::max(rows, it.cells.bottom());
+    cols = std::max(cols, it.cells.right());
   }
   f.rows = rows;
   f.cols = cols;
