@@ -7,6 +7,7 @@ usage: tty_test.py edit|pick|vim TAGQUILL SCREENS_DIR
 """
 import os
 import shlex
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -22,7 +23,7 @@ class Tty:
 
     def __init__(self, name, command, cwd, rows=25, cols=80, capture=True):
         self.name = name
-        self.socket = f"tq-{os.getpid()}-{name}"
+        self.socket = os.path.join(cwd, f"{name}.tmux")
         self.cwd = cwd
         self.rc_file = os.path.join(cwd, f"{name}.rc")
         self.out_file = os.path.join(cwd, f"{name}.out")
@@ -33,7 +34,7 @@ class Tty:
                   "sh", "-c", wrapped)
 
     def tmux(self, *args):
-        return subprocess.run(["tmux", "-L", self.socket, "-f", "/dev/null", *args], check=True,
+        return subprocess.run(["tmux", "-S", self.socket, "-f", "/dev/null", *args], check=True,
                               capture_output=True, text=True).stdout
 
     def screen(self):
@@ -100,7 +101,7 @@ class Tty:
         return int(open(self.rc_file).read()), out
 
     def close(self):
-        subprocess.run(["tmux", "-L", self.socket, "kill-server"], capture_output=True)
+        subprocess.run(["tmux", "-S", self.socket, "kill-server"], capture_output=True)
 
 
 def case(fn):
@@ -131,6 +132,7 @@ def case(fn):
     finally:
         for t in opened:
             t.close()
+        shutil.rmtree(work, ignore_errors=True)
 
 
 def expect(cond, message):
