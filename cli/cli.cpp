@@ -12,6 +12,7 @@
 #include "app/html_app.h"
 #include "app/string_table.h"
 #include "cli/actions.h"
+#include "cli/interactive.h"
 #include "cli/io.h"
 #include "cli/options.h"
 #include "dialogs/common/settings_names.h"
@@ -37,7 +38,10 @@ std::string DefaultProfilePath() {
   return "tagquill-profile.ini";
 }
 
+// Every id of the string table, and 29002 (the toolbox customization) that
+// has no text of its own.
 bool IsTagCommand(int id) {
+  if (id == 29002) return true;
   const std::vector<int>& ids = AllTagIds();
   return std::binary_search(ids.begin(), ids.end(), id);
 }
@@ -82,7 +86,14 @@ class Tool {
   int Commands();
   int Menu();
   int List();
+  struct Selection {
+    std::string_view whole, sel, end;
+    bool lf = false;
+  };
+  bool TakeSelection(Selection* s);
+  int Emit(const Selection& s, const std::string& selection, const std::string& result, int status);
   int RunCommand();
+  int Interactive(bool pick);
   int Show(bool labelsOnly);
   int Reset();
   void MessagesToStderr();
@@ -184,6 +195,8 @@ int Tool::Go() {
   if (verb == "show") return Show(false);
   if (verb == "labels") return Show(true);
   if (verb == "reset") return Reset();
+  if (verb == "edit") return Interactive(false);
+  if (verb == "pick") return Interactive(true);
   return Fail(kBadUsage, "unknown command '" + verb + "' (see --help)");
 }
 
@@ -223,69 +236,104 @@ int Tool::Menu() {
   return Output({text});
 }
 
+// The selection as the commands take it: whole, and without the line break
+// that ends a line-wise selection (that one stays outside the element).
+bool Tool::TakeSelection(Selection* s) {
+  if (!ReadSelection()) return false;
+  s->whole = input_.view();
+  if (const void* nul = std::memchr(s->whole.data(), '\0', s->whole.size())) {
+    Fail(kFailed, "the selection holds a NUL byte (at offset " +
+                      std::to_string(static_cast<const char*>(nul) - s->whole.data()) + "); tag commands take text");
+    return false;
+  }
+  const std::string_view w = s->whole;
+  size_t tail = 0;
+  if (!w.empty() && w.back() == '\n') tail = w.size() > 1 && w[w.size() - 2] == '\r' ? 2 : 1;
+  s->sel = w.substr(0, w.size() - tail);
+  s->end = w.substr(w.size() - tail);
+  s->lf = o_.eol == Eol::Lf ||
+          (o_.eol == Eol::Auto && w.find("\r\n") == std::string_view::npos && w.find('\n') != std::string_view::npos);
+  return true;
+}
+
+// Writes what a dialog built (or the selection whole when it built nothing);
+// only the built text takes --eol's line breaks, never the selection.
+int Tool::Emit(const Selection& s, const std::string& selection, const std::string& result, int status) {
+  if (result == selection) {
+    const int w = Output({s.whole});
+    return w != kDone ? w : status;
+  }
+  std::vector<std::string_view> pieces;
+  std::string head, rest;
+  const size_t at = selection.empty() ? std::string::npos : result.find(selection);
+  if (!s.lf) {
+    pieces = {result, s.end};
+  } else if (at == std::string::npos || selection.find("\r\n") == std::string::npos) {
+    head = ToLf(result);
+    pieces = {head, s.end};
+  } else {
+    head = ToLf(std::string_view(result).substr(0, at));
+    rest = ToLf(std::string_view(result).substr(at + selection.size()));
+    pieces = {head, selection, rest, s.end};
+  }
+  const int w = Output(pieces);
+  return w != kDone ? w : status;
+}
+
 int Tool::RunCommand() {
   int id = 0;
+  Selection s;
   if (!OneId(&id)) return kBadUsage;
-  if (!ReadSelection()) return kFailed;
-  const std::string_view whole = input_.view();
-  if (const void* nul = std::memchr(whole.data(), '\0', whole.size()))
-    return Fail(kFailed, "the selection holds a NUL byte (at offset " +
-                             std::to_string(static_cast<const char*>(nul) - whole.data()) +
-                             "); tag commands take text");
-  // A line-wise selection keeps its last line break outside the element.
-  size_t tail = 0;
-  if (!whole.empty() && whole.back() == '\n') tail = whole.size() > 1 && whole[whole.size() - 2] == '\r' ? 2 : 1;
-  const std::string_view sel = whole.substr(0, whole.size() - tail), end = whole.substr(whole.size() - tail);
-  bool lf = o_.eol == Eol::Lf;
-  if (o_.eol == Eol::Auto) lf = whole.find("\r\n") == std::string_view::npos && whole.find('\n') != std::string_view::npos;
+  if (!TakeSelection(&s)) return kFailed;
   const bool saving = !o_.noSave;
-
   std::string before, after;
-  if (SimpleParts(id, sel, &before, &after)) {
+  if (SimpleParts(id, s.sel, &before, &after)) {
     if (!o_.actions.empty()) return Fail(kBadUsage, std::to_string(id) + " has no dialog for field actions");
+    int status = kDone;
     if (!o_.sets.empty() || !o_.setInts.empty()) {
       if (!OpenProfile(saving)) return kFailed;
-      if (saving && !SaveProfile()) return kNotSaved;
+      if (saving && !SaveProfile()) status = kNotSaved;
     }
-    if (lf) {
+    if (s.lf) {
       before = ToLf(before);
       after = ToLf(after);
     }
-    return Output({before, sel, after, end});
+    const int w = Output({before, s.sel, after, s.end});
+    return w != kDone ? w : status;
   }
   const bool detail = FindRunner(id) != nullptr || id == 29002;
   if (!detail && !o_.actions.empty()) return Fail(kBadUsage, std::to_string(id) + " opens no dialog for field actions");
   if (!OpenProfile(saving)) return kFailed;
 
   Driver driver(backend_, o_.actions, Driver::Mode::Run);
-  const std::string selection(sel);
+  const std::string selection(s.sel);
   const std::string result = GetHtmlTagString(nullptr, id, selection.c_str());
   MessagesToStderr();
   if (std::string failure = driver.Failure(); !failure.empty()) return Fail(kFailed, failure);
-  int status = kDone;
-  if (saving && !SaveProfile()) status = kNotSaved;
-  if (result == selection) {
-    if (int s = Output({whole}); s != kDone) return s;
-    return status;
+  return Emit(s, selection, result, saving && !SaveProfile() ? kNotSaved : kDone);
+}
+
+// edit ID and pick: the dialog or the menu on the terminal. Cancelling gives
+// the selection back with status 1, as a failure would.
+int Tool::Interactive(bool pick) {
+  int id = 0;
+  if (pick && o_.words.size() != 1) return Fail(kBadUsage, "pick takes no operand");
+  if (!pick && !OneId(&id)) return kBadUsage;
+  if (!o_.actions.empty()) return Fail(kBadUsage, "field actions are for run, show and labels");
+  Selection s;
+  if (!TakeSelection(&s)) return kFailed;
+  const bool saving = !o_.noSave;
+  if (!OpenProfile(saving)) return kFailed;
+  const std::string selection(s.sel);
+  std::string text = selection, why;
+  const int rc = pick ? PickOnTerminal(text, &why) : EditOnTerminal(id, text, &why);
+  if (rc < 0) return Fail(kFailed, why);
+  const int status = saving && !SaveProfile() ? kNotSaved : kDone;
+  if (rc == 1) {
+    const int w = Output({s.whole});
+    return w != kDone ? w : kFailed;
   }
-  std::vector<std::string_view> pieces;
-  std::string head, rest;
-  if (!lf) {
-    pieces = {result, end};
-  } else {
-    // Only the built text changes its line breaks, never the selection.
-    size_t at = selection.empty() ? std::string::npos : result.find(selection);
-    if (at == std::string::npos || selection.find("\r\n") == std::string::npos) {
-      head = ToLf(result);
-      pieces = {head, end};
-    } else {
-      head = ToLf(std::string_view(result).substr(0, at));
-      rest = ToLf(std::string_view(result).substr(at + selection.size()));
-      pieces = {head, selection, rest, end};
-    }
-  }
-  if (int s = Output(pieces); s != kDone) return s;
-  return status;
+  return Emit(s, selection, text, status);
 }
 
 namespace {

@@ -3,11 +3,11 @@
 # Usage: scripts/deps.sh [cli|all]
 set -euo pipefail
 what=${1:-all}
-pkgs=(cmake g++ make)
+pkgs=(cmake g++ make libncurses-dev)
 if [ "$what" = all ]; then
   pkgs+=(libgtest-dev libgmock-dev ccache g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xauth
          locales fonts-ipafont-gothic opensp w3c-sgml-lib imagemagick x11-apps clang libclang-rt-dev
-         libbenchmark-dev googletest)
+         libbenchmark-dev googletest tmux vim python3)
   # Node.js may come from outside Debian (with its own npm); only ask apt
   # for it when there is no npm at all.
   command -v npm > /dev/null || pkgs+=(nodejs npm)

@@ -193,7 +193,9 @@ TEST_F(Cli, LabelsAreWhatTheControlsShow) {
       EXPECT_NE(rc, 0) << c.what;
       EXPECT_EQ(out, "abc") << c.what;
     }
-    if (!c.message.empty()) EXPECT_TRUE(ErrHas(c.message)) << c.what << ": " << err;
+    if (!c.message.empty()) {
+      EXPECT_TRUE(ErrHas(c.message)) << c.what << ": " << err;
+    }
   }
 }
 

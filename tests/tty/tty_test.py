@@ -1,0 +1,472 @@
+#!/usr/bin/env python3
+"""The terminal dialogs in a real terminal: tmux runs tagquill (or Vim running
+it as a filter), the test types keys and reads the screen. Every screen the
+test looks at is kept under the screens directory.
+
+usage: tty_test.py edit|pick|vim TAGQUILL SCREENS_DIR
+"""
+import os
+import shlex
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+GROUP, TAGQUILL, SCREENS = sys.argv[1], sys.argv[2], sys.argv[3]
+os.makedirs(SCREENS, exist_ok=True)
+failures = []
+
+
+class Tty:
+    """One tmux server with one 80x25 window running a shell command."""
+
+    def __init__(self, name, command, cwd, rows=25, cols=80, capture=True):
+        self.name = name
+        self.socket = os.path.join(cwd, f"{name}.tmux")
+        self.cwd = cwd
+        self.rc_file = os.path.join(cwd, f"{name}.rc")
+        self.out_file = os.path.join(cwd, f"{name}.out")
+        self.shots = 0
+        out = f" > {shlex.quote(self.out_file)}" if capture else ""
+        wrapped = f"{command}{out}; echo $? > {shlex.quote(self.rc_file)}; sleep 60"
+        self.tmux("new-session", "-d", "-x", str(cols), "-y", str(rows), "-c", cwd,
+                  "sh", "-c", wrapped)
+
+    def tmux(self, *args):
+        return subprocess.run(["tmux", "-S", self.socket, "-f", "/dev/null", *args], check=True,
+                              capture_output=True, text=True).stdout
+
+    def screen(self):
+        return self.tmux("capture-pane", "-p")
+
+    def keys(self, *keys):
+        for k in keys:
+            self.tmux("send-keys", k)
+            # Alt+x is Esc then x; the next key must not look like part of it.
+            time.sleep(0.05)
+
+    def click(self, row, col):
+        """Button 1 pressed and released at a cell (X10 mouse report)."""
+        at = [f"{33 + col:02x}", f"{33 + row:02x}"]
+        self.tmux("send-keys", "-H", "1b", "5b", "4d", "20", *at)
+        self.tmux("send-keys", "-H", "1b", "5b", "4d", "23", *at)
+
+    def paste(self, text):
+        """Pasted as a terminal pastes (bracketed when the program asks)."""
+        self.tmux("set-buffer", "-b", "tq", text)
+        self.tmux("paste-buffer", "-p", "-b", "tq")
+
+    def type(self, text):
+        self.tmux("send-keys", "-l", text)
+
+    def wait_for(self, text, what=None, timeout=10):
+        """Polls the screen until text shows; keeps that screen."""
+        end = time.time() + timeout
+        while True:
+            s = self.screen()
+            if text in s:
+                self.shot(what or text, s)
+                return s
+            if time.time() > end:
+                self.shot((what or text) + "-missing", s)
+                raise AssertionError(f"{self.name}: '{text}' never showed; screen:\n{s}")
+            time.sleep(0.05)
+
+    def wait_gone(self, text, timeout=10):
+        end = time.time() + timeout
+        while text in self.screen():
+            if time.time() > end:
+                raise AssertionError(f"{self.name}: '{text}' stayed on the screen")
+            time.sleep(0.05)
+
+    def shot(self, what, s=None):
+        self.shots += 1
+        safe = "".join(c if c.isalnum() else "_" for c in what)[:40]
+        with open(os.path.join(SCREENS, f"{self.name}-{self.shots:02d}-{safe}.txt"), "w") as f:
+            f.write(s if s is not None else self.screen())
+
+    def result(self, timeout=10):
+        """(exit status, stdout bytes) once the command has ended."""
+        end = time.time() + timeout
+        while not os.path.exists(self.rc_file) or not open(self.rc_file).read().strip():
+            if time.time() > end:
+                self.shot("still-running")
+                raise AssertionError(f"{self.name}: the command did not end")
+            time.sleep(0.05)
+        out = b""
+        if os.path.exists(self.out_file):
+            with open(self.out_file, "rb") as f:
+                out = f.read()
+        return int(open(self.rc_file).read()), out
+
+    def close(self):
+        subprocess.run(["tmux", "-S", self.socket, "kill-server"], capture_output=True)
+
+
+def case(fn):
+    """Runs one case in its own directory and profile; a failure is noted."""
+    work = tempfile.mkdtemp(prefix="tq-tty-")
+    profile = os.path.join(work, "profile.ini")
+    opened = []
+
+    def run(name, args, selection="abc"):
+        sel = os.path.join(work, f"{name}.in")
+        with open(sel, "wb") as f:
+            f.write(selection.encode())
+        cmd = (f"env LANG=C.UTF-8 XDG_CONFIG_HOME={shlex.quote(work)} {shlex.quote(TAGQUILL)} "
+               f"--profile {shlex.quote(profile)} {args} < {shlex.quote(sel)}")
+        t = Tty(name, cmd, work)
+        opened.append(t)
+        return t
+
+    def read_profile():
+        return open(profile, encoding="utf-8").read() if os.path.exists(profile) else ""
+
+    try:
+        fn(run, read_profile, work)
+        print(f"ok   {fn.__name__}")
+    except AssertionError as e:
+        failures.append(f"{fn.__name__}: {e}")
+        print(f"FAIL {fn.__name__}: {e}")
+    finally:
+        for t in opened:
+            t.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def expect(cond, message):
+    if not cond:
+        raise AssertionError(message)
+
+
+# --- edit -------------------------------------------------------------------
+
+def heading_id_typed_and_remembered(run, read_profile, work):
+    t = run("h1-id", "edit 29121")
+    t.wait_for("基本的な属性の設定 <H1>", "basic-h1")
+    t.keys("M-i", "Tab")
+    t.type("top")
+    t.wait_for("[x] ID指定      top", "basic-h1-typed")
+    t.keys("Enter")
+    rc, out = t.result()
+    expect((rc, out) == (0, b'<H1 ID="top">abc</H1>'), f"got {rc} {out!r}")
+    expect('Bsc_121ID = "top"' in read_profile(), "ID was not remembered")
+    # The next time the dialog shows what it remembered; Esc changes nothing.
+    t = run("h1-esc", "edit 29121")
+    t.wait_for("[x] ID指定      top___", "basic-h1-remembered")
+    # The mouse clicks where the terminal reports it.
+    t.click(3, 3)
+    t.wait_for("[ ] ID指定      top___", "basic-h1-clicked")
+    t.keys("Escape")
+    rc, out = t.result()
+    expect((rc, out) == (1, b"abc"), f"Esc gave {rc} {out!r}")
+
+
+# One dialog of each kind: it opens, shows its title, Esc gives the
+# selection back unchanged.
+DIALOGS = [
+    (29110, "<HEAD>の設定"), (29116, "<BODY>の設定"), (29151, "作表に関する属性の設定"),
+    (29153, "作表に関する設定"), (29158, "作表に関する設定"), (29445, "アンカ/リンク"),
+    (29455, "画像<IMG>の設定"), (29170, "<SCRIPT>の設定"), (29172, "<FORM>の設定"),
+    (29466, "<INPUT>の設定"), (29470, "<TEXTAREA>の設定"), (29465, "<LABEL>の設定"),
+    (29165, "<FRAMESET>の設定"), (29166, "<FRAME>"), (29456, "<OBJECT>の設定"),
+    (29457, "パラメタ<PARAM>の設定"), (29115, "STYLEの設定"), (29471, "<LEGEND>の設定"),
+    (29467, "<SELECT>の設定"), (29113, "<META>の設定"),
+]
+
+
+def every_kind_of_dialog_opens_and_esc_gives_the_selection_back(run, read_profile, work):
+    for cid, title in DIALOGS:
+        t = run(f"dialog-{cid}", f"edit {cid}")
+        t.wait_for(title, f"{cid}")
+        t.keys("Escape")
+        rc, out = t.result()
+        expect((rc, out) == (1, b"abc"), f"{cid}: Esc gave {rc} {out!r}")
+    expect(read_profile() == "", "a cancelled dialog wrote settings")
+
+
+def composer_group_and_value_list_chain(run, read_profile, work):
+    t = run("chain", "edit 29127")
+    t.wait_for("基本的な属性の設定 <P>", "basic-p")
+    t.keys("M-y", "M-s")
+    t.wait_for("スタイルの設定 <P>", "composer")
+    t.keys("M-f", "M-g")
+    t.wait_for("フォントの設定", "font-group")
+    t.keys("M-w", "M-g")
+    t.wait_for("bold (太字)", "value-list")
+    t.keys("Down", "Down")
+    t.wait_for(">bold (太字)", "value-list-bold")
+    t.keys("Enter")
+    t.wait_for("bold____", "font-group-filled")
+    t.keys("Enter")
+    t.wait_gone("フォントの設定")
+    t.wait_for("スタイルの設定 <P>", "composer-filled")
+    t.keys("Enter")
+    t.wait_for("基本的な属性の設定 <P>", "basic-p-styled")
+    t.keys("Enter")
+    rc, out = t.result()
+    expect((rc, out) == (0, b'<P STYLE="font-weight:bold;">abc</P>'), f"got {rc} {out!r}")
+
+
+def colour_and_font_dialogs_and_japanese_typing(run, read_profile, work):
+    t = run("colour-font", "edit 29127")
+    t.wait_for("基本的な属性の設定 <P>")
+    t.keys("M-t", "Tab")
+    t.type("見出し")
+    t.wait_for("[x] TITLE指定   見出し", "typed-japanese")
+    # A pasted line break does not press OK in a one-line box.
+    t.paste("X\nY")
+    t.wait_for("[x] TITLE指定   見出しXY", "pasted")
+    t.keys("M-y", "M-s")
+    t.wait_for("スタイルの設定 <P>")
+    t.keys("M-l", "M-d")
+    t.wait_for("画像・背景の設定")
+    t.keys("M-c", "M-r")
+    t.wait_for("色の設定", "colour-dialog")
+    t.keys("M-c")
+    t.type("#12ab34")
+    t.wait_for("#12ab34", "colour-typed")
+    t.keys("Enter")
+    t.wait_gone("色の設定")
+    t.wait_for("#12AB34", "colour-swatch")
+    t.keys("Enter")
+    t.wait_gone("画像・背景の設定")
+    t.keys("M-f", "M-g")
+    t.wait_for("フォントの設定")
+    t.keys("M-m", "M-i")
+    t.wait_for("フォント名(F):", "font-dialog")
+    t.keys("M-f")
+    t.type("Test Sans")
+    t.keys("Enter")
+    t.wait_for("'Test Sans'", "font-chosen")
+    t.keys("Enter")
+    t.wait_gone("フォントの設定")
+    t.keys("Enter")
+    t.wait_gone("スタイルの設定 <P>")
+    t.keys("Enter")
+    rc, out = t.result()
+    text = out.decode("utf-8", "replace")
+    expect(rc == 0 and 'TITLE="見出しXY"' in text and "#12AB34" in text.upper() and "'Test Sans'" in text,
+           f"got {rc} {text!r}")
+
+
+# Each group of the composer, the nested dialogs below two of them, the
+# events dialog and the list style dialog: each opens over its opener and
+# Esc goes back one level; at the end nothing was built or written.
+def esc_at_every_level_goes_back_one(run, read_profile, work):
+    t = run("esc-chain", "edit 29127")
+    basic = "基本的な属性の設定 <P>"
+    composer = "スタイルの設定 <P>"
+    t.wait_for(basic)
+    t.keys("M-e", "M-v")
+    t.wait_for("イベントとスクリプトの選択", "events")
+    t.keys("Escape")
+    t.wait_for(basic)
+    t.keys("M-y", "M-s")
+    t.wait_for(composer)
+    groups = [("M-l", "M-d", "画像・背景の設定"), ("M-f", "M-g", "フォントの設定"),
+              ("M-t", "M-x", "テキストの設定"), ("M-m", "M-n", "Margin/Paddingの設定"),
+              ("M-b", "M-o", "枠(Border)の設定"), ("M-w", "M-h", None)]
+    for check, change, title in groups:
+        t.keys(check, change)
+        if title:
+            t.wait_for(title, "group-" + title)
+        else:
+            t.wait_for("要素の幅(width)指定", "group-element")
+        if title == "フォントの設定":
+            t.keys("M-w", "M-g")
+            t.wait_for("bold (太字)", "value-list")
+            t.keys("Escape")
+            t.wait_gone("bold (太字)")
+        if title == "Margin/Paddingの設定":
+            t.keys("M-p")
+            t.wait_for("paddingの設定", "box-value")
+            t.keys("Escape")
+            t.wait_gone("paddingの設定")
+            t.wait_for(title)
+        if title == "枠(Border)の設定":
+            t.keys("M-b", "M-a")
+            t.wait_for("幅(width)を指定", "border-edge")
+            t.keys("Escape")
+            t.wait_gone("幅(width)を指定")
+            t.wait_for(title)
+        t.keys("Escape")
+        t.wait_gone(title or "要素の幅(width)指定")
+        t.wait_for(composer, "back-to-composer")
+    t.keys("Escape")
+    t.wait_gone(composer)
+    t.wait_for(basic, "back-to-basic")
+    t.keys("Escape")
+    rc, out = t.result()
+    expect((rc, out) == (1, b"abc"), f"got {rc} {out!r}")
+    expect(read_profile() == "", "cancelled dialogs wrote settings:\n" + read_profile())
+    # For UL the style button opens the list style dialog.
+    t = run("list-style", "edit 29140")
+    t.wait_for("基本的な属性の設定 <UL>")
+    t.keys("M-y", "M-s")
+    t.wait_for("リストに関する属性の設定 <UL>", "list-style")
+    t.keys("Escape")
+    t.wait_gone("リストに関する属性の設定 <UL>")
+    t.keys("Escape")
+    rc, out = t.result()
+    expect((rc, out) == (1, b"abc"), f"got {rc} {out!r}")
+
+
+def file_dialog_browses_to_a_file(run, read_profile, work):
+    os.makedirs(os.path.join(work, "pics"))
+    open(os.path.join(work, "pics", "logo.png"), "w").close()
+    t = run("file", "edit 29455", selection="")
+    t.wait_for("画像<IMG>の設定")
+    t.keys("M-s")
+    t.wait_for("場所:", "file-dialog")
+    t.wait_for("pics/", "file-dialog-listing")
+    t.keys("M-n")
+    t.type("pics")
+    t.keys("Enter")
+    t.wait_for("logo.png", "file-dialog-in-pics")
+    t.keys("Down", "Down")
+    t.wait_for(">logo.png", "file-dialog-chosen")
+    t.keys("Enter")
+    t.wait_for("画像<IMG>の設定", "image-with-src")
+    t.keys("Enter")
+    rc, out = t.result()
+    src = os.path.join(os.path.realpath(work), "pics", "logo.png")
+    expect(rc == 0 and f'SRC="{src}"'.encode() in out, f"got {rc} {out!r}")
+
+
+def message_box_answers_and_returns(run, read_profile, work):
+    t = run("message", "edit 29115")
+    t.wait_for("STYLEの設定")
+    t.keys("M-s")
+    t.wait_for("セレクタ（要素）を指定してから実行してください", "message-box")
+    t.keys("Enter")
+    t.wait_gone("セレクタ（要素）を指定してから")
+    t.wait_for("STYLEの設定", "message-box-gone")
+    t.keys("Escape")
+    rc, out = t.result()
+    expect((rc, out) == (1, b"abc"), f"got {rc} {out!r}")
+
+
+def toolbox_customization_sheet(run, read_profile, work):
+    t = run("customize", "edit 29002")
+    t.wait_for("HTMLツールボックスのカスタマイズ", "sheet-page-a")
+    # The title edit has the focus and its text is selected: typing replaces it.
+    t.type("Mine")
+    t.wait_for("Mine___")
+    # Add without a selection: the sheet's message, then back.
+    t.keys("M-a")
+    t.wait_for("コマンド一覧で追加するコマンドを選択して実行してください。", "sheet-message")
+    t.keys("Enter")
+    t.wait_gone("コマンド一覧で追加する")
+    t.keys("C-PageDown")
+    t.wait_for("詳細___", "sheet-page-b")
+    t.keys("Enter")
+    rc, out = t.result()
+    expect(rc == 0 and out == b"abc", f"got {rc} {out!r}")
+    expect('ToolBox_1Title1 = "Mine"' in read_profile(), "the title was not written:\n" + read_profile())
+    t = run("customize-esc", "edit 29002")
+    t.wait_for("Mine___")
+    t.keys("Escape")
+    rc, out = t.result()
+    expect((rc, out) == (1, b"abc"), f"got {rc} {out!r}")
+
+
+def no_terminal_is_a_clear_error(run, read_profile, work):
+    p = subprocess.run([TAGQUILL, "--profile", os.path.join(work, "p.ini"), "edit", "29121"],
+                       input=b"abc", capture_output=True, start_new_session=True)
+    expect(p.returncode == 1 and p.stdout == b"abc", f"got {p.returncode} {p.stdout!r}")
+    expect(b"/dev/tty" in p.stderr, f"stderr: {p.stderr!r}")
+
+
+# --- pick -------------------------------------------------------------------
+
+def menu_picks_a_simple_command(run, read_profile, work):
+    t = run("pick-h1", "pick")
+    t.wait_for("見出し/段落/区切り線など(H)", "menu")
+    t.keys("h")
+    t.wait_for("見出し<H1>", "menu-headings")
+    t.keys("Enter")
+    rc, out = t.result()
+    expect((rc, out) == (0, b"<H1>abc</H1>"), f"got {rc} {out!r}")
+
+
+def menu_runs_a_dialog_and_esc_returns_to_it(run, read_profile, work):
+    t = run("pick-dialog", "pick")
+    t.wait_for("作表(T)")
+    t.keys("t")
+    t.wait_for("表組み<TABLE> (詳細)", "menu-tables")
+    t.keys("Down", "Down", "Down", "Down", "Down", "Down", "Enter")
+    t.wait_for("作表に関する属性の設定", "table-from-menu")
+    t.keys("Escape")
+    t.wait_for("作表(T)", "menu-again")
+    t.keys("Escape")
+    t.wait_for("作表(T)")
+    t.keys("Escape")
+    rc, out = t.result()
+    expect((rc, out) == (1, b"abc"), f"got {rc} {out!r}")
+
+
+def toolbox_from_the_menu(run, read_profile, work):
+    t = run("pick-toolbox", "pick")
+    t.wait_for("ツールボックス表示(X)")
+    t.keys("x")
+    t.wait_for("FOR HTML", "toolbox-page-1")
+    t.wait_for("STRIKE")
+    t.keys("Tab")  # from the first button (H1) to the second
+    t.keys("Enter")
+    rc, out = t.result()
+    expect((rc, out) == (0, b"<H3>abc</H3>"), f"got {rc} {out!r}")
+    expect("TBox_1Page = 0" in read_profile(), "the toolbox did not save its place:\n" + read_profile())
+
+
+# --- vim --------------------------------------------------------------------
+
+def vim_filter_round_trip(run, read_profile, work):
+    doc = os.path.join(work, "doc.txt")
+    with open(doc, "w") as f:
+        f.write("before\ncell\nafter\n")
+    bindir = os.path.join(work, "bin")
+    os.makedirs(bindir)
+    os.symlink(TAGQUILL, os.path.join(bindir, "tagquill"))
+    profile = os.path.join(work, "profile.ini")
+    cmd = (f"env LANG=C.UTF-8 PATH={shlex.quote(bindir)}:$PATH TQPROFILE={shlex.quote(profile)} "
+           f"vim -u NONE -i NONE -N -n {shlex.quote(doc)}")
+    t = Tty("vim", cmd, work, capture=False)
+    try:
+        t.wait_for("before", "vim-before")
+        t.keys("j", "V")
+        t.type(":")
+        t.type("!tagquill --profile $TQPROFILE edit 29151")
+        t.keys("Enter")
+        t.wait_for("作表に関する属性の設定", "vim-table-dialog")
+        t.keys("Enter")
+        t.wait_for("<TABLE")
+        s = t.wait_for("before", "vim-after")
+        expect("作表" not in s, "the dialog stayed on Vim's screen:\n" + s)
+        expect(s.splitlines()[0] == "before", "Vim's screen was not restored:\n" + s)
+        t.type(":wq")
+        t.keys("Enter")
+        t.result()
+        text = open(doc).read()
+        expect(text.startswith("before\n<TABLE") and "cell" in text and text.endswith("after\n"),
+               "file: " + repr(text))
+    finally:
+        t.close()
+
+
+GROUPS = {
+    "edit": [heading_id_typed_and_remembered, every_kind_of_dialog_opens_and_esc_gives_the_selection_back,
+             composer_group_and_value_list_chain, colour_and_font_dialogs_and_japanese_typing,
+             esc_at_every_level_goes_back_one,
+             file_dialog_browses_to_a_file, message_box_answers_and_returns, toolbox_customization_sheet,
+             no_terminal_is_a_clear_error],
+    "pick": [menu_picks_a_simple_command, menu_runs_a_dialog_and_esc_returns_to_it, toolbox_from_the_menu],
+    "vim": [vim_filter_round_trip],
+}
+
+for fn in GROUPS[GROUP]:
+    case(fn)
+if failures:
+    print(f"{len(failures)} failed; screens in {SCREENS}")
+    sys.exit(1)
