@@ -1,5 +1,6 @@
 // Every detail command's dialog through the DLL, as a person sees it: all
-// check boxes on, every edit box holding a typical value, then measured
+// check boxes on and every edit box holding a typical value, stored with
+// OK and opened again on those settings, then measured
 // with the dialog's own font and photographed (layout-<id>.bmp, PNG after
 // run-wine.sh). A caption wider than its control, a list showing fewer
 // than three rows, or two controls on top of each other is a failure.
@@ -103,21 +104,30 @@ std::vector<std::string> Misfits(HWND dlg) {
   return bad;
 }
 
-// Every check box on, a typical value in every edit box that takes one.
-void FillIn(HWND dlg) {
+// Every check box on ...
+void CheckAll(HWND dlg) {
   for (HWND w : Children(dlg)) {
     if (Is(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_AUTOCHECKBOX && IsWindowEnabled(w) &&
         SendMessageA(w, BM_GETCHECK, 0, 0) != BST_CHECKED)
       Click(dlg, GetDlgCtrlID(w));
   }
+  PostMessageA(dlg, WM_NULL, 0, 0);  // a turn of the loop even when all were on
+}
+
+// ... then (once the clicks have enabled them) a typical value in every
+// edit box that takes one.
+void TypeAll(HWND dlg) {
   for (HWND w : Children(dlg)) {
     if (!Is(w, "Edit") || !IsWindowEnabled(w) || (Style(w) & ES_READONLY)) continue;
     DWORD s = Style(w);
-    const char* value = (s & ES_NUMBER) ? "100"
+    HWND next = GetWindow(w, GW_HWNDNEXT);
+    bool number = (s & ES_NUMBER) || (next && Is(next, "msctls_updown32"));
+    const char* value = number ? "100"
                         : (s & ES_MULTILINE) ? "onClick=\"check(this.form)\"\r\nonKeyPress=\"hint()\""
                                              : "images/banner-top.gif";
     Type(dlg, GetDlgCtrlID(w), value);
   }
+  PostMessageA(dlg, WM_NULL, 0, 0);
 }
 
 using DialogLayout = HostTest;
@@ -126,8 +136,24 @@ TEST_F(DialogLayout, EveryDetailDialogShowsItsCaptionsWhole) {
   std::set<std::string> seen;
   for (int id : tq::AllTagIds()) {
     if (!tq::IsDetailCommand(id)) continue;
+    // First every field is filled in and stored with OK, then the dialog
+    // opens again on the stored values.
+    {
+      DialogDriver store;
+      store.Then(CheckAll).Then(TypeAll).Then([](HWND d) { Click(d, plat::IDOK); });
+      Select("abc");
+      host_->RunTagCommand(id);
+      EXPECT_EQ(store.pending(), 0u) << id;
+      EXPECT_EQ(store.strays(), 0) << id;
+    }
     DialogDriver driver;
-    driver.Then(FillIn).Then([&, id](HWND d) {
+    // Painted in full before the photograph; the posted message wakes the
+    // loop for the next step.
+    driver.Then([](HWND d) {
+      RedrawWindow(d, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+      PostMessageA(d, WM_NULL, 0, 0);
+    });
+    driver.Then([&, id](HWND d) {
       Screenshot(d, ("layout-" + std::to_string(id) + ".bmp").c_str());
       for (const std::string& m : Misfits(d)) {
         // One report per dialog and control, not one per command.
@@ -170,7 +196,7 @@ std::vector<int> TabCycle(HWND dlg) {
 TEST_F(DialogLayout, TabEndsWithOkAndCancelAndKeysWork) {
   for (int id : {29121, 29116}) {
     DialogDriver driver;
-    driver.Then(FillIn).Then([](HWND d) {
+    driver.Then(CheckAll).Then([](HWND d) {
       std::vector<int> order = TabCycle(d);
       ASSERT_GE(order.size(), 4u);
       EXPECT_EQ(order[order.size() - 2], plat::IDOK);
