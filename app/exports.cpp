@@ -8,6 +8,16 @@
 #include "app/tagquill_api.h"
 #include "platform/win32/win32_api.h"
 
+#include <cstddef>
+
+// The framework's menu object: table pointer, then the handle.
+static_assert(offsetof(TagquillMenuObject, m_hMenu) == TAGQUILL_MENU_HANDLE_OFFSET);
+#if defined(__i386__)
+static_assert(offsetof(TagquillMenuObject, m_hMenu) == 4 && sizeof(TagquillMenuObject) == 8);
+#elif defined(__x86_64__)
+static_assert(offsetof(TagquillMenuObject, m_hMenu) == 8 && sizeof(TagquillMenuObject) == 16);
+#endif
+
 extern "C" {
 
 int __cdecl GetHtmlVer(void) {
@@ -32,7 +42,8 @@ void __cdecl SetStringToTagquill(const char* text) {
   }
 }
 
-void __cdecl MakeHtmlMenu(struct CMenu* menu) {
+void __cdecl MakeHtmlMenu(void* menuObject) {
+  auto* menu = static_cast<const TagquillMenuObject*>(menuObject);
   if (!menu || !menu->m_hMenu) return;
   try {
     tq::MakeHtmlMenu(menu->m_hMenu);

@@ -4,7 +4,11 @@
 #include <memory>
 
 #include "plat/text.h"
+#ifdef _WIN32
+#include "platform/win32/win32_backend.h"
+#else
 #include "res/string_table_data.h"
+#endif
 
 namespace tq {
 
@@ -23,11 +27,21 @@ const Table& Current() {
   if (!table || table->encoding != e) {
     auto t = std::make_unique<Table>();
     t->encoding = e;
+#ifdef _WIN32
+    // The module's string table resource, generated from the same captions.
+    for (int id = kFirstTagId; id < kEndTagId; ++id) {
+      std::string text = plat::win32::LoadModuleString(id);
+      if (text.empty()) continue;
+      t->texts[id] = text;
+      t->ids.push_back(id);
+    }
+#else
     for (int i = 0; i < kTagCaptionCount; ++i) {
       std::string cap = plat::J(kTagCaptions[i].caption);
       t->texts[kTagCaptions[i].id] = cap + "\n" + TooltipFromCaption(cap);
       t->ids.push_back(kTagCaptions[i].id);
     }
+#endif
     table = std::move(t);
   }
   return *table;

@@ -4,13 +4,31 @@
  * needed), C linkage, __cdecl on 32-bit x86. Text is zero-terminated
  * code-page-932 bytes in both directions.
  *
- * The menu object: MakeHtmlMenu takes a pointer to the host's menu object
- * and reads exactly one field from it, the menu handle, at offset 0 --
- * struct CMenu below. A host whose menu class has other members in front
- * of the handle (a vtable, say) passes a CMenu built for the call:
- *     CMenu m = { hmenu }; MakeHtmlMenu(&m);
- * The DLL appends to that menu and never removes anything from it; a null
- * object or a null handle is ignored.
+ * What the host passes, export by export:
+ *   GetHtmlVer()                        nothing; returns 10141.
+ *   SetAppInfo(app, hwnd, flags)        two ints by value and the host's
+ *                                       main window (any HWND, or NULL).
+ *   SetStringToTagquill(text)           a zero-terminated string the DLL
+ *                                       copies at once (NULL reads as "").
+ *   MakeHtmlMenu(menuObject)            the address of the host's own menu
+ *                                       object, below.
+ *   GetHtmlTagString(hwnd, id, text)    the dialog parent (or NULL), a tag
+ *                                       command id, the selection (NULL
+ *                                       reads as ""); the returned text
+ *                                       stays valid until the next call.
+ *   OnToolBox(hwnd), OnChangeToolBoxSetting(hwnd)
+ *                                       the window the toolbox posts its
+ *                                       commands to.
+ *   MainGetFocus()                      nothing.
+ *
+ * The menu object: the host hands over its menu object exactly as the
+ * framework's menu class (MFC's CMenu) lays it out -- a pointer to the
+ * class's virtual-function table first, the menu handle right after it,
+ * at offset 4 on 32-bit x86 and 8 on x64 (TagquillMenuObject below). A
+ * host built with the framework passes &its_cmenu as it is; a host in C
+ * fills a TagquillMenuObject (the table pointer is never read). The DLL
+ * reads only the handle, appends to that menu and never removes anything
+ * from it; a null object or a null handle is ignored.
  *
  * Messages the DLL sends or posts to the host window given in SetAppInfo:
  *   11801 (sent, wParam = tag command id, lParam = 0) while MakeHtmlMenu
@@ -34,14 +52,17 @@ extern "C" {
 #define TAGQUILL_MSG_ASK_KEY_TEXT 11801
 #define TAGQUILL_CMD_TOOLBOX_CHANGED 11802
 
-struct CMenu {
+typedef struct TagquillMenuObject {
+  const void* vtable; /* the framework class's, never used by the DLL */
   HMENU m_hMenu;
-};
+} TagquillMenuObject;
+#define TAGQUILL_MENU_HANDLE_OFFSET (sizeof(void*))
 
 int __cdecl GetHtmlVer(void);
 void __cdecl SetAppInfo(int appNumber, HWND host, int toolBoxFlags);
 void __cdecl SetStringToTagquill(const char* text);
-void __cdecl MakeHtmlMenu(struct CMenu* menu);
+/* menuObject: the host's menu object (a TagquillMenuObject in layout). */
+void __cdecl MakeHtmlMenu(void* menuObject);
 /* The text to put in place of the selection; valid until the next call. */
 const char* __cdecl GetHtmlTagString(HWND parent, int tagId, const char* selection);
 void __cdecl OnToolBox(HWND target);
@@ -52,7 +73,7 @@ void __cdecl OnChangeToolBoxSetting(HWND target);
 typedef int(__cdecl* TagquillGetHtmlVerFn)(void);
 typedef void(__cdecl* TagquillSetAppInfoFn)(int, HWND, int);
 typedef void(__cdecl* TagquillSetStringFn)(const char*);
-typedef void(__cdecl* TagquillMakeHtmlMenuFn)(struct CMenu*);
+typedef void(__cdecl* TagquillMakeHtmlMenuFn)(void*);
 typedef const char*(__cdecl* TagquillGetHtmlTagStringFn)(HWND, int, const char*);
 typedef void(__cdecl* TagquillWindowFn)(HWND);
 typedef void(__cdecl* TagquillVoidFn)(void);

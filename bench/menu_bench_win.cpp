@@ -11,6 +11,15 @@
 #include "app/tagquill_api.h"
 
 namespace {
+// The host's menu object: the framework's layout, table pointer first.
+struct Menu {
+  explicit Menu(HMENU h) : m_hMenu(h) {}
+  virtual ~Menu() = default;
+  HMENU m_hMenu;
+};
+}  // namespace
+
+namespace {
 
 struct Item {
   UINT flags;
@@ -59,7 +68,7 @@ int main() {
   auto setInfo = reinterpret_cast<TagquillSetAppInfoFn>(GetProcAddress(dll, "SetAppInfo"));
   auto make = reinterpret_cast<TagquillMakeHtmlMenuFn>(GetProcAddress(dll, "MakeHtmlMenu"));
   setInfo(2, nullptr, 0);  // no host to ask: the plug-in's own work only
-  CMenu probe{CreateMenu()};
+  Menu probe(CreateMenu());
   make(&probe);
   const std::vector<Item> shape = Capture(probe.m_hMenu);
 
@@ -71,7 +80,7 @@ int main() {
     LARGE_INTEGER a, b, c;
     QueryPerformanceCounter(&a);
     for (int i = 0; i < kPerRound; ++i) {
-      CMenu m{CreateMenu()};
+      Menu m(CreateMenu());
       make(&m);
     }
     QueryPerformanceCounter(&b);

@@ -30,9 +30,6 @@ const plat::DialogTemplate kDlg2000 = {
         {IDC_BS_DIR_CHK, Ctl::Check, "&DIR指定", 7, 124, 60, 10, true},
         {IDC_BS_DIR, Ctl::Edit, nullptr, 70, 123, 90, 12},
 
-        {plat::IDOK, Ctl::DefButton, "OK", 7, 141, 50, 14, true},
-        {plat::IDCANCEL, Ctl::Button, "ｷｬﾝｾﾙ", 61, 141, 50, 14},
-
         {IDC_BS_EVENT_CHK, Ctl::Check, "&EVENT(OnClickなど)の設定", 168, 9, 112, 10, true},
         {IDC_BS_EVENT, Ctl::EditMulti, nullptr, 168, 23, 149, 38},
         {IDC_BS_EVENT_EDIT, Ctl::Button, "変更(&V)", 285, 6, 32, 14},
@@ -54,6 +51,10 @@ const plat::DialogTemplate kDlg2000 = {
         {IDC_BS_SIZE, Ctl::Edit, nullptr, 237, 126, 75, 12},
 
         {IDC_BS_NOSHADE_CHK, Ctl::Check, "NOS&HADE指定", 175, 142, 100, 10, true},
+
+        // Last in the Tab order, after both columns.
+        {plat::IDOK, Ctl::DefButton, "OK", 7, 141, 50, 14, true},
+        {plat::IDCANCEL, Ctl::Button, "ｷｬﾝｾﾙ", 61, 141, 50, 14},
     }};
 
 static const plat::TemplateRegistration reg(kDlg2000);

@@ -10,26 +10,27 @@ using plat::Ctl;
 const plat::DialogTemplate kDlg2013 = {
     IDD_TABLE, "作表要素の設定", 354, 166, 9,
     {
-        {IDC_TB_BORDER_CHK, Ctl::Check, "外枠の幅(&BORDER)", 7, 8, 86, 10, true},
-        {IDC_TB_BORDER, Ctl::Edit, nullptr, 95, 7, 36, 12},
-        {IDC_TB_BORDER_SPIN, Ctl::UpDown, nullptr, 131, 7, 10, 12},
+        {IDC_TB_BORDER_CHK, Ctl::Check, "外枠の幅(&BORDER)", 7, 6, 86, 10, true},
+        {IDC_TB_BORDER, Ctl::Edit, nullptr, 95, 5, 36, 12},
+        {IDC_TB_BORDER_SPIN, Ctl::UpDown, nullptr, 131, 5, 10, 12},
 
-        {IDC_TB_WIDTH_CHK, Ctl::Check, "表の幅(&WIDTH)", 7, 24, 86, 10, true},
-        {IDC_TB_WIDTH, Ctl::Edit, nullptr, 95, 23, 36, 12},
-        {IDC_TB_WIDTH_SPIN, Ctl::UpDown, nullptr, 131, 23, 10, 12},
-        {IDC_TB_WIDTH_PX, Ctl::Radio, "px", 145, 24, 22, 10, true},
-        {IDC_TB_WIDTH_PCT, Ctl::Radio, "%", 167, 24, 18, 10},
+        {IDC_TB_WIDTH_CHK, Ctl::Check, "表の幅(&WIDTH)", 7, 21, 86, 10, true},
+        {IDC_TB_WIDTH, Ctl::Edit, nullptr, 95, 20, 36, 12},
+        {IDC_TB_WIDTH_SPIN, Ctl::UpDown, nullptr, 131, 20, 10, 12},
+        {IDC_TB_WIDTH_PX, Ctl::Radio, "px", 145, 21, 22, 10, true},
+        {IDC_TB_WIDTH_PCT, Ctl::Radio, "%", 167, 21, 18, 10},
 
-        {IDC_TB_SUMMARY_CHK, Ctl::Check, "概要・音声ﾃﾞﾊﾞｲｽ等(S&UMMARY)", 7, 40, 150, 10, true},
-        {IDC_TB_SUMMARY, Ctl::EditMulti, nullptr, 17, 52, 167, 20},
+        {IDC_TB_SUMMARY_CHK, Ctl::Check, "概要・音声ﾃﾞﾊﾞｲｽ等(S&UMMARY)", 7, 35, 150, 10, true},
+        {IDC_TB_SUMMARY, Ctl::EditMulti, nullptr, 17, 46, 167, 12},
 
-        {IDC_TB_FRAME_CHK, Ctl::Check, "外枠の引き方(&FRAME)を指定", 7, 79, 116, 10, true},
-        {IDC_TB_FRAME, Ctl::Edit, nullptr, 125, 78, 59, 12},
-        {IDC_TB_FRAME_LIST, Ctl::ListSorted, nullptr, 17, 92, 167, 28},
+        // A one-line summary leaves the two value lists room for three rows.
+        {IDC_TB_FRAME_CHK, Ctl::Check, "外枠の引き方(&FRAME)を指定", 7, 62, 116, 10, true},
+        {IDC_TB_FRAME, Ctl::Edit, nullptr, 125, 61, 59, 12},
+        {IDC_TB_FRAME_LIST, Ctl::ListSorted, nullptr, 17, 74, 167, 36},
 
-        {IDC_TB_RULES_CHK, Ctl::Check, "罫線(&RULES)の引き方を指定", 7, 126, 116, 10, true},
-        {IDC_TB_RULES, Ctl::Edit, nullptr, 125, 125, 59, 12},
-        {IDC_TB_RULES_LIST, Ctl::ListSorted, nullptr, 17, 139, 167, 22},
+        {IDC_TB_RULES_CHK, Ctl::Check, "罫線(&RULES)の引き方を指定", 7, 114, 116, 10, true},
+        {IDC_TB_RULES, Ctl::Edit, nullptr, 125, 113, 59, 12},
+        {IDC_TB_RULES_LIST, Ctl::ListSorted, nullptr, 17, 126, 167, 36},
 
         {IDC_TB_SPACING_CHK, Ctl::Check, "セル間隔(CELL&SPACING)", 192, 8, 150, 10, true},
         {IDC_TB_SPACING, Ctl::Edit, nullptr, 202, 21, 40, 12},

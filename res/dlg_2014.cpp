@@ -21,9 +21,9 @@ const plat::DialogTemplate kDlg2014 = {
         {IDC_CG_WIDTH_PX, Ctl::Radio, "px", 120, 38, 22, 10, true},
         {IDC_CG_WIDTH_PCT, Ctl::Radio, "%", 145, 38, 20, 10},
 
-        {IDC_CG_ALIGN_CHK, Ctl::Check, "行揃え(ALIGN)", 7, 53, 86, 10, true},
+        {IDC_CG_ALIGN_CHK, Ctl::Check, "行揃え(ALIGN)", 7, 53, 76, 10, true},
         {IDC_CG_ALIGN, Ctl::Edit, nullptr, 17, 65, 60, 12},
-        {IDC_CG_ALIGN_LIST, Ctl::ListSorted, nullptr, 96, 53, 80, 36},
+        {IDC_CG_ALIGN_LIST, Ctl::ListSorted, nullptr, 84, 53, 92, 36},
         {IDC_CG_CHAR_LABEL, Ctl::Static, "行揃え基準文字", 17, 95, 72, 8},
         {IDC_CG_CHAR, Ctl::Edit, nullptr, 95, 93, 30, 12},
         {IDC_CG_CHAROFF_LABEL, Ctl::Static, "行揃え基準文字のオフセット", 17, 109, 130, 8},
@@ -32,9 +32,9 @@ const plat::DialogTemplate kDlg2014 = {
         {IDC_CG_CHAROFF_PX, Ctl::Radio, "px", 73, 121, 22, 10, true},
         {IDC_CG_CHAROFF_PCT, Ctl::Radio, "%", 97, 121, 20, 10},
 
-        {IDC_CG_VALIGN_CHK, Ctl::Check, "垂直位置(VALIGN)", 7, 139, 86, 10, true},
-        {IDC_CG_VALIGN, Ctl::Edit, nullptr, 17, 151, 60, 12},
-        {IDC_CG_VALIGN_LIST, Ctl::ListSorted, nullptr, 96, 139, 80, 30},
+        {IDC_CG_VALIGN_CHK, Ctl::Check, "垂直位置(VALIGN)", 7, 135, 76, 10, true},
+        {IDC_CG_VALIGN, Ctl::Edit, nullptr, 17, 147, 60, 12},
+        {IDC_CG_VALIGN_LIST, Ctl::ListSorted, nullptr, 84, 133, 92, 36},
 
         {IDC_CG_ATTR_CHK, Ctl::Check, "その他、id, class スタイル等を指定", 185, 8, 152, 10, true},
         {IDC_CG_ATTR_EDIT, Ctl::Button, "変更(&B)", 185, 21, 40, 14},

@@ -36,8 +36,8 @@ const plat::DialogTemplate kDlg2019 = {
         {IDC_OB_ARCHIVE, Ctl::Edit, nullptr, 63, 130, 60, 12},
         {IDC_OB_ARCHIVE_ADD, Ctl::Button, "追加(&A)", 125, 129, 36, 14},
 
-        {IDC_OB_STANDBY_CHK, Ctl::Check, "STANDBY文字列", 7, 151, 62, 10, true},
-        {IDC_OB_STANDBY, Ctl::Edit, nullptr, 71, 150, 90, 12},
+        {IDC_OB_STANDBY_CHK, Ctl::Check, "STANDBY文字列", 7, 151, 64, 10, true},
+        {IDC_OB_STANDBY, Ctl::Edit, nullptr, 73, 150, 88, 12},
 
         {IDC_OB_WIDTH_CHK, Ctl::Check, "WIDTH指定", 170, 9, 54, 10, true},
         {IDC_OB_WIDTH, Ctl::Edit, nullptr, 226, 8, 34, 12},
@@ -57,8 +57,8 @@ const plat::DialogTemplate kDlg2019 = {
         {IDC_OB_NAME_CHK, Ctl::Check, "NAME", 170, 54, 54, 10, true},
         {IDC_OB_NAME, Ctl::Edit, nullptr, 226, 53, 94, 12},
 
-        {IDC_OB_TABINDEX_CHK, Ctl::Check, "TABINDEX指定", 170, 69, 54, 10, true},
-        {IDC_OB_TABINDEX, Ctl::Edit, nullptr, 226, 68, 34, 12},
+        {IDC_OB_TABINDEX_CHK, Ctl::Check, "TABINDEX指定", 170, 69, 60, 10, true},
+        {IDC_OB_TABINDEX, Ctl::Edit, nullptr, 232, 68, 28, 12},
         {IDC_OB_TABINDEX_SPIN, Ctl::UpDown, nullptr, 260, 68, 10, 12},
 
         {plat::IDC_STATIC_, Ctl::Group, nullptr, 166, 81, 158, 66},
@@ -80,9 +80,9 @@ const plat::DialogTemplate kDlg2019 = {
         {IDC_OB_VSPACE, Ctl::Edit, nullptr, 226, 133, 34, 12},
         {IDC_OB_VSPACE_SPIN, Ctl::UpDown, nullptr, 260, 133, 10, 12},
 
-        {IDC_OB_ATTR_CHK, Ctl::Check, "その他、id, class スタイル等を指定", 170, 154, 112, 10, true},
-        {IDC_OB_ATTR, Ctl::EditMulti, nullptr, 170, 168, 150, 22},
-        {IDC_OB_ATTR_EDIT, Ctl::Button, "変更(&B)", 286, 151, 34, 14},
+        {IDC_OB_ATTR_CHK, Ctl::Check, "その他、id, class スタイル等を指定", 170, 151, 150, 10, true},
+        {IDC_OB_ATTR, Ctl::EditMulti, nullptr, 170, 164, 112, 26},
+        {IDC_OB_ATTR_EDIT, Ctl::Button, "変更(&B)", 286, 164, 34, 14},
 
         {plat::IDOK, Ctl::DefButton, "OK", 328, 7, 44, 40, true},
         {plat::IDCANCEL, Ctl::Button, "ｷｬﾝｾﾙ", 328, 52, 44, 40},

@@ -35,29 +35,29 @@ const plat::DialogTemplate kDlg2022 = {
 
         {IDC_FR_NORESIZE_CHK, Ctl::Check, "ｻｲｽﾞ変更禁止(NORESI&ZE)", 7, 126, 110, 10, true},
 
-        {IDC_FR_SCROLL_CHK, Ctl::Check, "ｽｸﾛｰﾙﾊﾞｰ表示/非表示（SCRO&LLING)", 172, 9, 130, 10, true},
-        {IDC_FR_SCROLL, Ctl::Edit, nullptr, 184, 22, 82, 12},
+        {IDC_FR_SCROLL_CHK, Ctl::Check, "ｽｸﾛｰﾙﾊﾞｰ表示/非表示（SCRO&LLING)", 166, 9, 138, 10, true},
+        {IDC_FR_SCROLL, Ctl::Edit, nullptr, 178, 22, 88, 12},
         {IDC_FR_SCROLL_LIST, Ctl::Button, "参照(&G)", 270, 21, 32, 14},
 
-        {IDC_FR_WIDTH_CHK, Ctl::Check, "ｲﾝﾗｲﾝﾌﾚｰﾑ幅(W&IDTH)", 172, 42, 130, 10, true},
-        {IDC_FR_WIDTH, Ctl::Edit, nullptr, 184, 55, 40, 12},
+        {IDC_FR_WIDTH_CHK, Ctl::Check, "ｲﾝﾗｲﾝﾌﾚｰﾑ幅(W&IDTH)", 166, 42, 138, 10, true},
+        {IDC_FR_WIDTH, Ctl::Edit, nullptr, 178, 55, 46, 12},
         {IDC_FR_WIDTH_SPIN, Ctl::UpDown, nullptr, 224, 55, 10, 12},
         {IDC_FR_WIDTH_PX, Ctl::Radio, "px", 240, 56, 26, 10, true},
         {IDC_FR_WIDTH_PCT, Ctl::Radio, "%", 270, 56, 26, 10},
 
-        {IDC_FR_HEIGHT_CHK, Ctl::Check, "ｲﾝﾗｲﾝﾌﾚｰﾑ高(H&EIGHT)", 172, 75, 130, 10, true},
-        {IDC_FR_HEIGHT, Ctl::Edit, nullptr, 184, 88, 40, 12},
+        {IDC_FR_HEIGHT_CHK, Ctl::Check, "ｲﾝﾗｲﾝﾌﾚｰﾑ高(H&EIGHT)", 166, 75, 138, 10, true},
+        {IDC_FR_HEIGHT, Ctl::Edit, nullptr, 178, 88, 46, 12},
         {IDC_FR_HEIGHT_SPIN, Ctl::UpDown, nullptr, 224, 88, 10, 12},
         {IDC_FR_HEIGHT_PX, Ctl::Radio, "px", 240, 89, 26, 10, true},
         {IDC_FR_HEIGHT_PCT, Ctl::Radio, "%", 270, 89, 26, 10},
 
-        {IDC_FR_ALIGN_CHK, Ctl::Check, "&ALIGN指定", 172, 108, 60, 10, true},
+        {IDC_FR_ALIGN_CHK, Ctl::Check, "&ALIGN指定", 166, 108, 66, 10, true},
         {IDC_FR_ALIGN, Ctl::Edit, nullptr, 234, 107, 32, 12},
         {IDC_FR_ALIGN_LIST, Ctl::Button, "参照(&A)", 270, 106, 32, 14},
 
-        {IDC_FR_ATTR_CHK, Ctl::Check, "id, class スタイル等を指定", 172, 126, 96, 10, true},
-        {IDC_FR_ATTR, Ctl::EditMulti, nullptr, 172, 139, 130, 25},
-        {IDC_FR_ATTR_EDIT, Ctl::Button, "変更(&R)", 270, 123, 32, 14},
+        {IDC_FR_ATTR_CHK, Ctl::Check, "id, class スタイル等を指定", 166, 125, 138, 10, true},
+        {IDC_FR_ATTR, Ctl::EditMulti, nullptr, 166, 138, 100, 26},
+        {IDC_FR_ATTR_EDIT, Ctl::Button, "変更(&R)", 270, 138, 32, 14},
 
         {plat::IDOK, Ctl::DefButton, "OK", 7, 150, 50, 14, true},
         {plat::IDCANCEL, Ctl::Button, "ｷｬﾝｾﾙ", 61, 150, 50, 14},

@@ -23,9 +23,6 @@ const plat::DialogTemplate kDlg2031 = {
         {IDC_BD_ATTR_EDIT, Ctl::Button, "変更(&X)", 125, 65, 38, 14},
         {IDC_BD_ATTR, Ctl::EditMulti, nullptr, 7, 82, 156, 56},
 
-        {plat::IDOK, Ctl::DefButton, "OK", 7, 145, 50, 14, true},
-        {plat::IDCANCEL, Ctl::Button, "ｷｬﾝｾﾙ", 61, 145, 50, 14},
-
         {IDC_BD_BKG_CHK, Ctl::Check, "背景画像指定(&BACKGROUND)", 171, 7, 156, 10, true},
         {IDC_BD_BKG, Ctl::Edit, nullptr, 181, 18, 104, 12},
         {IDC_BD_BKG_BROWSE, Ctl::Button, "参照(&G)", 289, 17, 38, 14},
@@ -49,6 +46,10 @@ const plat::DialogTemplate kDlg2031 = {
         {IDC_BD_VLINK_CHK, Ctl::Check, "既達リンク先の色(&VLINK)", 171, 135, 156, 10, true},
         {IDC_BD_VLINK, Ctl::Edit, nullptr, 181, 146, 104, 12},
         {IDC_BD_VLINK_PICK, Ctl::Button, "参照(&W)", 289, 145, 38, 14},
+
+        // Last in the Tab order, after both columns.
+        {plat::IDOK, Ctl::DefButton, "OK", 7, 145, 50, 14, true},
+        {plat::IDCANCEL, Ctl::Button, "ｷｬﾝｾﾙ", 61, 145, 50, 14},
     }};
 
 static const plat::TemplateRegistration reg(kDlg2031);

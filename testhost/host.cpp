@@ -115,7 +115,7 @@ HostWindow* HostWindow::Create(Plugin& plugin, const HostOptions& options) {
   }
   // The order a host keeps: who we are first, then the menu.
   plugin.SetAppInfo(options.appNumber, h, options.toolBoxFlags);
-  CMenu menu = {host->html_};
+  HostMenu menu(host->html_);
   plugin.MakeHtmlMenu(&menu);
   DrawMenuBar(h);
   return host;

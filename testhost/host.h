@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,27 @@ struct Plugin {
   bool Load(const std::string& path, std::string* error);
   void Unload();
 };
+
+// A menu object as the host framework's menu class has it: polymorphic, so
+// its first word is the virtual-function table pointer, then the handle.
+// The host hands the DLL the address of such an object, never a bare
+// handle.
+class HostMenu {
+ public:
+  explicit HostMenu(HMENU h) : m_hMenu(h) {}
+  virtual ~HostMenu() = default;
+  virtual HMENU Handle() const { return m_hMenu; }
+  HMENU m_hMenu;
+};
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+static_assert(offsetof(HostMenu, m_hMenu) == TAGQUILL_MENU_HANDLE_OFFSET,
+              "the handle follows the table pointer");
+#if defined(__i386__)
+static_assert(offsetof(HostMenu, m_hMenu) == 4 && sizeof(HostMenu) == 8, "32-bit framework layout");
+#endif
+#pragma GCC diagnostic pop
 
 // The directory of the running program, with a trailing backslash.
 std::string ProgramDir();

@@ -2,6 +2,7 @@
 
 #include <mutex>
 #include <unordered_map>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -47,7 +48,8 @@ std::string Convert(std::string_view s, const char* to, const char* from) {
 std::string Convert(std::string_view s, UINT to, UINT from) {
   if (s.empty()) return {};
   int wn = MultiByteToWideChar(from, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(wn, L'\0');
+  // A vector, not a std::wstring: the DLL links no wide string otherwise.
+  std::vector<wchar_t> w(wn > 0 ? static_cast<size_t>(wn) : 0);
   MultiByteToWideChar(from, 0, s.data(), static_cast<int>(s.size()), w.data(), wn);
   int n = WideCharToMultiByte(to, 0, w.data(), wn, nullptr, 0, nullptr, nullptr);
   std::string out(n, '\0');

@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "plat/app.h"
 #include "plat/profile.h"
@@ -27,22 +28,20 @@ class RegistryProfile : public Profile {
     // Read as stored (UTF-16), so that a missing terminator shows: the
     // ANSI query may add one of its own. Converted with the ANSI code page,
     // as the A functions that wrote it did.
-    std::wstring name = Wide(entry);
+    std::vector<wchar_t> name = Wide(entry);
     for (int attempt = 0; attempt < 4; ++attempt) {
       DWORD type = 0, size = 0;
-      if (RegQueryValueExW(k.h, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      if (RegQueryValueExW(k.h, name.data(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
           type != REG_SZ)
         return def;
-      std::wstring data;
+      std::vector<wchar_t> data;
       try {
         data.resize(size / sizeof(wchar_t) + 1);
-      } catch (const std::bad_alloc&) {
-        return def;
-      } catch (const std::length_error&) {
+      } catch (const std::exception&) {  // no memory, or more than a vector holds
         return def;
       }
       DWORD got = size;
-      LONG r = RegQueryValueExW(k.h, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &got);
+      LONG r = RegQueryValueExW(k.h, name.data(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &got);
       if (r == ERROR_MORE_DATA) continue;
       size_t chars = got / sizeof(wchar_t);
       if (r != ERROR_SUCCESS || type != REG_SZ || got > size || got % sizeof(wchar_t) != 0 || chars == 0 ||
@@ -94,11 +93,11 @@ class RegistryProfile : public Profile {
     HKEY h;
   };
 
-  static std::wstring Wide(const std::string& s) {
-    if (s.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-    std::wstring w(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  // Zero-terminated UTF-16 (a vector: the DLL links no wide string).
+  static std::vector<wchar_t> Wide(const std::string& s) {
+    int n = s.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::vector<wchar_t> w(static_cast<size_t>(n > 0 ? n : 0) + 1, L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
     return w;
   }
   static std::string Narrow(const wchar_t* w, size_t n) {

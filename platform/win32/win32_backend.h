@@ -1,4 +1,4 @@
-// The Win32 backend: real modal dialogs from the declarative templates,
+// The Win32 backend: real modal dialogs from the module's dialog resources,
 // the common dialogs, messages and menus of the window system.
 #pragma once
 #include <cstdint>
@@ -38,9 +38,8 @@ Win32Backend& TheWin32Backend();
 
 namespace win32 {
 
-// The in-memory DLGTEMPLATE (as 16-bit words, DWORD-aligned items) for t:
-// a modal frame, or a child window for a property page.
-std::vector<uint16_t> BuildDialogTemplate(const DialogTemplate& t);
+// Entry id of the module's string table in code page 932; "" when none.
+std::string LoadModuleString(int id);
 
 // "Name|pattern|...||" with every '|' that is not the trail byte of a
 // double-byte character turned into NUL, ending in two NULs.

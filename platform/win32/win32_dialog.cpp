@@ -1,6 +1,9 @@
-// Modal dialogs on real windows: the template becomes a DLGTEMPLATE, the
-// dialog procedure hands initialisation and control notifications to the
-// portable dialog, and the control access goes to the child windows.
+// Modal dialogs on real windows: the dialog comes from the module's own
+// dialog resource (generated from the declarative template), the dialog
+// procedure hands initialisation and control notifications to the portable
+// dialog, and the control access goes to the child windows. What kind a
+// control is, the window says (its class and style): the DLL carries the
+// resources, not the descriptions they were made from.
 #include <exception>
 #include <map>
 #include <memory>
@@ -11,17 +14,22 @@
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_dialog.h"
+#include "platform/win32/subclass.h"
 
 namespace plat {
 
 namespace {
 
+bool ClassIs(HWND h, const char* name) {
+  char cls[32] = {};
+  return h && GetClassNameA(h, cls, sizeof cls) > 0 && lstrcmpiA(cls, name) == 0;
+}
+
 class Win32Dialog : public DialogImpl {
  public:
-  Win32Dialog(Dialog& d, const DialogTemplate& t) : dlg_(d), tmpl_(t) {}
+  explicit Win32Dialog(Dialog& d) : dlg_(d) {}
 
   Dialog& dialog() { return dlg_; }
-  const DialogTemplate& tmpl() const { return tmpl_; }
   void SetWindow(HWND h) { hwnd_ = h; }
   bool ended() const { return ended_; }
   int result() const { return result_; }
@@ -158,10 +166,7 @@ class Win32Dialog : public DialogImpl {
     s.resize(got < 0 ? 0 : static_cast<size_t>(got));
     return s;
   }
-  bool IsCombo(int id) const {
-    const ControlDesc* c = FindControl(tmpl_, id);
-    return c && c->kind == Ctl::Combo;
-  }
+  bool IsCombo(int id) const { return ClassIs(Item(id), "ComboBox"); }
   // The list-box message, or the combo-box one for a drop-down list.
   LRESULT Send(int id, UINT lbMsg, UINT cbMsg, WPARAM wp, LPARAM lp) const {
     HWND h = Item(id);
@@ -171,7 +176,6 @@ class Win32Dialog : public DialogImpl {
   static int Index(LRESULT r) { return r < 0 ? -1 : static_cast<int>(r); }
 
   Dialog& dlg_;
-  const DialogTemplate& tmpl_;
   HWND hwnd_ = nullptr;
   bool ended_ = false;
   int result_ = IDCANCEL_;
@@ -182,20 +186,23 @@ class Win32Dialog : public DialogImpl {
 };
 
 // A made button tells its dialog about key presses (the toolbox's Tab),
-// then goes on as a button.
-LRESULT CALLBACK MadeButtonProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR index, DWORD_PTR ref) {
+// then goes on as a button. Its index is kept in its user data.
+LRESULT CALLBACK MadeButtonProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_KEYDOWN) {
-    auto* view = reinterpret_cast<Win32Dialog*>(ref);
-    if (view->dialog().IsOpen()) {
+    auto* view = static_cast<Win32Dialog*>(win32::SubclassRef(h));
+    int index = static_cast<int>(GetWindowLongPtrA(h, GWLP_USERDATA));
+    if (view && view->dialog().IsOpen()) {
       try {
-        view->dialog().HandleButtonKey(static_cast<int>(index) - 1, static_cast<unsigned>(wp));
+        view->dialog().HandleButtonKey(index, static_cast<unsigned>(wp));
       } catch (...) {
       }
     }
   } else if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(h, MadeButtonProc, index);
+    LRESULT r = win32::CallPrevious(h, msg, wp, lp);
+    win32::Unsubclass(h);
+    return r;
   }
-  return DefSubclassProc(h, msg, wp, lp);
+  return win32::CallPrevious(h, msg, wp, lp);
 }
 
 int Win32Dialog::AddButton(int id, const std::string& text, const Rect& r, FontHandle font) {
@@ -208,30 +215,26 @@ int Win32Dialog::AddButton(int id, const std::string& text, const Rect& r, FontH
   if (font) SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   made_.push_back(b);
   int index = static_cast<int>(made_.size()) - 1;
-  SetWindowSubclass(b, MadeButtonProc, static_cast<UINT_PTR>(index) + 1, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowLongPtrA(b, GWLP_USERDATA, index);
+  win32::Subclass(b, MadeButtonProc, this);
   return index;
 }
 
 // The window system's notification for a control, as one of the dialog's
 // notifications; -1 for those the dialogs do not take (focus changes, edit
 // updates, double clicks on buttons ...).
-int Translate(const DialogTemplate& t, int id, int code) {
-  const ControlDesc* c = FindControl(t, id);
+int Translate(HWND dlg, int id, int code) {
+  HWND c = GetDlgItem(dlg, id);
   if (!c) return code == BN_CLICKED ? kClicked : -1;  // OK/Cancel by key, menu
-  switch (c->kind) {
-    case Ctl::Button: case Ctl::DefButton: case Ctl::Check: case Ctl::Radio:
-      return code == BN_CLICKED ? kClicked : -1;
-    case Ctl::Edit: case Ctl::EditMulti: case Ctl::EditNumber:
-      return code == EN_CHANGE ? kEditChange : -1;
-    case Ctl::List: case Ctl::ListSorted:
-      return code == LBN_SELCHANGE ? kSelChange : code == LBN_DBLCLK ? kDblClk : -1;
-    case Ctl::Combo:
-      return code == CBN_SELCHANGE ? kSelChange : code == CBN_DBLCLK ? kDblClk : -1;
-    case Ctl::Swatch: case Ctl::Static:
-      return code == STN_CLICKED ? kClicked : code == STN_DBLCLK ? kDblClk : -1;
-    case Ctl::Group: case Ctl::UpDown: return -1;
+  if (ClassIs(c, "Button")) {
+    bool frame = (GetWindowLongPtrA(c, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return !frame && code == BN_CLICKED ? kClicked : -1;
   }
-  return -1;
+  if (ClassIs(c, "Edit")) return code == EN_CHANGE ? kEditChange : -1;
+  if (ClassIs(c, "ListBox")) return code == LBN_SELCHANGE ? kSelChange : code == LBN_DBLCLK ? kDblClk : -1;
+  if (ClassIs(c, "ComboBox")) return code == CBN_SELCHANGE ? kSelChange : code == CBN_DBLCLK ? kDblClk : -1;
+  if (ClassIs(c, "Static")) return code == STN_CLICKED ? kClicked : code == STN_DBLCLK ? kDblClk : -1;
+  return -1;  // up-down controls
 }
 
 // Edit boxes take text of any length from the user, not only the default
@@ -248,9 +251,7 @@ void LiftEditLimits(HWND dlg) {
 
 namespace win32 {
 
-std::unique_ptr<DialogImpl> NewDialogView(Dialog& d, const DialogTemplate& t) {
-  return std::make_unique<Win32Dialog>(d, t);
-}
+std::unique_ptr<DialogImpl> NewDialogView(Dialog& d) { return std::make_unique<Win32Dialog>(d); }
 
 INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   auto* view = reinterpret_cast<Win32Dialog*>(GetWindowLongPtrA(h, DWLP_USER));
@@ -272,7 +273,7 @@ INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       if (!view || view->ended()) return FALSE;
       int id = LOWORD(wp), code = HIWORD(wp);
       if (code == EN_CHANGE && id == view->muted()) return TRUE;
-      int notify = Translate(view->tmpl(), id, code);
+      int notify = Translate(h, id, code);
       if (notify < 0) return FALSE;
       try {
         view->dialog().HandleCommand(id, notify);
@@ -282,9 +283,9 @@ INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     }
     case WM_DRAWITEM: {
+      // The only owner-drawn statics are colour swatches.
       auto* di = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-      const ControlDesc* c = view ? FindControl(view->tmpl(), static_cast<int>(wp)) : nullptr;
-      if (!c || c->kind != Ctl::Swatch || di->CtlType != ODT_STATIC) return FALSE;
+      if (!view || di->CtlType != ODT_STATIC) return FALSE;
       view->DrawSwatch(*di);
       return TRUE;
     }
@@ -319,20 +320,17 @@ void InitControlClasses() {
 }  // namespace
 
 int Win32Backend::RunModal(Dialog& dlg) {
-  const DialogTemplate* t = FindTemplate(dlg.templateId());
-  if (!t) return IDCANCEL_;
   InitControlClasses();
-  std::vector<uint16_t> words = win32::BuildDialogTemplate(*t);
   // A parent that is gone gives the dialog no parent rather than no dialog.
   HWND parent = static_cast<HWND>(dlg.parent());
   if (parent && !IsWindow(parent)) parent = nullptr;
-  Win32Dialog view(dlg, *t);
-  DialogBoxIndirectParamA(static_cast<HINSTANCE>(win32::ThisModule()),
-                          reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), parent, win32::DialogProc,
-                          reinterpret_cast<LPARAM>(&view));
+  Win32Dialog view(dlg);
+  INT_PTR r = DialogBoxParamA(static_cast<HINSTANCE>(win32::ThisModule()), MAKEINTRESOURCEA(dlg.templateId()),
+                              parent, win32::DialogProc, reinterpret_cast<LPARAM>(&view));
   dlg.Detach();
   if (view.error()) std::rethrow_exception(view.error());
-  return view.ended() ? view.result() : IDCANCEL_;
+  // -1: no such dialog resource, or no window could be made.
+  return r != -1 && view.ended() ? view.result() : IDCANCEL_;
 }
 
 }  // namespace plat

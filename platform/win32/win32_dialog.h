@@ -9,7 +9,7 @@ namespace plat::win32 {
 
 // A dialog's control access on its window, and the dialog procedure that
 // drives it (WM_INITDIALOG's lParam is the view).
-std::unique_ptr<DialogImpl> NewDialogView(Dialog& d, const DialogTemplate& t);
+std::unique_ptr<DialogImpl> NewDialogView(Dialog& d);
 INT_PTR CALLBACK DialogProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 
 }  // namespace plat::win32

@@ -12,6 +12,7 @@
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_dialog.h"
+#include "platform/win32/subclass.h"
 
 namespace plat {
 
@@ -23,7 +24,6 @@ struct PageSlot {
   Win32Sheet* sheet = nullptr;
   int index = 0;
   std::unique_ptr<DialogImpl> view;
-  std::vector<uint16_t> words;
   HWND hwnd = nullptr;
 };
 
@@ -38,10 +38,7 @@ class Win32Sheet : public SheetImpl {
       PageSlot& slot = slots_[static_cast<size_t>(i)];
       slot.sheet = this;
       slot.index = i;
-      if (const DialogTemplate* t = FindTemplate(s.page(i).templateId())) {
-        slot.view = win32::NewDialogView(s.page(i), *t);
-        slot.words = win32::BuildDialogTemplate(*t);
-      }
+      slot.view = win32::NewDialogView(s.page(i));
     }
   }
 
@@ -53,9 +50,9 @@ class Win32Sheet : public SheetImpl {
       if (!slot.view) return -1;
       PROPSHEETPAGEA p = {};
       p.dwSize = sizeof p;
-      p.dwFlags = PSP_DLGINDIRECT;
+      p.dwFlags = PSP_DEFAULT;
       p.hInstance = static_cast<HINSTANCE>(win32::ThisModule());
-      p.pResource = reinterpret_cast<LPCDLGTEMPLATEA>(slot.words.data());
+      p.pszTemplate = MAKEINTRESOURCEA(sheet_.page(slot.index).templateId());
       p.pfnDlgProc = PageProc;
       p.lParam = reinterpret_cast<LPARAM>(&slot);
       const std::string& title = sheet_.page(slot.index).tabTitle();
@@ -157,7 +154,7 @@ class Win32Sheet : public SheetImpl {
     if (msg == PSCB_INITIALIZED && g_creating) {
       Win32Sheet* self = g_creating;
       self->hwnd_ = h;
-      SetWindowSubclass(h, SheetProc, 1, reinterpret_cast<DWORD_PTR>(self));
+      win32::Subclass(h, SheetProc, self);
       self->sheet_.Attach(self);
       // A modal sheet starts its own loop: its owner's start-up runs from it.
       if (self->modal_) PostMessageA(h, kStartMessage, 0, 0);
@@ -167,8 +164,9 @@ class Win32Sheet : public SheetImpl {
 
   enum : UINT { kStartMessage = WM_APP + 0x3A1 };
 
-  static LRESULT CALLBACK SheetProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref) {
-    auto* self = reinterpret_cast<Win32Sheet*>(ref);
+  static LRESULT CALLBACK SheetProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<Win32Sheet*>(win32::SubclassRef(h));
+    if (!self) return win32::CallPrevious(h, msg, wp, lp);
     PropertySheet& sheet = self->sheet_;
     try {
       if (msg == kStartMessage) {
@@ -181,7 +179,7 @@ class Win32Sheet : public SheetImpl {
       }
       switch (msg) {
         case WM_NOTIFY: {
-          LRESULT r = DefSubclassProc(h, msg, wp, lp);
+          LRESULT r = win32::CallPrevious(h, msg, wp, lp);
           auto* hdr = reinterpret_cast<const NMHDR*>(lp);
           if (hdr && hdr->code == static_cast<UINT>(TCN_SELCHANGE) && hdr->hwndFrom == self->Tab())
             sheet.HandleTabChanged();
@@ -200,8 +198,8 @@ class Win32Sheet : public SheetImpl {
           }
           break;
         case WM_NCDESTROY: {
-          LRESULT r = DefSubclassProc(h, msg, wp, lp);
-          RemoveWindowSubclass(h, SheetProc, id);
+          LRESULT r = win32::CallPrevious(h, msg, wp, lp);
+          win32::Unsubclass(h);
           self->hwnd_ = nullptr;
           bool modeless = !self->modal_;
           sheet.HandleDestroyed();  // may delete the portable sheet
@@ -212,7 +210,7 @@ class Win32Sheet : public SheetImpl {
     } catch (...) {
       // Nothing may unwind through the window system.
     }
-    return DefSubclassProc(h, msg, wp, lp);
+    return win32::CallPrevious(h, msg, wp, lp);
   }
 
   static INT_PTR CALLBACK PageProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,13 +1,20 @@
 #!/bin/sh
 # Checks Tagquill.dll of a 32-bit Windows build: exactly the eight exports,
-# by plain name, and imports from system DLLs only (no mingw runtime DLL).
+# by plain name; imports from system DLLs only, and only functions Windows
+# XP exports by name (xp-imports.txt); a GUI image XP's loader takes; its
+# resources: the generated string table and dialog templates, and the
+# version record, all filed under Japanese.
 #   check-dll.sh <build dir>
 set -u
 [ $# -eq 1 ] || { echo "usage: $0 <win32 build dir>" >&2; exit 2; }
 dll="$1/Tagquill.dll"
 [ -f "$dll" ] || { echo "$0: $dll is missing; build the win32 preset first" >&2; exit 2; }
 objdump=i686-w64-mingw32-objdump
-command -v $objdump >/dev/null || { echo "$0: no $objdump" >&2; exit 2; }
+windres=i686-w64-mingw32-windres
+for tool in $objdump $windres; do
+  command -v $tool >/dev/null || { echo "$0: no $tool" >&2; exit 2; }
+done
+here=$(cd "$(dirname "$0")" && pwd)
 
 dump=$($objdump -p "$dll") || { echo "$0: $objdump cannot read $dll" >&2; exit 1; }
 fail=0
@@ -38,7 +45,54 @@ for name in $imports; do
   esac
 done
 
+# Every imported function, as "DLL Function", against the allowed list.
+used=$(echo "$dump" | awk -F'\t' '/DLL Name:/ { split($2, a, ": "); dll = toupper(a[2]); next }
+                                  /^$/ { dll = "" }
+                                  dll && $2 ~ /^[0-9a-f]+$/ { split($3, b, " "); print dll, b[2] }' | sort -u)
+extra=$(printf '%s\n' "$used" | grep -vxF -f "$here/xp-imports.txt")
+[ -n "$used" ] || { echo "FAIL: no imported functions found"; fail=1; }
+if [ -n "$extra" ]; then
+  echo "FAIL: imports not known to be exported by name on Windows XP:"
+  echo "$extra" | sed 's/^/    /'
+  fail=1
+fi
+
+# The image XP's loader accepts: GUI subsystem, OS and subsystem version 5.1 at most.
+field() { echo "$dump" | awk -v f="$1" '$1 == f { print $2; exit }'; }
+[ "$(field Subsystem)" = 00000002 ] || { echo "FAIL: subsystem $(field Subsystem), not Windows GUI"; fail=1; }
+for v in OSystem Subsystem; do
+  major=$(field Major${v}Version); minor=$(field Minor${v}Version)
+  if [ -z "$major" ] || [ "$major" -gt 5 ] || { [ "$major" -eq 5 ] && [ "$minor" -gt 1 ]; }; then
+    echo "FAIL: ${v} version $major.$minor is newer than Windows XP (5.1)"; fail=1
+  fi
+done
+
+# Resources: exactly the generated script's string table and dialogs, plus
+# the version record, every one under LANGUAGE 17, 1 (Japanese).
+script="$1/tagquill_res.rc"
+rc=$($windres -i "$dll" -O rc 2>/dev/null) || { echo "FAIL: $windres cannot read the resources of $dll"; fail=1; }
+strings=$(printf '%s\n' "$rc" | grep -cE '^  [0-9]+, L?"')
+dialogs=$(printf '%s\n' "$rc" | grep -cE '^[0-9]+ DIALOGEX ')
+[ "$strings" -eq 168 ] || { echo "FAIL: $strings string table entries, not 168"; fail=1; }
+[ "$dialogs" -eq 32 ] || { echo "FAIL: $dialogs dialog templates, not 32"; fail=1; }
+printf '%s\n' "$rc" | grep -q 'VERSIONINFO' || { echo "FAIL: no version record"; fail=1; }
+langs=$(printf '%s\n' "$rc" | sed -n 's/^LANGUAGE //p' | sort -u)
+[ "$langs" = "17, 1" ] || { echo "FAIL: resources filed under LANGUAGE $(echo $langs), not only 17, 1"; fail=1; }
+# The string tables and dialogs of a resource listing, nothing else.
+tables() {
+  awk '/^(STRINGTABLE|[0-9]+ DIALOGEX )/ { on = 1 } on { print } on && /^END$/ { on = 0 }' |
+    sed 's/ MOVEABLE PURE DISCARDABLE//; s/ MOVEABLE PURE//; s/ PURE//'
+}
+if [ -f "$script" ]; then
+  if [ "$(printf '%s\n' "$rc" | tables)" != "$($windres -i "$script" -O rc 2>/dev/null | tables)" ]; then
+    echo "FAIL: the DLL's string table or dialogs differ from $script"; fail=1
+  fi
+else
+  echo "FAIL: $script is missing"; fail=1
+fi
+
 if [ $fail -eq 0 ]; then
-  echo "ok: $dll exports the eight functions by name and imports only: $(echo $imports)"
+  echo "ok: $dll exports the eight functions by name, imports $(echo "$used" | wc -l) functions Windows XP exports" \
+       "from $(echo $imports), is a GUI image for NT 5.1 and carries $strings strings and $dialogs dialogs in Japanese"
 fi
 exit $fail

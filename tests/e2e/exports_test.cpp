@@ -67,11 +67,11 @@ TEST(Exports, NullArgumentsAreEmptyTextsAndNoToolBoxAppears) {
   EXPECT_EQ(Tag(29021, nullptr), "<H1></H1>");
   Dll().SetStringToTagquill(nullptr);
   Dll().MakeHtmlMenu(nullptr);
-  CMenu none = {nullptr};
+  tqhost::HostMenu none(nullptr);
   Dll().MakeHtmlMenu(&none);
   HMENU gone = CreatePopupMenu();
   DestroyMenu(gone);
-  CMenu stale = {gone};
+  tqhost::HostMenu stale(gone);
   Dll().MakeHtmlMenu(&stale);
   // Toolbox calls without a toolbox create nothing.
   Dll().OnChangeToolBoxSetting(nullptr);

@@ -1,4 +1,5 @@
 // The HTML menu built into a real menu through the test host window.
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -247,6 +248,39 @@ TEST(HtmlMenu, AMenuPickGoesThroughTheHost) {
   host->Select(3, 6);
   SendMessageA(host->hwnd(), WM_COMMAND, 29021, 0);
   EXPECT_EQ(host->Text(), "xx <H1>abc</H1> yy");
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// The host hands over its framework menu object: the DLL reads the handle
+// after the table pointer, never the table pointer itself.
+TEST(HtmlMenu, TheMenuObjectIsReadAfterItsTablePointer) {
+  HMENU decoy = CreatePopupMenu(), target = CreatePopupMenu();
+  // A handle where the table pointer goes, none in the handle's place.
+  TagquillMenuObject wrong = {decoy, nullptr};
+  Dll().MakeHtmlMenu(&wrong);
+  EXPECT_EQ(GetMenuItemCount(decoy), 0);
+
+  tqhost::HostMenu menu(target);
+  const void* words[2];
+  static_assert(sizeof menu == sizeof words);
+  std::memcpy(words, &menu, sizeof words);
+  EXPECT_NE(words[0], static_cast<const void*>(target));  // a real table pointer first
+  EXPECT_EQ(words[1], static_cast<const void*>(target));
+  Dll().MakeHtmlMenu(&menu);
+  int popups = 0, items = 0;
+  for (int i = 0; i < GetMenuItemCount(target); ++i) {
+    if (GetSubMenu(target, i)) ++popups;
+    else if (GetMenuItemID(target, i) != 0) ++items;
+  }
+  EXPECT_EQ(popups, 16);
+  EXPECT_EQ(items, 4);
+  DestroyMenu(target);
+  DestroyMenu(decoy);
 }
 
 }  // namespace
