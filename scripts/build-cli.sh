@@ -1,10 +1,11 @@
 #!/bin/bash
 # Builds the command-line filter build/linux/tagquill. Needs only cmake and
-# a C++17 compiler; installs them with apt when they are missing and apt is
-# there.
+# a C++17 compiler (with ncursesw's headers it also gets its terminal
+# dialogs); installs them with apt when they are missing and apt is there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if ! command -v cmake > /dev/null || ! command -v g++ > /dev/null; then
+if ! command -v cmake > /dev/null || ! command -v g++ > /dev/null ||
+   { ! [ -e /usr/include/ncursesw/ncurses.h ] && command -v apt-get > /dev/null; }; then
   if command -v apt-get > /dev/null; then
     scripts/deps.sh cli
   else
