@@ -32,11 +32,20 @@ wait_text() {  # regex; at most 10 s
   done
   return 1
 }
+# Waits until the screen holds nothing but an empty prompt.
+wait_clear() {
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [ "$(screen | grep -v '^$')" = '$' ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 shot() { { echo "== $1"; screen; } >> "$screens"; }
 # Types $1, presses Tab ($2 times), expects regex $3 on the screen.
 try() {
   keys C-u clear Enter
-  wait_text '^\$ $' || true
+  wait_clear || echo "note $sh: the screen did not clear"
   keys -l "$1"
   local i
   for ((i = 0; i < $2; i++)); do keys Tab; sleep 0.2; done
