@@ -39,7 +39,7 @@
   :type 'string)
 
 (defcustom tagquill-options nil
-  "Extra options given to every run, e.g. (\"--profile\" \"~/p.ini\")."
+  "Extra options given to every run, e.g. (\"--no-save\")."
   :type '(repeat string))
 
 (defvar tagquill--commands nil
