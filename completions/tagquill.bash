@@ -84,15 +84,15 @@ _tagquill() {
     if [[ $cur == -* ]]; then
       _tagquill_reply $(compgen -W '--profile --no-save --eol --encoding --set --set-int --version --help' -- "$cur")
     else
-      _tagquill_reply $(compgen -W 'run show labels reset commands menu list' -- "$cur")
+      _tagquill_reply $(compgen -W 'run show labels reset edit pick commands menu list' -- "$cur")
     fi
   elif [ -z "$id" ]; then
     case $cmd in
-      run|show|labels|reset)
+      run|show|labels|reset|edit)
         _tagquill_reply $(tagquill commands 2>/dev/null | cut -f1 | grep -- "^$cur") ;;
       list) _tagquill_reply $(compgen -W "$(seq 100 135)" -- "$cur") ;;
     esac
-  elif [ "$cmd" != reset ] && [ "$cmd" != list ]; then
+  elif [ "$cmd" = run ] || [ "$cmd" = show ] || [ "$cmd" = labels ]; then
     _tagquill_reply $(compgen -W '--check --uncheck --choose --text --press --pick --ok --cancel
                                   --file --color --font' -- "$cur")
   fi

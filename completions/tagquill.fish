@@ -43,7 +43,7 @@ function __tagquill_state -a want
         case none
             test -z "$__tq_cmd"
         case id
-            contains -- "$__tq_cmd" run show labels reset; and test -z "$__tq_id"
+            contains -- "$__tq_cmd" run show labels reset edit; and test -z "$__tq_id"
         case list
             test "$__tq_cmd" = list; and test -z "$__tq_id"
         case actions
@@ -66,6 +66,8 @@ complete -c tagquill -n '__tagquill_state none' -a run -d 'run a command on stdi
 complete -c tagquill -n '__tagquill_state none' -a show -d 'describe the dialog'
 complete -c tagquill -n '__tagquill_state none' -a labels -d "list the dialog's labels"
 complete -c tagquill -n '__tagquill_state none' -a reset -d 'forget remembered values'
+complete -c tagquill -n '__tagquill_state none' -a edit -d 'the dialog on the terminal'
+complete -c tagquill -n '__tagquill_state none' -a pick -d 'the HTML menu on the terminal'
 complete -c tagquill -n '__tagquill_state none' -a commands -d 'list the tag commands'
 complete -c tagquill -n '__tagquill_state none' -a menu -d 'print the HTML menu'
 complete -c tagquill -n '__tagquill_state none' -a list -d 'print a value list'

@@ -77,8 +77,9 @@ never mixes with the text that goes into the buffer."
       (delete-file errfile))))
 
 (defun tagquill--failed (status)
-  "Non-nil when STATUS of `call-process-region' means failure."
-  (not (eql status 0)))
+  "Non-nil when STATUS of `call-process-region' means nothing was built.
+Status 3 means the text was built and only its settings were not saved."
+  (not (memq status '(0 3))))
 
 (defun tagquill-commands ()
   "Alist of (ID . CAPTION) for every tag command."
@@ -125,7 +126,7 @@ as it was and the filter's message is signalled as a `user-error'."
       (when (tagquill--failed status)
         (user-error "%s" (if (string= err "") (format "tagquill failed (%s)" status) err)))
       (unless (string= err "")
-        ;; The dialog's own message boxes.
+        ;; The dialog's own message boxes, or why nothing was remembered.
         (message "%s" err))
       (unless (string= out text)
         (save-excursion

@@ -84,12 +84,13 @@ function! tagquill#run(l1, l2, mode, args) abort
     let input = join(getline(l1, l2), "\n") . "\n"
   endif
   let r = s:call(['run'] + a:args, input)
-  if r.status != 0
+  " Status 3: the text was built, only its settings could not be saved.
+  if r.status != 0 && r.status != 3
     call s:error(empty(r.err) ? 'tagquill: failed with status ' . r.status : r.err)
     return 0
   endif
   if !empty(r.err)
-    " The dialog's own message boxes.
+    " The dialog's own message boxes, or why nothing was remembered.
     echohl WarningMsg | echomsg r.err | echohl None
   endif
   let out = r.out
