@@ -55,7 +55,13 @@ shot "bad id"
 expect "bad id keeps the line" 1 abc
 expect "bad id adds nothing" 2 "~"
 
-keys Escape V ":Tagquill 29021" Enter
+# A caption completes to its id.
+keys Escape ":Tagquill 見出し<H1" Tab
+wait_text "^:Tagquill 29021 *$" || { echo "FAIL completion: caption to id"; fail=1; }
+shot "caption + Tab"
+keys Escape
+
+keys V ":Tagquill 29021" Enter
 expect h1 1 "<H1>abc</H1>"
 expect "h1 on its own line" 2 "~"
 shot "V :Tagquill 29021"

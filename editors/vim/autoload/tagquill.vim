@@ -101,9 +101,11 @@ function! tagquill#run(l1, l2, mode, args) abort
   return 1
 endfunction
 
-function! tagquill#command(l1, l2, count, args) abort
+" A two-address range that is exactly the last character-wise Visual
+" selection is taken to be it ('<,'> as ':' from Visual mode gives).
+function! tagquill#command(l1, l2, range, args) abort
   let mode = 'V'
-  if a:count > 0 && a:l1 == line("'<") && a:l2 == line("'>") && visualmode() ==# 'v'
+  if a:range == 2 && a:l1 == line("'<") && a:l2 == line("'>") && visualmode() ==# 'v'
     let mode = 'v'
   endif
   call tagquill#run(a:l1, a:l2, mode, a:args)

@@ -8,7 +8,7 @@ let g:loaded_tagquill = 1
 " From Visual mode ':' gives '<,'>; a character-wise selection is then taken
 " as it was selected rather than as whole lines.
 command! -range -nargs=+ -complete=customlist,tagquill#complete Tagquill
-      \ call tagquill#command(<line1>, <line2>, <count>, [<f-args>])
+      \ call tagquill#command(<line1>, <line2>, <range>, [<f-args>])
 command! -bar TagquillMenu call tagquill#menu()
 
 xnoremap <silent> <Plug>(tagquill) :<C-U>call tagquill#prompt(visualmode())<CR>
