@@ -10,6 +10,14 @@ cp "$src/editors/emacs/tagquill.el" "$dir/"
 fail=0
 emacs -batch -Q --eval '(setq byte-compile-error-on-warn t)' -f batch-byte-compile "$dir/tagquill.el" ||
   { echo "FAIL byte-compile"; fail=1; }
+# A package as package.el reads it, with tagquill-run autoloaded.
+emacs -batch -Q --eval "(progn (require 'package)
+  (with-temp-buffer (insert-file-contents \"$dir/tagquill.el\")
+    (let ((d (package-buffer-info)))
+      (unless (equal (package-desc-version d) '(1 0 141)) (error \"version %S\" (package-desc-version d)))))
+  (make-directory-autoloads \"$dir\" \"$dir/tagquill-autoloads.el\"))" &&
+  grep -q '(autoload .tagquill-run ' "$dir/tagquill-autoloads.el" ||
+  { echo "FAIL package headers or autoloads"; fail=1; }
 # The ids typed at the two prompts.
 printf 'nope\n29021\n' | TQ=$tq emacs -batch -Q -L "$dir" -l "$src/tests/editors/emacs-test.el" ||
   fail=1
