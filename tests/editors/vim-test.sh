@@ -1,7 +1,8 @@
 #!/bin/bash
 # The Vim plug-in driven by keys in a real terminal (tmux): a line-wise
-# selection becomes an element in place, one undo takes it back, and a bad
-# id leaves the buffer alone with the message on screen.
+# selection becomes an element in place, one undo takes it back, a bad id
+# leaves the buffer alone with the message on screen, and the HTML menu runs
+# its command.
 # Usage: vim-test.sh EDITOR TAGQUILL SOURCE_DIR SCREEN_FILE   (EDITOR: vim or nvim)
 set -u
 editor=$1 tq=$2 src=$3 screens=$4
@@ -71,9 +72,14 @@ expect undo 1 abc
 expect "undo in one step" 2 "~"
 shot undo
 
-keys C-r ":wq" Enter
+# The HTML menu, as gVim shows it, run by name.
+keys ":TagquillMenu" Enter ":emenu HTML.見出し/段落/区切り線など(H).見出し<H2>" Enter
+expect menu 1 "<H2>abc</H2>"
+shot "menu"
+
+keys ":wq" Enter
 for ((i = 0; i < 100; i++)); do tmux -S "$sock" has-session -t tq 2>/dev/null || break; sleep 0.1; done
-[ "$(cat "$dir/t.html")" = "<H1>abc</H1>" ] && [ "$(wc -l < "$dir/t.html")" = 1 ] ||
+[ "$(cat "$dir/t.html")" = "<H2>abc</H2>" ] && [ "$(wc -l < "$dir/t.html")" = 1 ] ||
   { echo "FAIL saved file: $(od -c "$dir/t.html" | head -3)"; fail=1; }
 [ $fail = 0 ] && echo "$editor plug-in checks passed (screens in $screens)"
 exit $fail
