@@ -7,10 +7,12 @@ pkgs=(cmake g++ make libgtest-dev libgmock-dev)
 if [ "$what" = all ]; then
   pkgs+=(ccache g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xauth
          locales fonts-ipafont-gothic opensp w3c-sgml-lib imagemagick x11-apps clang libclang-rt-dev
-         libbenchmark-dev googletest tmux emacs-nox neovim mandoc groff-base man-db zsh fish)
+         libbenchmark-dev googletest)
   # Node.js may come from outside Debian (with its own npm); only ask apt
   # for it when there is no npm at all.
   command -v npm > /dev/null || pkgs+=(nodejs npm)
+  # Editors, shells and man page tools for the editor, completion and doc tests.
+  pkgs+=(tmux emacs-nox neovim mandoc groff-base man-db zsh fish)
 fi
 missing=()
 for p in "${pkgs[@]}"; do
