@@ -11,6 +11,8 @@ if [ "$what" = all ]; then
   # Node.js may come from outside Debian (with its own npm); only ask apt
   # for it when there is no npm at all.
   command -v npm > /dev/null || pkgs+=(nodejs npm)
+  # Editors, shells and man page tools for the editor, completion and doc tests.
+  pkgs+=(tmux emacs-nox neovim mandoc groff-base man-db zsh fish)
 fi
 missing=()
 for p in "${pkgs[@]}"; do
