@@ -14,6 +14,7 @@ import tempfile
 import time
 
 GROUP, TAGQUILL, SCREENS = sys.argv[1], sys.argv[2], sys.argv[3]
+SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 os.makedirs(SCREENS, exist_ok=True)
 failures = []
 
@@ -455,6 +456,44 @@ def vim_filter_round_trip(run, read_profile, work):
         t.close()
 
 
+def vim_plugin_edit_and_cancel(run, read_profile, work):
+    doc = os.path.join(work, "doc.txt")
+    with open(doc, "w") as f:
+        f.write("abc\nnext\n")
+    bindir = os.path.join(work, "bin")
+    os.makedirs(bindir)
+    os.symlink(TAGQUILL, os.path.join(bindir, "tagquill"))
+    profile = os.path.join(work, "profile.ini")
+    plugin = os.path.join(SOURCE_DIR, "editors", "vim")
+    cmd = (f"env LANG=C.UTF-8 PATH={shlex.quote(bindir)}:$PATH "
+           f"vim -u NONE -i NONE -N -n --cmd 'set rtp^={plugin}' --cmd 'runtime plugin/tagquill.vim' "
+           f"--cmd 'let g:tagquill_options = [\"--profile\", \"{profile}\"]' {shlex.quote(doc)}")
+    t = Tty("vim-plugin", cmd, work, capture=False)
+    try:
+        t.wait_for("next", "vim-plugin-before")
+        # Esc in the form: the line stays as it was, nothing to undo.
+        t.type(":TagquillEdit 29121")
+        t.keys("Enter")
+        t.wait_for("基本的な属性の設定", "vim-plugin-form")
+        t.keys("Escape")
+        s = t.wait_for("next", "vim-plugin-cancelled")
+        expect(s.splitlines()[0] == "abc", "the line changed on Esc:\n" + s)
+        t.type(":TagquillEdit 29121")
+        t.keys("Enter")
+        t.wait_for("基本的な属性の設定")
+        t.keys("M-i", "Tab")
+        t.type("top")
+        t.keys("Enter")
+        s = t.wait_for('<H1 ID="top">abc</H1>', "vim-plugin-built")
+        expect(s.splitlines()[1] == "next", "the next line moved:\n" + s)
+        t.type(":wq")
+        t.keys("Enter")
+        t.result()
+        expect(open(doc).read() == '<H1 ID="top">abc</H1>\nnext\n', "file: " + repr(open(doc).read()))
+    finally:
+        t.close()
+
+
 GROUPS = {
     "edit": [heading_id_typed_and_remembered, every_kind_of_dialog_opens_and_esc_gives_the_selection_back,
              composer_group_and_value_list_chain, colour_and_font_dialogs_and_japanese_typing,
@@ -462,7 +501,7 @@ GROUPS = {
              file_dialog_browses_to_a_file, message_box_answers_and_returns, toolbox_customization_sheet,
              no_terminal_is_a_clear_error],
     "pick": [menu_picks_a_simple_command, menu_runs_a_dialog_and_esc_returns_to_it, toolbox_from_the_menu],
-    "vim": [vim_filter_round_trip],
+    "vim": [vim_filter_round_trip, vim_plugin_edit_and_cancel],
 }
 
 for fn in GROUPS[GROUP]:

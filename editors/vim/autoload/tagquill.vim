@@ -101,6 +101,38 @@ function! tagquill#run(l1, l2, mode, args) abort
   return 1
 endfunction
 
+" The dialog (edit) or the HTML menu (pick) as a form on the terminal: the
+" lines go through a filter command, which gives the program the terminal;
+" its stderr is kept out of the buffer, and a cancel or failure leaves the
+" buffer as it was (the program gave the lines back; the change is undone).
+function! tagquill#interactive(l1, l2, args) abort
+  if !executable(s:program())
+    call s:error('tagquill: ' . s:program() . ' is not installed (g:tagquill_program)')
+    return 0
+  endif
+  let errfile = tempname()
+  let cmd = join(map(s:argv(a:args), 'shellescape(v:val, 1)')) . ' 2>' . shellescape(errfile, 1)
+  let tick = b:changedtick
+  execute a:l1 . ',' . a:l2 . '!' . cmd
+  let status = v:shell_error
+  let err = filereadable(errfile) ? join(filter(readfile(errfile), 'v:val !=# ""'), "\n") : ''
+  call delete(errfile)
+  redraw!
+  if status != 0 && status != 3
+    if b:changedtick != tick
+      silent undo
+    endif
+    if !empty(err)
+      call s:error(err)
+    endif
+    return 0
+  endif
+  if !empty(err)
+    echohl WarningMsg | echomsg err | echohl None
+  endif
+  return 1
+endfunction
+
 " A two-address range that is exactly the last character-wise Visual
 " selection is taken to be it ('<,'> as ':' from Visual mode gives).
 function! tagquill#command(l1, l2, range, args) abort

@@ -1,5 +1,6 @@
 " Tagquill: HTML tags and attribute dialogs through the tagquill filter.
 " Commands:  :[range]Tagquill ID [field actions]   :TagquillMenu
+"            :[range]TagquillEdit ID   :[range]TagquillPick   (forms on the terminal)
 if exists('g:loaded_tagquill') || &compatible
   finish
 endif
@@ -10,6 +11,9 @@ let g:loaded_tagquill = 1
 command! -range -nargs=+ -complete=customlist,tagquill#complete Tagquill
       \ call tagquill#command(<line1>, <line2>, <range>, [<f-args>])
 command! -bar TagquillMenu call tagquill#menu()
+command! -range -nargs=1 -complete=customlist,tagquill#complete TagquillEdit
+      \ call tagquill#interactive(<line1>, <line2>, ['edit', <f-args>])
+command! -range -nargs=0 TagquillPick call tagquill#interactive(<line1>, <line2>, ['pick'])
 
 xnoremap <silent> <Plug>(tagquill) :<C-U>call tagquill#prompt(visualmode())<CR>
 nnoremap <silent> <Plug>(tagquill) :<C-U>call tagquill#prompt('')<CR>
