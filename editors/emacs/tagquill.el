@@ -18,6 +18,9 @@
 ;;   M-x tagquill-run RET 29021 RET          wrap the region in <H1>...</H1>
 ;;   C-u M-x tagquill-run RET 29111 RET --check LANG --text LANG=ja RET
 ;;
+;; `tagquill-edit' and `tagquill-pick' open the command's dialog, or the
+;; HTML menu, as a form in a `term' buffer.
+;;
 ;; The id is read with completion over every tag command and its caption;
 ;; with a prefix argument the field actions of tagquill(1) are read too.
 ;; On failure the filter's message is shown and the buffer is left as it
@@ -28,6 +31,9 @@
 ;;; Code:
 
 (require 'subr-x)
+
+(declare-function make-term "term")
+(declare-function term-char-mode "term")
 
 (defgroup tagquill nil
   "HTML tags and attribute dialogs through the tagquill filter."
@@ -134,6 +140,78 @@ as it was and the filter's message is signalled as a `user-error'."
           (delete-region start end)
           (insert out)))
       out)))
+
+(defun tagquill--interactive (start end args)
+  "Run tagquill ARGS (edit ID, or pick) as a form on the text START..END.
+The form needs a terminal of its own, which `call-process' does not give:
+it runs in a `term' buffer (a pty), with the text going through files, and
+the result replaces the text when the form closes."
+  (require 'term)
+  (let* ((in (make-temp-file "tagquill-in"))
+         (out (make-temp-file "tagquill-out"))
+         (err (make-temp-file "tagquill-err"))
+         (buffer (current-buffer))
+         (from (copy-marker start))
+         (to (copy-marker end t))
+         (window-config (current-window-configuration))
+         (argv (append (list "--eol" "lf" "--encoding" "utf-8") tagquill-options args))
+         (coding-system-for-write 'utf-8-unix))
+    (write-region start end in nil 'silent)
+    (let* ((command (format "%s < %s > %s 2> %s"
+                            (mapconcat #'shell-quote-argument (cons tagquill-program argv) " ")
+                            (shell-quote-argument in) (shell-quote-argument out)
+                            (shell-quote-argument err)))
+           (term-buffer (make-term "tagquill" "/bin/sh" nil "-c" command)))
+      (switch-to-buffer term-buffer)
+      (delete-other-windows)
+      (term-char-mode)
+      (set-process-sentinel
+       (get-buffer-process term-buffer)
+       (lambda (process _event)
+         (unless (process-live-p process)
+           (let ((status (process-exit-status process))
+                 (text (with-temp-buffer
+                         (let ((coding-system-for-read 'utf-8-unix)) (insert-file-contents out))
+                         (buffer-string)))
+                 (message (with-temp-buffer
+                            (let ((coding-system-for-read 'utf-8-unix)) (insert-file-contents err))
+                            (string-trim (buffer-string)))))
+             (mapc #'delete-file (list in out err))
+             (kill-buffer (process-buffer process))
+             (set-window-configuration window-config)
+             (with-current-buffer buffer
+               (cond ((tagquill--failed status)
+                      (unless (string= message "") (message "%s" message)))
+                     (t
+                      (unless (string= message "") (message "%s" message))
+                      (unless (string= text (buffer-substring-no-properties from to))
+                        (save-excursion
+                          (goto-char from)
+                          (delete-region from to)
+                          (insert text))))))
+             (set-marker from nil)
+             (set-marker to nil))))))))
+
+(defun tagquill--span ()
+  "The region, or the current line with its line break."
+  (if (use-region-p)
+      (list (region-beginning) (region-end))
+    (list (line-beginning-position) (min (point-max) (1+ (line-end-position))))))
+
+;;;###autoload
+(defun tagquill-edit (start end id)
+  "Open the dialog of tag command ID as a form on the text START..END.
+Interactively the region, or the current line.  OK in the form puts the
+built text in place; Esc leaves the text as it was (ESC ESC in a terminal
+frame, where Emacs reads a lone ESC as a prefix)."
+  (interactive (append (tagquill--span) (list (tagquill-read-id))))
+  (tagquill--interactive start end (list "edit" id)))
+
+;;;###autoload
+(defun tagquill-pick (start end)
+  "Open the HTML menu as a form and run the command picked on START..END."
+  (interactive (tagquill--span))
+  (tagquill--interactive start end (list "pick")))
 
 (provide 'tagquill)
 

@@ -3,7 +3,7 @@
 it as a filter), the test types keys and reads the screen. Every screen the
 test looks at is kept under the screens directory.
 
-usage: tty_test.py edit|pick|vim TAGQUILL SCREENS_DIR
+usage: tty_test.py edit|pick|vim|emacs TAGQUILL SCREENS_DIR
 """
 import os
 import shlex
@@ -494,6 +494,41 @@ def vim_plugin_edit_and_cancel(run, read_profile, work):
         t.close()
 
 
+def emacs_edit_in_a_term_buffer(run, read_profile, work):
+    doc = os.path.join(work, "doc.txt")
+    with open(doc, "w") as f:
+        f.write("abc\nnext\n")
+    profile = os.path.join(work, "profile.ini")
+    setup = (f"(progn (require 'tagquill) (setq tagquill-program \"{TAGQUILL}\" "
+             f"tagquill-options '(\"--profile\" \"{profile}\")))")
+    cmd = (f"env LANG=C.UTF-8 emacs -nw -Q -L {shlex.quote(os.path.join(SOURCE_DIR, 'editors', 'emacs'))} "
+           f"--eval {shlex.quote(setup)} {shlex.quote(doc)}")
+    t = Tty("emacs", cmd, work, capture=False)
+    try:
+        t.wait_for("next", "emacs-before")
+        for keys, then in (([("Escape", "Escape")], "cancelled"), ([("M-i", "Tab"), "top", ("Enter",)], "built")):
+            t.keys("M-x")
+            t.type("tagquill-edit")
+            t.keys("Enter")
+            t.type("29121")
+            t.keys("Enter")
+            t.wait_for("基本的な属性の設定", "emacs-form")
+            for k in keys:
+                if isinstance(k, tuple):
+                    t.keys(*k)
+                else:
+                    t.type(k)
+            s = t.wait_for("next", "emacs-" + then)
+            first = s.splitlines()[1]
+            want = "abc" if then == "cancelled" else '<H1 ID="top">abc</H1>'
+            expect(first == want, f"{then}: the first line reads {first!r}:\n" + s)
+        t.keys("C-x", "C-s")
+        t.wait_for("Wrote")
+        expect(open(doc).read() == '<H1 ID="top">abc</H1>\nnext\n', "file: " + repr(open(doc).read()))
+    finally:
+        t.close()
+
+
 GROUPS = {
     "edit": [heading_id_typed_and_remembered, every_kind_of_dialog_opens_and_esc_gives_the_selection_back,
              composer_group_and_value_list_chain, colour_and_font_dialogs_and_japanese_typing,
@@ -502,6 +537,7 @@ GROUPS = {
              no_terminal_is_a_clear_error],
     "pick": [menu_picks_a_simple_command, menu_runs_a_dialog_and_esc_returns_to_it, toolbox_from_the_menu],
     "vim": [vim_filter_round_trip, vim_plugin_edit_and_cancel],
+    "emacs": [emacs_edit_in_a_term_buffer],
 }
 
 for fn in GROUPS[GROUP]:
