@@ -204,18 +204,21 @@ std::vector<size_t> DialogLabels::Match(const std::string& want, int tier) const
   return r;
 }
 
+// The distinct controls the matched labels lead to for that action.
+std::vector<int> DialogLabels::Targets(const std::vector<size_t>& matches, Want want) const {
+  std::vector<int> targets;
+  for (size_t i : matches)
+    if (int t = Target(i, want); t && std::find(targets.begin(), targets.end(), t) == targets.end())
+      targets.push_back(t);
+  return targets;
+}
+
 DialogLabels::Found DialogLabels::Resolve(const std::string& label, Want want) const {
   const std::string folded = Fold(label);
   bool wrongKind = false;
   for (int tier = 0; tier < 3; ++tier) {
-    std::vector<size_t> matches = Match(folded, tier);
-    std::vector<int> targets;
-    size_t via = 0;
-    for (size_t i : matches)
-      if (int t = Target(i, want); t && std::find(targets.begin(), targets.end(), t) == targets.end()) {
-        targets.push_back(t);
-        via = i;
-      }
+    const std::vector<size_t> matches = Match(folded, tier);
+    const std::vector<int> targets = Targets(matches, want);
     if (targets.size() > 1) {
       std::string names;
       for (const auto& [id, name] : Offered(want))
@@ -248,10 +251,7 @@ std::vector<std::pair<int, std::string>> DialogLabels::Offered(Want want) const 
   auto resolvesTo = [&](const std::string& name, int id) {
     const std::string f = Fold(name);
     for (int tier = 0; tier < 3; ++tier) {
-      std::vector<int> targets;
-      for (size_t i : Match(f, tier))
-        if (int t = Target(i, want); t && std::find(targets.begin(), targets.end(), t) == targets.end())
-          targets.push_back(t);
+      const std::vector<int> targets = Targets(Match(f, tier), want);
       if (!targets.empty()) return targets.size() == 1 && targets[0] == id;
     }
     return false;

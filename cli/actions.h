@@ -40,6 +40,7 @@ class DialogLabels {
     plat::Rect rect;
   };
   int Target(size_t item, Want want) const;
+  std::vector<int> Targets(const std::vector<size_t>& matches, Want want) const;
   std::vector<size_t> Owners(size_t item) const;
   std::vector<size_t> Qualifiers(size_t item) const;
   std::vector<size_t> Match(const std::string& folded, int tier) const;

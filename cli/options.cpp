@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "plat/colors.h"
+
 #include <cctype>
 #include <cstdlib>
 
@@ -52,21 +54,6 @@ bool ParseInt32(const std::string& s, int* out) {
 
 namespace {
 
-struct NamedColor {
-  const char* name;
-  uint32_t rgb;  // 0xRRGGBB
-};
-constexpr NamedColor kColors[] = {
-    {"black", 0x000000}, {"silver", 0xC0C0C0}, {"gray", 0x808080},   {"white", 0xFFFFFF},
-    {"maroon", 0x800000}, {"red", 0xFF0000},   {"purple", 0x800080}, {"fuchsia", 0xFF00FF},
-    {"green", 0x008000}, {"lime", 0x00FF00},   {"olive", 0x808000},  {"yellow", 0xFFFF00},
-    {"navy", 0x000080},  {"blue", 0x0000FF},   {"teal", 0x008080},   {"aqua", 0x00FFFF},
-};
-
-uint32_t ToColorref(uint32_t rgb) {
-  return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
-}
-
 bool SplitEq(const std::string& s, std::string* a, std::string* b) {
   size_t eq = s.find('=');
   if (eq == std::string::npos || eq == 0) return false;
@@ -90,28 +77,6 @@ bool ParseFont(const std::string& s, std::string* face, uint32_t* size10) {
 }
 
 }  // namespace
-
-bool ParseColor(const std::string& s, uint32_t* colorref) {
-  if (s.size() == 7 && s[0] == '#') {
-    uint32_t v = 0;
-    for (size_t i = 1; i < 7; ++i) {
-      if (!std::isxdigit(static_cast<unsigned char>(s[i]))) return false;
-      v = v * 16 + static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(s[i]))
-                                             ? s[i] - '0'
-                                             : std::tolower(static_cast<unsigned char>(s[i])) - 'a' + 10);
-    }
-    *colorref = ToColorref(v);
-    return true;
-  }
-  std::string low;
-  for (char c : s) low.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-  for (const NamedColor& c : kColors)
-    if (low == c.name) {
-      *colorref = ToColorref(c.rgb);
-      return true;
-    }
-  return false;
-}
 
 bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string* error) {
   for (size_t i = 0; i < args.size(); ++i) {
@@ -141,7 +106,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
         case Action::Pick: x.value = v; break;
         case Action::File: x.value = v; break;
         case Action::Color:
-          if (!ParseColor(v, &x.number)) {
+          if (!plat::ParseColor(v, &x.number)) {
             *error = "--color wants #RRGGBB or a colour name, got '" + v + "'";
             return false;
           }

@@ -39,9 +39,6 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
 // A tag command id, list number or other 32-bit integer operand.
 bool ParseInt32(const std::string& s, int* out);
 
-// "#RRGGBB" or one of the sixteen HTML colour names, as a COLORREF.
-bool ParseColor(const std::string& s, uint32_t* colorref);
-
 extern const char kUsage[];
 
 }  // namespace tq::cli

@@ -20,6 +20,7 @@
 #define NCURSES_NOMACROS 1
 #include <curses.h>
 
+#include "plat/colors.h"
 #include "plat/text.h"
 #include "platform/terminal/form.h"
 
@@ -1506,28 +1507,6 @@ std::optional<std::string> TerminalBackend::OpenFile(WindowHandle, const FileDia
 
 namespace {
 enum { kColourList = 100, kColourText = 101, kColourSwatch = 102 };
-struct Named {
-  const char* name;
-  uint32_t rgb;  // 0xRRGGBB
-};
-const Named kPalette[] = {
-    {"black", 0x000000},   {"gray", 0x808080},   {"silver", 0xC0C0C0}, {"white", 0xFFFFFF},
-    {"maroon", 0x800000},  {"red", 0xFF0000},    {"purple", 0x800080}, {"fuchsia", 0xFF00FF},
-    {"green", 0x008000},   {"lime", 0x00FF00},   {"olive", 0x808000},  {"yellow", 0xFFFF00},
-    {"navy", 0x000080},    {"blue", 0x0000FF},   {"teal", 0x008080},   {"aqua", 0x00FFFF},
-};
-uint32_t ToColorref(uint32_t rgb) { return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16); }
-std::string HexOf(uint32_t colorref) {
-  char b[8];
-  std::snprintf(b, sizeof b, "#%02X%02X%02X", colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
-  return b;
-}
-bool ParseHex(std::string s, uint32_t* colorref) {
-  if (!s.empty() && s[0] == '#') s.erase(0, 1);
-  if (s.size() != 6 || s.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
-  *colorref = ToColorref(static_cast<uint32_t>(std::strtoul(s.c_str(), nullptr, 16)));
-  return true;
-}
 }  // namespace
 
 // The colour dialog: the sixteen named colours, or #RRGGBB typed.
@@ -1547,13 +1526,13 @@ std::optional<uint32_t> TerminalBackend::ChooseColor(WindowHandle, uint32_t init
     uint32_t c;
     if (id == kColourList && code == kSelChange) {
       int s = d->ListCurSel(kColourList);
-      if (s >= 0) d->SetText(kColourText, HexOf(ToColorref(kPalette[s].rgb)));
+      if (s >= 0) d->SetText(kColourText, plat::ColorrefHex(plat::RgbToColorref(plat::kHtmlColors[s].rgb)));
     }
-    if ((id == kColourList || id == kColourText) && ParseHex(d->GetText(kColourText), &c))
+    if ((id == kColourList || id == kColourText) && plat::ParseColor(d->GetText(kColourText), &c))
       d->SetSwatch(kColourSwatch, c);
     if (id == kColourList && code == kDblClk) id = IDOK, code = kClicked;
     if (id == IDOK && code == kClicked) {
-      if (!ParseHex(d->GetText(kColourText), &c)) {
+      if (!plat::ParseColor(d->GetText(kColourText), &c)) {
         MessageBox(nullptr, "#RRGGBB の形で入力してください。", "色の設定", MB_OK_);
         return;
       }
@@ -1563,13 +1542,13 @@ std::optional<uint32_t> TerminalBackend::ChooseColor(WindowHandle, uint32_t init
     if (id == IDCANCEL && code == kClicked) d->End(IDCANCEL);
   });
   d = &view;
-  for (const Named& n : kPalette) {
+  for (const plat::NamedColor& n : plat::kHtmlColors) {
     char line[40];
     std::snprintf(line, sizeof line, "%-8s #%06X", n.name, n.rgb);
     view.ListAdd(kColourList, line);
-    if (ToColorref(n.rgb) == (initial & 0xFFFFFF)) view.ListSetCurSel(kColourList, &n - kPalette);
+    if (plat::RgbToColorref(n.rgb) == (initial & 0xFFFFFF)) view.ListSetCurSel(kColourList, &n - plat::kHtmlColors);
   }
-  view.SetText(kColourText, HexOf(initial));
+  view.SetText(kColourText, plat::ColorrefHex(initial));
   view.SetSwatch(kColourSwatch, initial & 0xFFFFFF);
   view.form.focus = 0;
   RunForm(view);
