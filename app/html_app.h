@@ -4,6 +4,7 @@
 #include <string>
 
 #include "plat/app.h"
+#include "app/tagquill_api.h"
 #include "plat/window.h"
 
 class CTBSheet;
@@ -11,7 +12,7 @@ class CTBPage;
 
 class CHtmlApp : public plat::App {
  public:
-  static constexpr int kVersion = 10141;
+  static constexpr int kVersion = TAGQUILL_VERSION;
   static constexpr int kSubmenuCount = 16;
 
   CHtmlApp();

@@ -42,15 +42,17 @@
 #ifndef TAGQUILL_API_H
 #define TAGQUILL_API_H
 
+/* The numbers of the contract; the only part that does not need Windows. */
+#define TAGQUILL_VERSION 10141
+#define TAGQUILL_MSG_ASK_KEY_TEXT 11801
+#define TAGQUILL_CMD_TOOLBOX_CHANGED 11802
+
+#ifdef _WIN32
 #include <windows.h>
 
 #ifdef __cplusplus
 extern "C" {
 #endif
-
-#define TAGQUILL_VERSION 10141
-#define TAGQUILL_MSG_ASK_KEY_TEXT 11801
-#define TAGQUILL_CMD_TOOLBOX_CHANGED 11802
 
 typedef struct TagquillMenuObject {
   const void* vtable; /* the framework class's, never used by the DLL */
@@ -81,5 +83,7 @@ typedef void(__cdecl* TagquillVoidFn)(void);
 #ifdef __cplusplus
 }
 #endif
+
+#endif /* _WIN32 */
 
 #endif

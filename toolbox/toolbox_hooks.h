@@ -1,5 +1,6 @@
 // What the application object and the dispatch ask of the toolbox.
 #pragma once
+#include "app/tagquill_api.h"
 #include "plat/window.h"
 
 class CHtmlApp;
@@ -7,7 +8,7 @@ class CHtmlApp;
 namespace tq {
 
 // Sent to the host window after the toolbox settings changed.
-enum : unsigned { kToolBoxChanged = 11802 };
+enum : unsigned { kToolBoxChanged = TAGQUILL_CMD_TOOLBOX_CHANGED };
 
 // Creates the toolbox posting to target, or brings the open one forward.
 void OpenToolBox(CHtmlApp& app, plat::WindowHandle target);

@@ -294,8 +294,4 @@ bool CBasicDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunBasicDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CBasicDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -62,6 +62,4 @@ class CBasicDlg : public CAttrDialog {
   void ChooseOther();
 };
 
-void RunBasicDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

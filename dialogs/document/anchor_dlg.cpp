@@ -199,8 +199,4 @@ bool CAnchorDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunAnchorDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CAnchorDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

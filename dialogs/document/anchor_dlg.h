@@ -64,6 +64,4 @@ class CAnchorDlg : public CAttrDialog {
   void ApplyRules();
 };
 
-void RunAnchorDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

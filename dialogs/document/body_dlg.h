@@ -53,6 +53,4 @@ class CBodyDlg : public CAttrDialog {
   void PickColor(std::string& field, uint32_t& colour);
 };
 
-void RunBodyDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

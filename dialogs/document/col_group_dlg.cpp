@@ -152,8 +152,4 @@ bool CColGroupDlg::OnCommand(int id, int code) {
   return true;
 }
 
-void RunColGroupDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CColGroupDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

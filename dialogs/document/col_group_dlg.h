@@ -50,6 +50,4 @@ class CColGroupDlg : public CAttrDialog {
   void ApplyCharRule();
 };
 
-void RunColGroupDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

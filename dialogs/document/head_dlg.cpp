@@ -158,8 +158,4 @@ bool CHeadDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunHeadDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CHeadDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

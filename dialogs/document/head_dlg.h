@@ -49,6 +49,4 @@ class CHeadDlg : public CAttrDialog {
   int FlagsFromControls() const;
 };
 
-void RunHeadDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -51,6 +51,4 @@ class CImageDlg : public CAttrDialog {
   int FlagsFromControls() const;
 };
 
-void RunImageDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -35,6 +35,4 @@ class CScriptDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 };
 
-void RunScriptDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

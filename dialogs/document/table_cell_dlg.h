@@ -54,6 +54,4 @@ class CTableCellDlg : public CAttrDialog {
   void ApplyCharRule();
 };
 
-void RunTableCellDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -46,6 +46,4 @@ class CTableDlg : public CAttrDialog {
   int FlagsFromControls() const;
 };
 
-void RunTableDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -43,6 +43,4 @@ class CFormDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 };
 
-void RunFormDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

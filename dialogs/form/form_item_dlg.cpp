@@ -122,8 +122,4 @@ bool CFormItemDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunFormItemDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CFormItemDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -49,6 +49,4 @@ class CFormItemDlg : public CAttrDialog {
   int Offered() const;
 };
 
-void RunFormItemDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

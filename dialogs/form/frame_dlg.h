@@ -52,6 +52,4 @@ class CFrameDlg : public CAttrDialog {
   int FlagsFromControls() const;
 };
 
-void RunFrameDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -35,6 +35,4 @@ class CFrameSetDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 };
 
-void RunFrameSetDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -62,6 +62,4 @@ class CInputDlg : public CAttrDialog {
   void ApplyTypeRules();
 };
 
-void RunInputDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -62,6 +62,4 @@ class CObjectDlg : public CAttrDialog {
   void AddArchive();
 };
 
-void RunObjectDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -35,6 +35,4 @@ class CParamDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 };
 
-void RunParamDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

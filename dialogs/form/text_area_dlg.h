@@ -51,6 +51,4 @@ class CTextAreaDlg : public CAttrDialog {
   bool IsSelect() const { return m_nTagId == 29467; }
 };
 
-void RunTextAreaDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq

@@ -103,8 +103,4 @@ bool CStyleRuleDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunStyleRuleDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CStyleRuleDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -40,6 +40,4 @@ class CStyleRuleDlg : public CAttrDialog {
   void Compose();
 };
 
-void RunStyleRuleDlg(plat::WindowHandle parent, std::string& buffer, int id);
-
 }  // namespace tq
