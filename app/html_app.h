@@ -4,7 +4,9 @@
 #include <string>
 
 #include "plat/app.h"
+#define TAGQUILL_NUMBERS_ONLY
 #include "app/tagquill_api.h"
+#undef TAGQUILL_NUMBERS_ONLY
 #include "plat/window.h"
 
 class CTBSheet;

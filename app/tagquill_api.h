@@ -39,15 +39,19 @@
  *   WM_COMMAND (posted, wParam = 11802) after the toolbox settings changed;
  *         the host answers with OnChangeToolBoxSetting.
  */
-#ifndef TAGQUILL_API_H
-#define TAGQUILL_API_H
-
-/* The numbers of the contract; the only part that does not need Windows. */
+/* The numbers of the contract, apart: the DLL's own portable code takes
+ * only them (TAGQUILL_NUMBERS_ONLY defined around the include), without
+ * <windows.h>. */
+#ifndef TAGQUILL_API_NUMBERS
+#define TAGQUILL_API_NUMBERS
 #define TAGQUILL_VERSION 10141
 #define TAGQUILL_MSG_ASK_KEY_TEXT 11801
 #define TAGQUILL_CMD_TOOLBOX_CHANGED 11802
+#endif
 
-#ifdef _WIN32
+#if !defined(TAGQUILL_API_H) && !defined(TAGQUILL_NUMBERS_ONLY)
+#define TAGQUILL_API_H
+
 #include <windows.h>
 
 #ifdef __cplusplus
@@ -83,7 +87,5 @@ typedef void(__cdecl* TagquillVoidFn)(void);
 #ifdef __cplusplus
 }
 #endif
-
-#endif /* _WIN32 */
 
 #endif

@@ -6,6 +6,7 @@
 #include "app/string_table.h"
 #include "platform/terminal/terminal.h"
 #include "toolbox/toolbox_hooks.h"
+#include "res/commands.h"
 
 namespace tq::cli {
 
@@ -48,11 +49,11 @@ int ToolBoxCommand(plat::term::TerminalBackend& b) {
 
 // Runs one command on text; 0 built, 1 cancelled.
 int RunCommand(plat::term::TerminalBackend& b, int id, std::string& text) {
-  if (id == 29001) {
+  if (id == cmd::kToolBox) {
     id = ToolBoxCommand(b);
     if (id == 0) return 1;
   }
-  bool dialog = FindRunner(id) != nullptr || id == 29002;
+  bool dialog = FindRunner(id) != nullptr || id == cmd::kToolBoxSettings;
   const char* result = GetHtmlTagString(nullptr, id, text.c_str());
   if (dialog && b.outerResult() != plat::IDOK) return 1;
   // The host sees text up to its first NUL; when nothing was built the

@@ -183,8 +183,22 @@ enum : int {
   kEnd = 29473,  // one past the last id
 };
 
-// Detail commands the toolbox treats as its second kind of button.
-constexpr bool InDetailRange(int id) { return (id >= 29100 && id <= 29199) || (id >= 29400 && id <= 29499); }
+// The id space: block-level commands, then text-level ones from
+// kInlineFirst; a plain command's detail form is its id plus kDetailOffset.
+enum : int {
+  kSpaceFirst = kSlotBase,
+  kSpaceLast = 29999,
+  kBlockLast = 29099,
+  kInlineFirst = 29300,
+  kInlineLast = 29399,
+  kDetailOffset = 100,
+};
+
+// Ids of the detail forms (what the toolbox shows in italics).
+constexpr bool InDetailRange(int id) {
+  return (id >= kBlockLast + 1 && id <= kBlockLast + kDetailOffset) ||
+         (id >= kInlineLast + 1 && id <= kInlineLast + kDetailOffset);
+}
 
 }  // namespace cmd
 

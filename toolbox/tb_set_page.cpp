@@ -6,6 +6,7 @@
 #include "plat/backend.h"
 #include "plat/text.h"
 #include "toolbox/toolbox.h"
+#include "res/commands.h"
 
 using namespace tq;
 
@@ -31,11 +32,11 @@ CTBSetPage::~CTBSetPage() {
 
 bool CTBSetPage::OnInitDialog() {
   const int app = HtmlApp().m_nAppNumber;
-  for (int first : {29005, 29300}) {
-    int last = first == 29005 ? 29099 : 29399;
+  for (int first : {static_cast<int>(cmd::kNewTransitional), static_cast<int>(cmd::kInlineFirst)}) {
+    const int last = first == cmd::kNewTransitional ? cmd::kBlockLast : cmd::kInlineLast;
     for (int id = first; id <= last; ++id) {
       AppendTooltipEntry(*this, id, m_all);
-      AppendTooltipEntry(*this, id + 100, m_all);
+      AppendTooltipEntry(*this, id + cmd::kDetailOffset, m_all);
     }
   }
   LoadPageCommands(m_list, app, m_nPage);

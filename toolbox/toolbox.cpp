@@ -6,6 +6,7 @@
 #include "dialogs/common/attr_dialog.h"
 #include "plat/backend.h"
 #include "toolbox/toolbox_hooks.h"
+#include "res/commands.h"
 
 using tq::GetSetting;
 using tq::GetSettingInt;
@@ -69,7 +70,7 @@ bool CTBPage::OnInitDialog() {
 }
 
 bool CTBPage::OnCommand(int id, int code) {
-  if (code == plat::kClicked && id >= 29000 && id <= 29999)
+  if (code == plat::kClicked && id >= tq::cmd::kSpaceFirst && id <= tq::cmd::kSpaceLast)
     plat::CurrentBackend().PostMessage(m_hTarget, plat::WM_COMMAND_, static_cast<uintptr_t>(id), 0);
   return plat::PropertyPage::OnCommand(id, code);
 }

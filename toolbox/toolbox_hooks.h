@@ -1,6 +1,8 @@
 // What the application object and the dispatch ask of the toolbox.
 #pragma once
+#define TAGQUILL_NUMBERS_ONLY
 #include "app/tagquill_api.h"
+#undef TAGQUILL_NUMBERS_ONLY
 #include "plat/window.h"
 
 class CHtmlApp;

@@ -8,6 +8,7 @@
 #include "dialogs/common/value_list_dlg.h"
 #include "plat/backend.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -44,7 +45,7 @@ bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string&
 
 void CAttrDialog::Init(int tagId, const std::string& handedIn) {
   m_nTagId = tagId;
-  m_nSlot = tagId - 29000;
+  m_nSlot = tagId - cmd::kSlotBase;
   m_strText = handedIn;
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "dialogs/document/table_parts.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -27,8 +28,8 @@ struct Element {
   const char* end;
 };
 constexpr Element kElements[] = {
-    {29153, "<COLGROUP", "</COLGROUP>"}, {29154, "<COL", "</COL>"}, {29155, "<THEAD", ""},
-    {29156, "<TBODY", ""},               {29157, "<TFOOT", ""},     {29158, "<TR", "</TR>"},
+    {cmd::kColGroupDetail, "<COLGROUP", "</COLGROUP>"}, {cmd::kColDetail, "<COL", "</COL>"}, {cmd::kTheadDetail, "<THEAD", ""},
+    {cmd::kTbodyDetail, "<TBODY", ""},               {cmd::kTfootDetail, "<TFOOT", ""},     {cmd::kTRDetail, "<TR", "</TR>"},
 };
 
 const Element& ElementOf(int id) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -45,7 +46,7 @@ class CColGroupDlg : public CAttrDialog {
 
  private:
   // THEAD, TBODY, TFOOT and TR span no columns.
-  bool IsRowGroup() const { return m_nTagId >= 29155 && m_nTagId <= 29158; }
+  bool IsRowGroup() const { return m_nTagId >= cmd::kTheadDetail && m_nTagId <= cmd::kTRDetail; }
   void ApplyAlignRule();
   void ApplyCharRule();
 };

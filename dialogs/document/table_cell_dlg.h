@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -48,7 +49,7 @@ class CTableCellDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsHeader() const { return m_nTagId == 29159; }
+  bool IsHeader() const { return m_nTagId == cmd::kTHDetail; }
   // The ALIGN box with its alignment-character controls.
   void ApplyAlignRule();
   void ApplyCharRule();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -48,7 +49,7 @@ class CFrameDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsInline() const { return m_nTagId == 29460; }
+  bool IsInline() const { return m_nTagId == cmd::kIFrameDetail; }
   int FlagsFromControls() const;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -57,7 +58,7 @@ class CInputDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsButton() const { return m_nTagId == 29472; }
+  bool IsButton() const { return m_nTagId == cmd::kButtonDetail; }
   // Checks and clears the boxes the chosen INPUT type calls for.
   void ApplyTypeRules();
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -57,7 +58,7 @@ class CObjectDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsApplet() const { return m_nTagId == 29458; }
+  bool IsApplet() const { return m_nTagId == cmd::kAppletDetail; }
   int FlagsFromControls() const;
   void AddArchive();
 };
