@@ -4,7 +4,7 @@
 #include <new>
 
 #include "app/html_app.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "app/runners.h"
 #include "plat/app.h"
 #include "plat/text.h"
@@ -80,7 +80,7 @@ const char* GetHtmlTagString(plat::WindowHandle parent, int id, const char* sele
     buffer.assign(sel);
     if (id < cmd::kToolBoxSettings || id >= kEndTagId) return buffer.c_str();
     if (id == cmd::kToolBoxSettings) {
-      RunToolBoxCustomize(HtmlApp(), HtmlApp().m_hHostWnd);
+      RunToolBoxCustomize(HtmlApp().ToolBoxInputs(), HtmlApp().m_hHostWnd);
       return buffer.c_str();
     }
     std::string& built = Scratch();

@@ -8,9 +8,7 @@
 #include "app/tagquill_api.h"
 #undef TAGQUILL_NUMBERS_ONLY
 #include "plat/window.h"
-
-class CTBSheet;
-class CTBPage;
+#include "toolbox/toolbox_hooks.h"
 
 class CHtmlApp : public plat::App {
  public:
@@ -24,19 +22,16 @@ class CHtmlApp : public plat::App {
   int ExitInstance() override;
   // Called when the toolbox window is destroyed: drops the sheet and pages.
   void ForgetToolBox();
+  // What the toolbox is told of the host.
+  tq::ToolBoxInputs ToolBoxInputs();
 
   int m_nVersion = kVersion;
   int m_nAppNumber = 1;
   plat::WindowHandle m_hHostWnd = nullptr;
   int m_nToolBoxFlags = 0;
   std::string m_strHandedIn;
-  CTBSheet* m_pToolBox = nullptr;
-  CTBPage* m_pPage1 = nullptr;
-  CTBPage* m_pPage2 = nullptr;
+  tq::ToolBoxWindows m_toolBox;  // the open toolbox, if any
   plat::MenuHandle m_menus[kSubmenuCount] = {};
 };
-
-// The registry section of every value.
-extern const char* const kSection;
 
 CHtmlApp& HtmlApp();  // the module's application object

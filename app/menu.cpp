@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/html_app.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "plat/backend.h"
 #include "plat/text.h"
 #include "res/commands.h"

@@ -10,7 +10,7 @@
 #include "app/dispatch.h"
 #include "app/entry.h"
 #include "app/html_app.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "cli/actions.h"
 #include "cli/interactive.h"
 #include "cli/io.h"

@@ -3,7 +3,7 @@
 #include "app/dispatch.h"
 #include "app/entry.h"
 #include "app/html_app.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "platform/terminal/terminal.h"
 #include "toolbox/toolbox_hooks.h"
 #include "res/commands.h"
@@ -24,7 +24,7 @@ class Session {
   }
   ~Session() {
     CHtmlApp& app = HtmlApp();
-    if (app.m_pToolBox) CloseToolBox(app);
+    if (app.m_toolBox.sheet) CloseToolBox(app.m_toolBox);
     // The menus were made here; the application object must not hand them
     // to another backend later.
     for (auto& m : app.m_menus) m = nullptr;
@@ -43,7 +43,7 @@ int ToolBoxCommand(plat::term::TerminalBackend& b) {
   OnToolBox(b.self());
   int id = b.RunToolBox(b.self());
   CHtmlApp& app = HtmlApp();
-  if (app.m_pToolBox) CloseToolBox(app);
+  if (app.m_toolBox.sheet) CloseToolBox(app.m_toolBox);
   return id;
 }
 

@@ -1,7 +1,6 @@
 #include "toolbox/tb_set_page.h"
 
-#include "app/html_app.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "dialogs/common/attr_dialog.h"
 #include "plat/backend.h"
 #include "plat/text.h"
@@ -31,7 +30,7 @@ CTBSetPage::~CTBSetPage() {
 }
 
 bool CTBSetPage::OnInitDialog() {
-  const int app = HtmlApp().m_nAppNumber;
+  const int app = m_nApp;
   for (int first : {static_cast<int>(cmd::kNewTransitional), static_cast<int>(cmd::kInlineFirst)}) {
     const int last = first == cmd::kNewTransitional ? cmd::kBlockLast : cmd::kInlineLast;
     for (int id = first; id <= last; ++id) {
@@ -154,7 +153,7 @@ void CTBSetPage::OnDefault() {
 }
 
 int CTBSetPage::Save() {
-  const int app = HtmlApp().m_nAppNumber;
+  const int app = m_nApp;
   int result = 0;
   if (m_bModified) {
     std::string value;

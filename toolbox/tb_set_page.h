@@ -28,12 +28,14 @@ enum : int { kSavedDefault = 1, kSavedList = 2, kSavedTitle = 4 };
 
 class CTBSetPage : public plat::PropertyPage {
  public:
-  explicit CTBSetPage(int page = 1) : plat::PropertyPage(tq::IDD_TBSET), m_nPage(page) {}
+  CTBSetPage(int page, int appNumber)
+      : plat::PropertyPage(tq::IDD_TBSET), m_nPage(page), m_nApp(appNumber) {}
   ~CTBSetPage() override;
   // Writes what changed; the bits of what was written, 0 for nothing.
   int Save();
 
   int m_nPage;
+  int m_nApp;  // whose values it reads and writes
   std::string m_strTitle;
   std::string m_strTitleRead;
   CCmdList m_all;   // every command, labelled with its tooltip

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/html_app.h"
 #include "dialogs/common/attr_dialog.h"
 #include "plat/backend.h"
 #include "toolbox/toolbox_hooks.h"
@@ -44,11 +43,11 @@ CTBPage::~CTBPage() {
   }
 }
 
-void CTBPage::Init(int page, plat::WindowHandle target, CTBSheet* sheet) {
+void CTBPage::Init(int page, plat::WindowHandle target, CTBSheet* sheet, int appNumber) {
   m_nPage = page;
   m_hTarget = target;
   m_pSheet = sheet;
-  LoadPageCommands(m_list, HtmlApp().m_nAppNumber, page);
+  LoadPageCommands(m_list, appNumber, page);
 }
 
 bool CTBPage::OnInitDialog() {
@@ -101,7 +100,7 @@ void CTBPage::OnDestroy() {
 
 // ---------------------------------------------------------------------------
 
-CTBSheet::CTBSheet() : plat::PropertySheet("FOR HTML", nullptr) {}
+CTBSheet::CTBSheet(tq::ToolBoxInputs in) : plat::PropertySheet("FOR HTML", nullptr), m_in(std::move(in)) {}
 
 void CTBSheet::FitPage(int rows, bool allPages) {
   plat::SheetImpl& s = impl();
@@ -126,7 +125,7 @@ void CTBSheet::FitPage(int rows, bool allPages) {
 
 void CTBSheet::OnInitSheet() {
   plat::SheetImpl& s = impl();
-  CHtmlApp& app = HtmlApp();
+  const int app = m_in.appNumber;
   s.SetActivePage(0);
   s.SetActivePage(1);
   m_nMax = 0;
@@ -136,12 +135,12 @@ void CTBSheet::OnInitSheet() {
 
   s.Center();
   plat::Rect w = s.WindowRect();
-  tq::ToolBoxPlace at = tq::PlaceToolBox(app.m_nToolBoxFlags, w.width(), s.DesktopRect(),
-                                         GetSettingInt(ToolBoxName(tq::kLeftValue, app.m_nAppNumber)),
-                                         GetSettingInt(ToolBoxName(tq::kTopValue, app.m_nAppNumber)));
+  tq::ToolBoxPlace at = tq::PlaceToolBox(m_in.placementFlags, w.width(), s.DesktopRect(),
+                                         GetSettingInt(ToolBoxName(tq::kLeftValue, app)),
+                                         GetSettingInt(ToolBoxName(tq::kTopValue, app)));
   if (at.topmost) s.MoveTopmost(at.x, at.y);
   else s.Move(at.x, at.y);
-  s.SetActivePage(GetSettingInt(ToolBoxName(tq::kPageValue, app.m_nAppNumber)));
+  s.SetActivePage(GetSettingInt(ToolBoxName(tq::kPageValue, app)));
 }
 
 void CTBSheet::OnTabChanged() { impl().PostToSelf(tq::kRefitMessage); }
@@ -151,14 +150,15 @@ void CTBSheet::OnUserMessage(unsigned msg) {
 }
 
 void CTBSheet::OnClose() {
-  CHtmlApp& app = HtmlApp();
+  const int app = m_in.appNumber;
   plat::Rect w = impl().WindowRect();
-  PutSettingInt(ToolBoxName(tq::kLeftValue, app.m_nAppNumber), w.left);
-  PutSettingInt(ToolBoxName(tq::kTopValue, app.m_nAppNumber), w.top);
-  PutSettingInt(ToolBoxName(tq::kPageValue, app.m_nAppNumber), impl().ActiveIndex());
+  PutSettingInt(ToolBoxName(tq::kLeftValue, app), w.left);
+  PutSettingInt(ToolBoxName(tq::kTopValue, app), w.top);
+  PutSettingInt(ToolBoxName(tq::kPageValue, app), impl().ActiveIndex());
 }
 
 void CTBSheet::OnDestroyed() {
-  // Deletes this sheet and its pages.
-  HtmlApp().ForgetToolBox();
+  // The owner deletes this sheet and its pages: call a copy.
+  const std::function<void()> destroyed = m_in.destroyed;
+  if (destroyed) destroyed();
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "plat/text.h"
 #include "res/commands.h"
 

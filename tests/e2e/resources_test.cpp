@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "plat/dialog_template.h"
 #include "plat/text.h"
 #include "res/control_styles.h"

@@ -1,4 +1,4 @@
-#include "app/string_table.h"
+#include "res/string_table.h"
 
 #include <map>
 #include <memory>
