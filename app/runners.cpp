@@ -17,6 +17,7 @@
 #include "dialogs/form/object_dlg.h"
 #include "dialogs/form/param_dlg.h"
 #include "dialogs/form/text_area_dlg.h"
+#include "dialogs/style/style_dlg.h"
 #include "dialogs/style/style_rule_dlg.h"
 
 namespace tq {
@@ -46,6 +47,9 @@ constexpr Runner kRunners[] = {
     RunDialog<CTextAreaDlg>,
 };
 static_assert(sizeof kRunners / sizeof kRunners[0] == static_cast<size_t>(Dialog::kCount));
+
+// The basic dialog's STYLE button opens the style dialogs, a layer above it.
+[[maybe_unused]] const bool kStyleEditorInstalled = (SetStyleEditor(EditStyleAttribute), true);
 
 }  // namespace
 

@@ -5,21 +5,9 @@
 
 #include "plat/property_sheet.h"
 #include "toolbox/cmd_list.h"
+#include "res/ids/tb_set_page.h"
 
 namespace tq {
-
-enum : int {
-  IDD_TBSET = 2032,
-  IDC_TBS_TITLE = 1001,
-  IDC_TBS_ALL,
-  IDC_TBS_LIST,
-  IDC_TBS_ADD,
-  IDC_TBS_DELETE,
-  IDC_TBS_CLEAR,
-  IDC_TBS_UP,
-  IDC_TBS_DOWN,
-  IDC_TBS_DEFAULT,
-};
 
 // What Save wrote.
 enum : int { kSavedDefault = 1, kSavedList = 2, kSavedTitle = 4 };

@@ -8,10 +8,10 @@
 #include "toolbox/cmd_list.h"
 #include "toolbox/tb_rules.h"
 #include "toolbox/toolbox_hooks.h"
+#include "res/ids/toolbox.h"
 
 namespace tq {
 
-enum : int { IDD_TOOLBOX_PAGE = 2024 };
 // The sheet's own message: re-fit the page after a change of tab.
 enum : unsigned { kRefitMessage = plat::WM_USER_ + 111 };
 

@@ -2,8 +2,6 @@
 
 #include "dialogs/common/event_dlg.h"
 #include "dialogs/common/text_rules.h"
-#include "dialogs/style/list_style_dlg.h"
-#include "dialogs/style/style_dlg.h"
 #include "plat/text.h"
 #include "res/commands.h"
 
@@ -120,6 +118,12 @@ const char* CBasicDlg::ElementOf(int id) {
 }
 
 int CBasicDlg::UnavailableBits(int id) { return RowOf(id).unavailable; }
+
+namespace {
+StyleEditor g_styleEditor = nullptr;
+}  // namespace
+
+void SetStyleEditor(StyleEditor editor) { g_styleEditor = editor; }
 
 CBasicDlg::CBasicDlg(plat::WindowHandle parent) : CAttrDialog(IDD_BASIC, parent) {
   Governs(IDC_BS_ID_CHK, {IDC_BS_ID});
@@ -238,17 +242,8 @@ void CBasicDlg::OnOK() {
 void CBasicDlg::EditStyle() {
   UpdateData(true);
   std::string result;
-  if (RowOf(m_nTagId).shape == kList) {
-    CListStyleDlg dlg(handle());
-    dlg.Init(m_nTagId, m_strText);
-    if (dlg.DoModal() != plat::IDOK) return;
-    result = dlg.m_strResult;
-  } else {
-    CStyleDlg dlg(handle());
-    dlg.Init(m_nTagId, m_strText);
-    if (dlg.DoModal() != plat::IDOK) return;
-    result = dlg.m_strResult;
-  }
+  if (!g_styleEditor || !g_styleEditor(handle(), m_nTagId, m_strText, RowOf(m_nTagId).shape == kList, &result))
+    return;
   m_strStyle = result;
   UpdateData(false);
 }
