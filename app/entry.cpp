@@ -34,24 +34,24 @@ void MakeHtmlMenu(plat::MenuHandle menu) {
 void OnToolBox(plat::WindowHandle target) {
   plat::ModuleStateGuard guard;
   CHtmlApp& app = HtmlApp();
-  if (app.m_pToolBox) {
-    ToolBoxToFront(app);
+  if (app.m_toolBox.sheet) {
+    ToolBoxToFront(app.m_toolBox);
     return;
   }
-  OpenToolBox(app, target);
+  OpenToolBox(app.m_toolBox, app.ToolBoxInputs(), target);
 }
 
 void MainGetFocus() {
   plat::ModuleStateGuard guard;
   CHtmlApp& app = HtmlApp();
-  if (app.m_pToolBox) ToolBoxToFront(app);
+  if (app.m_toolBox.sheet) ToolBoxToFront(app.m_toolBox);
 }
 
 void OnChangeToolBoxSetting(plat::WindowHandle target) {
   plat::ModuleStateGuard guard;
   CHtmlApp& app = HtmlApp();
-  if (!app.m_pToolBox) return;
-  CloseToolBox(app);
+  if (!app.m_toolBox.sheet) return;
+  CloseToolBox(app.m_toolBox);
   OnToolBox(target);
 }
 

@@ -3,8 +3,6 @@
 #include "plat/backend.h"
 #include "toolbox/toolbox_hooks.h"
 
-const char* const kSection = "HTML";
-
 namespace {
 CHtmlApp theApp;
 }
@@ -26,12 +24,12 @@ bool CHtmlApp::InitInstance() {
 }
 
 int CHtmlApp::ExitInstance() {
-  if (m_pToolBox) tq::CloseToolBox(*this);
+  if (m_toolBox.sheet) tq::CloseToolBox(m_toolBox);
   return plat::App::ExitInstance();
 }
 
-void CHtmlApp::ForgetToolBox() {
-  tq::DeleteToolBox(*this);
-  m_pToolBox = nullptr;
-  m_pPage1 = m_pPage2 = nullptr;
+void CHtmlApp::ForgetToolBox() { tq::ForgetToolBox(m_toolBox); }
+
+tq::ToolBoxInputs CHtmlApp::ToolBoxInputs() {
+  return {m_nAppNumber, m_nToolBoxFlags, m_hHostWnd, [] { HtmlApp().ForgetToolBox(); }};
 }

@@ -4,14 +4,15 @@
 #include <string>
 
 #include "plat/app.h"
+#define TAGQUILL_NUMBERS_ONLY
+#include "app/tagquill_api.h"
+#undef TAGQUILL_NUMBERS_ONLY
 #include "plat/window.h"
-
-class CTBSheet;
-class CTBPage;
+#include "toolbox/toolbox_hooks.h"
 
 class CHtmlApp : public plat::App {
  public:
-  static constexpr int kVersion = 10141;
+  static constexpr int kVersion = TAGQUILL_VERSION;
   static constexpr int kSubmenuCount = 16;
 
   CHtmlApp();
@@ -21,19 +22,16 @@ class CHtmlApp : public plat::App {
   int ExitInstance() override;
   // Called when the toolbox window is destroyed: drops the sheet and pages.
   void ForgetToolBox();
+  // What the toolbox is told of the host.
+  tq::ToolBoxInputs ToolBoxInputs();
 
   int m_nVersion = kVersion;
   int m_nAppNumber = 1;
   plat::WindowHandle m_hHostWnd = nullptr;
   int m_nToolBoxFlags = 0;
   std::string m_strHandedIn;
-  CTBSheet* m_pToolBox = nullptr;
-  CTBPage* m_pPage1 = nullptr;
-  CTBPage* m_pPage2 = nullptr;
+  tq::ToolBoxWindows m_toolBox;  // the open toolbox, if any
   plat::MenuHandle m_menus[kSubmenuCount] = {};
 };
-
-// The registry section of every value.
-extern const char* const kSection;
 
 CHtmlApp& HtmlApp();  // the module's application object

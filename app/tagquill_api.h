@@ -39,7 +39,17 @@
  *   WM_COMMAND (posted, wParam = 11802) after the toolbox settings changed;
  *         the host answers with OnChangeToolBoxSetting.
  */
-#ifndef TAGQUILL_API_H
+/* The numbers of the contract, apart: the DLL's own portable code takes
+ * only them (TAGQUILL_NUMBERS_ONLY defined around the include), without
+ * <windows.h>. */
+#ifndef TAGQUILL_API_NUMBERS
+#define TAGQUILL_API_NUMBERS
+#define TAGQUILL_VERSION 10141
+#define TAGQUILL_MSG_ASK_KEY_TEXT 11801
+#define TAGQUILL_CMD_TOOLBOX_CHANGED 11802
+#endif
+
+#if !defined(TAGQUILL_API_H) && !defined(TAGQUILL_NUMBERS_ONLY)
 #define TAGQUILL_API_H
 
 #include <windows.h>
@@ -47,10 +57,6 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
-
-#define TAGQUILL_VERSION 10141
-#define TAGQUILL_MSG_ASK_KEY_TEXT 11801
-#define TAGQUILL_CMD_TOOLBOX_CHANGED 11802
 
 typedef struct TagquillMenuObject {
   const void* vtable; /* the framework class's, never used by the DLL */

@@ -10,7 +10,7 @@
 #include "app/dispatch.h"
 #include "app/entry.h"
 #include "app/html_app.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "cli/actions.h"
 #include "cli/interactive.h"
 #include "cli/io.h"
@@ -20,6 +20,7 @@
 #include "plat/headless.h"
 #include "plat/profile.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 #ifndef TQ_VERSION
 #define TQ_VERSION "1.0.141"
@@ -41,7 +42,7 @@ std::string DefaultProfilePath() {
 // Every id of the string table, and 29002 (the toolbox customization) that
 // has no text of its own.
 bool IsTagCommand(int id) {
-  if (id == 29002) return true;
+  if (id == cmd::kToolBoxSettings) return true;
   const std::vector<int>& ids = AllTagIds();
   return std::binary_search(ids.begin(), ids.end(), id);
 }
@@ -301,7 +302,7 @@ int Tool::RunCommand() {
     const int w = Output({before, s.sel, after, s.end});
     return w != kDone ? w : status;
   }
-  const bool detail = FindRunner(id) != nullptr || id == 29002;
+  const bool detail = FindRunner(id) != nullptr || id == cmd::kToolBoxSettings;
   if (!detail && !o_.actions.empty()) return Fail(kBadUsage, std::to_string(id) + " opens no dialog for field actions");
   if (!OpenProfile(saving)) return kFailed;
 
@@ -435,7 +436,7 @@ int Tool::Reset() {
   int id = 0;
   if (!OneId(&id)) return kBadUsage;
   if (!OpenProfile(true)) return kFailed;
-  const int slot = id - 29000;
+  const int slot = id - cmd::kSlotBase;
   profile_->Erase(kSection, [slot](const std::string& name) { return IsCommandValue(name, slot); });
   return SaveProfile() ? kDone : kNotSaved;
 }

@@ -3,9 +3,10 @@
 #include "app/dispatch.h"
 #include "app/entry.h"
 #include "app/html_app.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "platform/terminal/terminal.h"
 #include "toolbox/toolbox_hooks.h"
+#include "res/commands.h"
 
 namespace tq::cli {
 
@@ -23,7 +24,7 @@ class Session {
   }
   ~Session() {
     CHtmlApp& app = HtmlApp();
-    if (app.m_pToolBox) CloseToolBox(app);
+    if (app.m_toolBox.sheet) CloseToolBox(app.m_toolBox);
     // The menus were made here; the application object must not hand them
     // to another backend later.
     for (auto& m : app.m_menus) m = nullptr;
@@ -42,17 +43,17 @@ int ToolBoxCommand(plat::term::TerminalBackend& b) {
   OnToolBox(b.self());
   int id = b.RunToolBox(b.self());
   CHtmlApp& app = HtmlApp();
-  if (app.m_pToolBox) CloseToolBox(app);
+  if (app.m_toolBox.sheet) CloseToolBox(app.m_toolBox);
   return id;
 }
 
 // Runs one command on text; 0 built, 1 cancelled.
 int RunCommand(plat::term::TerminalBackend& b, int id, std::string& text) {
-  if (id == 29001) {
+  if (id == cmd::kToolBox) {
     id = ToolBoxCommand(b);
     if (id == 0) return 1;
   }
-  bool dialog = FindRunner(id) != nullptr || id == 29002;
+  bool dialog = FindRunner(id) != nullptr || id == cmd::kToolBoxSettings;
   const char* result = GetHtmlTagString(nullptr, id, text.c_str());
   if (dialog && b.outerResult() != plat::IDOK) return 1;
   // The host sees text up to its first NUL; when nothing was built the

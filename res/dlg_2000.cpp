@@ -1,6 +1,6 @@
 // Basic attributes dialog: the shared attributes on the left, events and
 // the element-specific attributes (in a frame) on the right.
-#include "dialogs/common/basic_dlg.h"
+#include "res/ids/basic_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,5 +1,5 @@
 // Value-list chooser.
-#include "dialogs/common/value_list_dlg.h"
+#include "res/ids/value_list_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

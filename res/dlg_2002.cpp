@@ -1,5 +1,5 @@
 // Events dialog.
-#include "dialogs/common/event_dlg.h"
+#include "res/ids/event_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,6 +1,6 @@
 // Style composer: the six groups in two columns (color, font, text on the
 // left; margin, border, element on the right), OK and Cancel beside them.
-#include "dialogs/style/style_dlg.h"
+#include "res/ids/style_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,5 +1,5 @@
 // Colour and background style dialog.
-#include "dialogs/style/style_color_dlg.h"
+#include "res/ids/style_color_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,5 +1,5 @@
 // Font style dialog: four value rows, then the size group.
-#include "dialogs/style/style_font_dlg.h"
+#include "res/ids/style_font_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

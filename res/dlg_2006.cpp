@@ -1,6 +1,6 @@
 // Text style dialog: the number groups on the left, the keyword groups on
 // the right (tab order follows).
-#include "dialogs/style/style_text_dlg.h"
+#include "res/ids/style_text_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

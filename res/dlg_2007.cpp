@@ -1,6 +1,6 @@
 // Margin and padding style dialog: margin on the left, padding on the
 // right, each as top, right, bottom, left, shorthand and its button.
-#include "dialogs/style/style_margin_dlg.h"
+#include "res/ids/style_margin_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,6 +1,6 @@
 // Per-side value dialog of margin and padding: one row per side, "auto"
 // or a number with its unit.
-#include "dialogs/style/style_margin_dlg.h"
+#include "res/ids/style_margin_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,6 +1,6 @@
 // Border style dialog: the shorthand and the four edges, each a check box
 // over its value and the button that builds it.
-#include "dialogs/style/style_border_dlg.h"
+#include "res/ids/style_border_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

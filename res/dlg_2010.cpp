@@ -1,6 +1,6 @@
 // Border edge dialog: the width on the left, the line style and its list
 // on the right, the colour with its swatch below.
-#include "dialogs/style/style_border_dlg.h"
+#include "res/ids/style_border_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

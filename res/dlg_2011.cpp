@@ -1,6 +1,6 @@
 // Element layout style dialog: the two size groups and white-space on the
 // left, the float, clear and display choices on the right.
-#include "dialogs/style/style_element_dlg.h"
+#include "res/ids/style_element_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,6 +1,6 @@
 // List style dialog: three list-style rows, then the further declarations
 // with the composer button; OK and Cancel on the right.
-#include "dialogs/style/list_style_dlg.h"
+#include "res/ids/list_style_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

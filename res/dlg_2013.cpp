@@ -1,6 +1,6 @@
 // TABLE dialog: border, width, summary, frame and rules on the left; cell
 // spacing, cell padding and the other attributes on the right.
-#include "dialogs/document/table_dlg.h"
+#include "res/ids/table_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,7 +1,7 @@
 // Column and row group dialog: span, width, alignment with its alignment
 // character and vertical alignment on the left; the other attributes at
 // the top right.
-#include "dialogs/document/col_group_dlg.h"
+#include "res/ids/col_group_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,7 +1,7 @@
 // Table cell dialog: header information, scope and spans on the left;
 // alignment with its alignment character, vertical alignment and the
 // other attributes on the right.
-#include "dialogs/document/table_cell_dlg.h"
+#include "res/ids/table_cell_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -2,7 +2,7 @@
 // address, alternative text, language and relations on the left; access
 // key, target frame, shape with its coordinates, tab order, events and the
 // other attributes on the right.
-#include "dialogs/document/anchor_dlg.h"
+#include "res/ids/anchor_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

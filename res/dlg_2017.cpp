@@ -1,7 +1,7 @@
 // Image dialog: the file, its text, size and map on the left; placement in
 // a frame at the top right, the other attributes below it. Each up-down
 // control sits in the right end of the number box before it.
-#include "dialogs/document/image_dlg.h"
+#include "res/ids/image_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,6 +1,6 @@
 // OBJECT and APPLET dialog: the object's sources on the left, its size,
 // names and placement in the middle, tall OK and Cancel at the right.
-#include "dialogs/form/object_dlg.h"
+#include "res/ids/object_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,5 +1,5 @@
 // PARAM dialog: five attributes in one column, the buttons below.
-#include "dialogs/form/param_dlg.h"
+#include "res/ids/param_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,5 +1,5 @@
 // FRAMESET dialog: one column of attributes, the buttons below.
-#include "dialogs/form/frame_set_dlg.h"
+#include "res/ids/frame_set_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,6 +1,6 @@
 // FRAME and IFRAME dialog: the frame's attributes on the left, the inline
 // frame's size, alignment and the other attributes on the right.
-#include "dialogs/form/frame_dlg.h"
+#include "res/ids/frame_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

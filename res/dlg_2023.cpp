@@ -1,7 +1,7 @@
 // Style rule dialog: the selector with its list of element names on the
 // left, the declarations and the composer button on the right. The selector
 // box is the first tab stop, so it takes the focus when the dialog opens.
-#include "dialogs/style/style_rule_dlg.h"
+#include "res/ids/style_rule_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,7 +1,7 @@
 // Toolbox page: no controls of its own; the page makes its buttons and is
 // resized to fit them.
 #include "res/templates.h"
-#include "toolbox/toolbox.h"
+#include "res/ids/toolbox.h"
 
 namespace tq::res {
 

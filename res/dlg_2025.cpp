@@ -1,7 +1,7 @@
 // FORM dialog: action, method, encoding type, accepted character sets and
 // target in the left column; the two events and the other attributes in
 // the right one.
-#include "dialogs/form/form_dlg.h"
+#include "res/ids/form_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,7 +1,7 @@
 // INPUT and BUTTON dialog: the control's type, name, value, states, sizes
 // and image on the left; tab order, access key, accepted types, events,
 // alignment and the other attributes on the right.
-#include "dialogs/form/input_dlg.h"
+#include "res/ids/input_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

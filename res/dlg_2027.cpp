@@ -1,7 +1,7 @@
 // SELECT and TEXTAREA dialog: name, the text area's columns and rows, the
 // list's size, the states, tab order and access key on the left; the
 // events and the other attributes on the right.
-#include "dialogs/form/text_area_dlg.h"
+#include "res/ids/text_area_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,7 +1,7 @@
 // LABEL, OPTGROUP, OPTION and LEGEND dialog: the element's own attributes
 // on the left, its events and the other attributes on the right, OK and
 // Cancel centred below.
-#include "dialogs/form/form_item_dlg.h"
+#include "res/ids/form_item_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

@@ -1,5 +1,5 @@
 // Script dialog: one row per attribute.
-#include "dialogs/document/script_dlg.h"
+#include "res/ids/script_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

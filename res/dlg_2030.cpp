@@ -1,5 +1,5 @@
 // HEAD family dialog: the controls of all five elements on one template.
-#include "dialogs/document/head_dlg.h"
+#include "res/ids/head_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

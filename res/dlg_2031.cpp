@@ -1,7 +1,7 @@
 // BODY dialog: the two scripts and the other attributes on the left; the
 // background image and the five colours on the right, each check box above
 // its edit box and button.
-#include "dialogs/document/body_dlg.h"
+#include "res/ids/body_dlg.h"
 #include "res/templates.h"
 
 namespace tq::res {

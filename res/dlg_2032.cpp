@@ -1,7 +1,7 @@
 // Toolbox customization page: the tab title above, all commands on the
 // left, the page's commands on the right, the edit buttons between them.
 #include "res/templates.h"
-#include "toolbox/tb_set_page.h"
+#include "res/ids/tb_set_page.h"
 
 namespace tq::res {
 

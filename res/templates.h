@@ -4,4 +4,5 @@
 //   const plat::DialogTemplate kDlg2030 = {...};
 //   static const plat::TemplateRegistration reg(kDlg2030);
 #pragma once
+#include "plat/dialog.h"
 #include "plat/dialog_template.h"

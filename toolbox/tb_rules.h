@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "plat/window.h"
+#include "res/commands.h"
 
 namespace tq {
 
 // Detail commands show italic on the toolbox.
 inline bool IsToolBoxDetailId(int id) {
-  return (id >= 29100 && id <= 29199) || (id >= 29400 && id <= 29499);
+  return cmd::InDetailRange(id);
 }
 
 // Button label: the tag name, with " -" (default list) or "*" (a stored or

@@ -1,11 +1,11 @@
 #include "toolbox/tb_set_page.h"
 
-#include "app/html_app.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "dialogs/common/attr_dialog.h"
 #include "plat/backend.h"
 #include "plat/text.h"
 #include "toolbox/toolbox.h"
+#include "res/commands.h"
 
 using namespace tq;
 
@@ -30,12 +30,12 @@ CTBSetPage::~CTBSetPage() {
 }
 
 bool CTBSetPage::OnInitDialog() {
-  const int app = HtmlApp().m_nAppNumber;
-  for (int first : {29005, 29300}) {
-    int last = first == 29005 ? 29099 : 29399;
+  const int app = m_nApp;
+  for (int first : {static_cast<int>(cmd::kNewTransitional), static_cast<int>(cmd::kInlineFirst)}) {
+    const int last = first == cmd::kNewTransitional ? cmd::kBlockLast : cmd::kInlineLast;
     for (int id = first; id <= last; ++id) {
       AppendTooltipEntry(*this, id, m_all);
-      AppendTooltipEntry(*this, id + 100, m_all);
+      AppendTooltipEntry(*this, id + cmd::kDetailOffset, m_all);
     }
   }
   LoadPageCommands(m_list, app, m_nPage);
@@ -153,7 +153,7 @@ void CTBSetPage::OnDefault() {
 }
 
 int CTBSetPage::Save() {
-  const int app = HtmlApp().m_nAppNumber;
+  const int app = m_nApp;
   int result = 0;
   if (m_bModified) {
     std::string value;

@@ -5,21 +5,9 @@
 
 #include "plat/property_sheet.h"
 #include "toolbox/cmd_list.h"
+#include "res/ids/tb_set_page.h"
 
 namespace tq {
-
-enum : int {
-  IDD_TBSET = 2032,
-  IDC_TBS_TITLE = 1001,
-  IDC_TBS_ALL,
-  IDC_TBS_LIST,
-  IDC_TBS_ADD,
-  IDC_TBS_DELETE,
-  IDC_TBS_CLEAR,
-  IDC_TBS_UP,
-  IDC_TBS_DOWN,
-  IDC_TBS_DEFAULT,
-};
 
 // What Save wrote.
 enum : int { kSavedDefault = 1, kSavedList = 2, kSavedTitle = 4 };
@@ -28,12 +16,14 @@ enum : int { kSavedDefault = 1, kSavedList = 2, kSavedTitle = 4 };
 
 class CTBSetPage : public plat::PropertyPage {
  public:
-  explicit CTBSetPage(int page = 1) : plat::PropertyPage(tq::IDD_TBSET), m_nPage(page) {}
+  CTBSetPage(int page, int appNumber)
+      : plat::PropertyPage(tq::IDD_TBSET), m_nPage(page), m_nApp(appNumber) {}
   ~CTBSetPage() override;
   // Writes what changed; the bits of what was written, 0 for nothing.
   int Save();
 
   int m_nPage;
+  int m_nApp;  // whose values it reads and writes
   std::string m_strTitle;
   std::string m_strTitleRead;
   CCmdList m_all;   // every command, labelled with its tooltip

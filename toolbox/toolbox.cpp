@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/html_app.h"
 #include "dialogs/common/attr_dialog.h"
 #include "plat/backend.h"
 #include "toolbox/toolbox_hooks.h"
+#include "res/commands.h"
 
 using tq::GetSetting;
 using tq::GetSettingInt;
@@ -43,11 +43,11 @@ CTBPage::~CTBPage() {
   }
 }
 
-void CTBPage::Init(int page, plat::WindowHandle target, CTBSheet* sheet) {
+void CTBPage::Init(int page, plat::WindowHandle target, CTBSheet* sheet, int appNumber) {
   m_nPage = page;
   m_hTarget = target;
   m_pSheet = sheet;
-  LoadPageCommands(m_list, HtmlApp().m_nAppNumber, page);
+  LoadPageCommands(m_list, appNumber, page);
 }
 
 bool CTBPage::OnInitDialog() {
@@ -69,7 +69,7 @@ bool CTBPage::OnInitDialog() {
 }
 
 bool CTBPage::OnCommand(int id, int code) {
-  if (code == plat::kClicked && id >= 29000 && id <= 29999)
+  if (code == plat::kClicked && id >= tq::cmd::kSpaceFirst && id <= tq::cmd::kSpaceLast)
     plat::CurrentBackend().PostMessage(m_hTarget, plat::WM_COMMAND_, static_cast<uintptr_t>(id), 0);
   return plat::PropertyPage::OnCommand(id, code);
 }
@@ -100,7 +100,7 @@ void CTBPage::OnDestroy() {
 
 // ---------------------------------------------------------------------------
 
-CTBSheet::CTBSheet() : plat::PropertySheet("FOR HTML", nullptr) {}
+CTBSheet::CTBSheet(tq::ToolBoxInputs in) : plat::PropertySheet("FOR HTML", nullptr), m_in(std::move(in)) {}
 
 void CTBSheet::FitPage(int rows, bool allPages) {
   plat::SheetImpl& s = impl();
@@ -125,7 +125,7 @@ void CTBSheet::FitPage(int rows, bool allPages) {
 
 void CTBSheet::OnInitSheet() {
   plat::SheetImpl& s = impl();
-  CHtmlApp& app = HtmlApp();
+  const int app = m_in.appNumber;
   s.SetActivePage(0);
   s.SetActivePage(1);
   m_nMax = 0;
@@ -135,12 +135,12 @@ void CTBSheet::OnInitSheet() {
 
   s.Center();
   plat::Rect w = s.WindowRect();
-  tq::ToolBoxPlace at = tq::PlaceToolBox(app.m_nToolBoxFlags, w.width(), s.DesktopRect(),
-                                         GetSettingInt(ToolBoxName(tq::kLeftValue, app.m_nAppNumber)),
-                                         GetSettingInt(ToolBoxName(tq::kTopValue, app.m_nAppNumber)));
+  tq::ToolBoxPlace at = tq::PlaceToolBox(m_in.placementFlags, w.width(), s.DesktopRect(),
+                                         GetSettingInt(ToolBoxName(tq::kLeftValue, app)),
+                                         GetSettingInt(ToolBoxName(tq::kTopValue, app)));
   if (at.topmost) s.MoveTopmost(at.x, at.y);
   else s.Move(at.x, at.y);
-  s.SetActivePage(GetSettingInt(ToolBoxName(tq::kPageValue, app.m_nAppNumber)));
+  s.SetActivePage(GetSettingInt(ToolBoxName(tq::kPageValue, app)));
 }
 
 void CTBSheet::OnTabChanged() { impl().PostToSelf(tq::kRefitMessage); }
@@ -150,14 +150,15 @@ void CTBSheet::OnUserMessage(unsigned msg) {
 }
 
 void CTBSheet::OnClose() {
-  CHtmlApp& app = HtmlApp();
+  const int app = m_in.appNumber;
   plat::Rect w = impl().WindowRect();
-  PutSettingInt(ToolBoxName(tq::kLeftValue, app.m_nAppNumber), w.left);
-  PutSettingInt(ToolBoxName(tq::kTopValue, app.m_nAppNumber), w.top);
-  PutSettingInt(ToolBoxName(tq::kPageValue, app.m_nAppNumber), impl().ActiveIndex());
+  PutSettingInt(ToolBoxName(tq::kLeftValue, app), w.left);
+  PutSettingInt(ToolBoxName(tq::kTopValue, app), w.top);
+  PutSettingInt(ToolBoxName(tq::kPageValue, app), impl().ActiveIndex());
 }
 
 void CTBSheet::OnDestroyed() {
-  // Deletes this sheet and its pages.
-  HtmlApp().ForgetToolBox();
+  // The owner deletes this sheet and its pages: call a copy.
+  const std::function<void()> destroyed = m_in.destroyed;
+  if (destroyed) destroyed();
 }

@@ -7,10 +7,11 @@
 #include "plat/property_sheet.h"
 #include "toolbox/cmd_list.h"
 #include "toolbox/tb_rules.h"
+#include "toolbox/toolbox_hooks.h"
+#include "res/ids/toolbox.h"
 
 namespace tq {
 
-enum : int { IDD_TOOLBOX_PAGE = 2024 };
 // The sheet's own message: re-fit the page after a change of tab.
 enum : unsigned { kRefitMessage = plat::WM_USER_ + 111 };
 
@@ -45,7 +46,7 @@ class CTBPage : public plat::PropertyPage {
  public:
   CTBPage() : plat::PropertyPage(tq::IDD_TOOLBOX_PAGE) {}
   ~CTBPage() override;
-  void Init(int page, plat::WindowHandle target, CTBSheet* sheet);
+  void Init(int page, plat::WindowHandle target, CTBSheet* sheet, int appNumber);
 
   plat::WindowHandle m_hTarget = nullptr;
   int m_nPage = 1;
@@ -67,7 +68,8 @@ class CTBPage : public plat::PropertyPage {
 
 class CTBSheet : public plat::PropertySheet {
  public:
-  CTBSheet();
+  explicit CTBSheet(tq::ToolBoxInputs in);
+  tq::ToolBoxInputs m_in;
   plat::Rect m_rcPage;  // the page rectangle of the last fitting
   int m_nMax = 0;       // the larger command count of the two pages
 

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
-#include "app/html_app.h"
 #include "dialogs/common/basic_dlg.h"
+#include "dialogs/common/settings_names.h"
 #include "dialogs/common/text_rules.h"
 #include "dialogs/common/value_list_dlg.h"
+#include "plat/app.h"
 #include "plat/backend.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -18,16 +20,16 @@ std::string SettingName(const char* pattern, int slot) {
 }
 
 std::string GetSetting(const std::string& name, const std::string& def) {
-  return HtmlApp().GetProfileString(kSection, name, def);
+  return plat::CurrentApp()->GetProfileString(kSection, name, def);
 }
 int GetSettingInt(const std::string& name, int def) {
-  return HtmlApp().GetProfileInt(kSection, name, def);
+  return plat::CurrentApp()->GetProfileInt(kSection, name, def);
 }
 void PutSetting(const std::string& name, const std::string& value) {
-  HtmlApp().WriteProfileString(kSection, name, value);
+  plat::CurrentApp()->WriteProfileString(kSection, name, value);
 }
 void PutSettingInt(const std::string& name, int value) {
-  HtmlApp().WriteProfileInt(kSection, name, value);
+  plat::CurrentApp()->WriteProfileInt(kSection, name, value);
 }
 
 bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string& title,
@@ -44,7 +46,7 @@ bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string&
 
 void CAttrDialog::Init(int tagId, const std::string& handedIn) {
   m_nTagId = tagId;
-  m_nSlot = tagId - 29000;
+  m_nSlot = tagId - cmd::kSlotBase;
   m_strText = handedIn;
 }
 

@@ -2,9 +2,8 @@
 
 #include "dialogs/common/event_dlg.h"
 #include "dialogs/common/text_rules.h"
-#include "dialogs/style/list_style_dlg.h"
-#include "dialogs/style/style_dlg.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -20,93 +19,111 @@ constexpr FlagBox kBoxes[] = {
     {IDC_BS_SIZE_CHK, CBasicDlg::kSize},     {IDC_BS_NOSHADE_CHK, CBasicDlg::kNoShade},
 };
 
-bool IsList(int id) { return id >= 29140 && id <= 29142; }
+// What each element makes of the dialog: the boxes it does not offer, what
+// the "other" and width fields name, the relabelled boxes and the lists
+// behind the buttons. An id without a row is another dialog's attributes.
+struct ElementRow {
+  int id;
+  int unavailable;            // flag bits of the boxes withdrawn
+  const char* otherName;      // attribute of the "other" field, or nullptr
+  const char* otherCaption;   // the "other" box relabelled, or nullptr
+  int otherList;              // value list of its button (0: none)
+  const char* widthName;      // attribute of the width field
+  const char* widthCaption;   // the width box relabelled, or nullptr
+  int alignList;              // value list of the ALIGN button (0: none)
+  unsigned char shape;        // kWhole, kList or kEmpty
+};
 
-// Name of the attribute the "other" field gives, or nullptr.
-const char* OtherName(int id) {
-  switch (id) {
-    case 29415: return "CLEAR";
-    case 29140:
-    case 29141:
-    case 29435: return "TYPE";
-    case 29132:
-    case 29417: return "CITE";
-    default: return nullptr;
-  }
-}
+enum : unsigned char { kWhole, kList, kEmpty, kAttributesOnly };
+enum : int { kBrowseUri = -1 };  // otherList: a file dialog for a URI
+constexpr int kMost = CBasicDlg::kAlign | CBasicDlg::kOther | CBasicDlg::kWidth | CBasicDlg::kSize |
+                      CBasicDlg::kNoShade;
+constexpr int kAlignOnly = kMost & ~CBasicDlg::kAlign;
+constexpr int kCite = kMost & ~CBasicDlg::kOther;
+constexpr int kLangDirEvent = CBasicDlg::kLang | CBasicDlg::kDir | CBasicDlg::kEvent;
 
-const char* WidthName(int id) {
-  switch (id) {
-    case 29141: return "START";
-    case 29435: return "VALUE";
-    default: return "WIDTH";
-  }
+using namespace cmd;
+constexpr ElementRow kElements[] = {
+    {kH1Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kH2Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kH3Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kH4Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kH5Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kH6Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    // P takes the same alignments as the headings.
+    {kPDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kPreDetail, kMost & ~CBasicDlg::kWidth, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kAddressDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kHRDetail, CBasicDlg::kOther | CBasicDlg::kLang | CBasicDlg::kDir, nullptr, nullptr, 0, "WIDTH",
+     nullptr, 120, kEmpty},
+    {kDivDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 120, kWhole},
+    {kBlockQuoteDetail, kCite, "CITE", "CITE指定", kBrowseUri, "WIDTH", nullptr, 0, kWhole},
+    {kULDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kNoShade), "TYPE", "先頭記号", 123, "WIDTH",
+     nullptr, 0, kList},
+    {kOLDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kWidth | CBasicDlg::kNoShade), "TYPE", "先頭記号",
+     122, "START", "番号の最初", 0, kList},
+    {kDLDetail, kMost & ~CBasicDlg::kNoShade, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kList},
+    {kCaptionDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 126, kWhole},
+    // NOSCRIPT is dispatched here like the other block elements, so it is
+    // built as one: the selection inside, start and end tags around it.
+    {kNoScriptDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kFieldSetDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kBDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kUDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kStrikeDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kIDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kBigDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kSmallDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kEMDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kStrongDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kSupDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kSubDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kTTDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kBRDetail, kCite, "CLEAR", "CLEAR指定", 121, "WIDTH", nullptr, 0, kEmpty},
+    {kSpanDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kQDetail, kCite, "CITE", "CITE指定", kBrowseUri, "WIDTH", nullptr, 0, kWhole},
+    {kDfnDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kCodeDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kSampDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kKbdDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kVarDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kCiteDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kAbbrDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kAcronymDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kBdoDetail, kMost | CBasicDlg::kEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
+    {kLIDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kWidth), "TYPE", "TYPE", 125, "VALUE", "VALUE", 0,
+     kEmpty},
+    {kDTDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kEmpty},
+    {kDDDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kEmpty},
+    // Attributes of other dialogs' elements that take no LANG, DIR or events.
+    {kFrameSetDetail, kMost | kLangDirEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly},
+    {kFrameDetail, kMost | kLangDirEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly},
+    {kAppletDetail, kMost | kLangDirEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly},
+    {kIFrameDetail, kMost | kLangDirEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly},
+};
+constexpr ElementRow kOtherAttributes = {0, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly};
+
+const ElementRow& RowOf(int id) {
+  for (const ElementRow& r : kElements)
+    if (r.id == id) return r;
+  return kOtherAttributes;
 }
 
 }  // namespace
 
 const char* CBasicDlg::ElementOf(int id) {
-  if (id >= 29121 && id <= 29126) {
-    static const char* const kHeads[] = {"H1", "H2", "H3", "H4", "H5", "H6"};
-    return kHeads[id - 29121];
-  }
-  if (id >= 29401 && id <= 29411) {
-    static const char* const kFonts[] = {"B",  "U",      "STRIKE", "I",   "BIG", "SMALL",
-                                         "EM", "STRONG", "SUP",    "SUB", "TT"};
-    return kFonts[id - 29401];
-  }
-  if (id >= 29420 && id <= 29428) {
-    static const char* const kPhrases[] = {"DFN",  "CODE", "SAMP",    "KBD", "VAR",
-                                           "CITE", "ABBR", "ACRONYM", "BDO"};
-    return kPhrases[id - 29420];
-  }
-  switch (id) {
-    case 29127: return "P";
-    case 29128: return "PRE";
-    case 29129: return "ADDRESS";
-    case 29130: return "HR";
-    case 29131: return "DIV";
-    case 29132: return "BLOCKQUOTE";
-    case 29140: return "UL";
-    case 29141: return "OL";
-    case 29142: return "DL";
-    case 29152: return "CAPTION";
-    // NOSCRIPT is dispatched here like the other block elements, so it is
-    // built as one: the selection inside, start and end tags around it.
-    case 29171: return "NOSCRIPT";
-    case 29173: return "FIELDSET";
-    case 29415: return "BR";
-    case 29416: return "SPAN";
-    case 29417: return "Q";
-    case 29435: return "LI";
-    case 29436: return "DT";
-    case 29437: return "DD";
-    default: return nullptr;
-  }
+  if (RowOf(id).shape == kAttributesOnly) return nullptr;
+  const Command* c = FindCommand(id);
+  return c ? c->element : nullptr;
 }
 
-int CBasicDlg::UnavailableBits(int id) {
-  int off = kAlign | kOther | kWidth | kSize | kNoShade;
-  if ((id >= 29121 && id <= 29127) || id == 29131 || id == 29152) off &= ~kAlign;
-  switch (id) {
-    case 29128: off &= ~kWidth; break;
-    case 29130: off = kOther | kLang | kDir; break;
-    case 29132:
-    case 29417:
-    case 29415: off &= ~kOther; break;
-    case 29140: off &= ~(kOther | kNoShade); break;
-    case 29141: off &= ~(kOther | kWidth | kNoShade); break;
-    case 29142: off &= ~kNoShade; break;
-    case 29435: off &= ~(kOther | kWidth); break;
-    case 29428: off |= kEvent; break;
-    case 29165:
-    case 29166:
-    case 29458:
-    case 29460: off |= kLang | kDir | kEvent; break;
-    default: break;
-  }
-  return off;
-}
+int CBasicDlg::UnavailableBits(int id) { return RowOf(id).unavailable; }
+
+namespace {
+StyleEditor g_styleEditor = nullptr;
+}  // namespace
+
+void SetStyleEditor(StyleEditor editor) { g_styleEditor = editor; }
 
 CBasicDlg::CBasicDlg(plat::WindowHandle parent) : CAttrDialog(IDD_BASIC, parent) {
   Governs(IDC_BS_ID_CHK, {IDC_BS_ID});
@@ -140,22 +157,10 @@ bool CBasicDlg::OnInitDialog() {
   const int id = m_nTagId;
   SetTitle(plat::J("基本的な属性の設定 ") + ElementLabel(id));
 
-  switch (id) {
-    case 29132:
-    case 29417: SetItemText(IDC_BS_OTHER_CHK, plat::J("CITE指定")); break;
-    case 29140: SetItemText(IDC_BS_OTHER_CHK, plat::J("先頭記号")); break;
-    case 29141:
-      SetItemText(IDC_BS_OTHER_CHK, plat::J("先頭記号"));
-      SetItemText(IDC_BS_WIDTH_CHK, plat::J("番号の最初"));
-      break;
-    case 29415: SetItemText(IDC_BS_OTHER_CHK, plat::J("CLEAR指定")); break;
-    case 29435:
-      SetItemText(IDC_BS_OTHER_CHK, "TYPE");
-      SetItemText(IDC_BS_WIDTH_CHK, "VALUE");
-      break;
-    default: break;
-  }
-  if (IsList(id)) SetItemText(IDC_BS_NOSHADE_CHK, plat::J("COMPACT指定"));
+  const ElementRow& row = RowOf(id);
+  if (row.otherCaption) SetItemText(IDC_BS_OTHER_CHK, plat::J(row.otherCaption));
+  if (row.widthCaption) SetItemText(IDC_BS_WIDTH_CHK, plat::J(row.widthCaption));
+  if (row.shape == kList) SetItemText(IDC_BS_NOSHADE_CHK, plat::J("COMPACT指定"));
 
   m_strID = GetSetting(Name("Bsc_%dID"));
   m_strClass = GetSetting(Name("Bsc_%dClass"));
@@ -203,27 +208,27 @@ std::string CBasicDlg::Build(int flags) {
   PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "", "Bsc_%dOtherA", sep);
   if (flags & kOther) {
     // Only the elements that offer the field name an attribute for it.
-    if (const char* name = OtherName(id))
+    if (const char* name = RowOf(id).otherName)
       PutAttr(r, true, name, m_strOther, "", "Bsc_%dOtherB", sep);
     else
       PutSetting(Name("Bsc_%dOtherB"), m_strOther);
   }
-  PutAttr(r, flags & kWidth, WidthName(id), m_strWidth, "", "Bsc_%dWidth", sep);
+  PutAttr(r, flags & kWidth, RowOf(id).widthName, m_strWidth, "", "Bsc_%dWidth", sep);
   PutAttr(r, flags & kSize, "SIZE", m_strSize, "", "Bsc_%dSize", sep);
   if (flags & kNoShade) {
     r += sep;
-    r += IsList(id) ? "COMPACT" : "NOSHADE";
+    r += RowOf(id).shape == kList ? "COMPACT" : "NOSHADE";
   }
   PutSettingInt(Name("Bsc_%dFlag"), flags);
 
   if (!element) return r;
   const std::string name = element;
-  if (IsList(id)) {
+  const unsigned char shape = RowOf(id).shape;
+  if (shape == kList) {
     r += ">\r\n" + m_strText + "\r\n</" + name + ">";
   } else {
     r += ">" + m_strText;
-    const bool empty = id == 29130 || id == 29415 || (id >= 29435 && id <= 29437);
-    if (!empty) r += "</" + name + ">";
+    if (shape != kEmpty) r += "</" + name + ">";
   }
   return r;
 }
@@ -237,17 +242,8 @@ void CBasicDlg::OnOK() {
 void CBasicDlg::EditStyle() {
   UpdateData(true);
   std::string result;
-  if (IsList(m_nTagId)) {
-    CListStyleDlg dlg(handle());
-    dlg.Init(m_nTagId, m_strText);
-    if (dlg.DoModal() != plat::IDOK) return;
-    result = dlg.m_strResult;
-  } else {
-    CStyleDlg dlg(handle());
-    dlg.Init(m_nTagId, m_strText);
-    if (dlg.DoModal() != plat::IDOK) return;
-    result = dlg.m_strResult;
-  }
+  if (!g_styleEditor || !g_styleEditor(handle(), m_nTagId, m_strText, RowOf(m_nTagId).shape == kList, &result))
+    return;
   m_strStyle = result;
   UpdateData(false);
 }
@@ -262,23 +258,13 @@ void CBasicDlg::EditEvents() {
 }
 
 void CBasicDlg::ChooseAlign() {
-  const int id = m_nTagId;
-  // P takes the same alignments as the headings.
-  if (id >= 29121 && id <= 29127) ChooseInto(m_strAlign, 107);
-  else if (id == 29130 || id == 29131) ChooseInto(m_strAlign, 120);
-  else if (id == 29152) ChooseInto(m_strAlign, 126);
+  if (const int list = RowOf(m_nTagId).alignList) ChooseInto(m_strAlign, list);
 }
 
 void CBasicDlg::ChooseOther() {
-  switch (m_nTagId) {
-    case 29415: ChooseInto(m_strOther, 121); break;
-    case 29140: ChooseInto(m_strOther, 123); break;
-    case 29141: ChooseInto(m_strOther, 122); break;
-    case 29435: ChooseInto(m_strOther, 125); break;
-    case 29132:
-    case 29417: BrowseInto(m_strOther, "Bsc_Path", "引用文書のURI"); break;
-    default: break;
-  }
+  const int list = RowOf(m_nTagId).otherList;
+  if (list == kBrowseUri) BrowseInto(m_strOther, "Bsc_Path", "引用文書のURI");
+  else if (list) ChooseInto(m_strOther, list);
 }
 
 bool CBasicDlg::OnCommand(int id, int code) {
@@ -292,10 +278,6 @@ bool CBasicDlg::OnCommand(int id, int code) {
     case IDC_BS_OTHER_LIST: ChooseOther(); return true;
   }
   return false;
-}
-
-void RunBasicDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CBasicDlg>(parent, buffer, id);
 }
 
 }  // namespace tq

@@ -6,24 +6,16 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/basic_dlg.h"
 
 namespace tq {
 
-enum : int {
-  IDD_BASIC = 2000,
-  IDC_BS_ID_CHK = 1001, IDC_BS_ID,
-  IDC_BS_CLASS_CHK, IDC_BS_CLASS,
-  IDC_BS_TITLE_CHK, IDC_BS_TITLE,
-  IDC_BS_STYLE_CHK, IDC_BS_STYLE, IDC_BS_STYLE_EDIT,
-  IDC_BS_LANG_CHK, IDC_BS_LANG, IDC_BS_LANG_LIST,
-  IDC_BS_DIR_CHK, IDC_BS_DIR,
-  IDC_BS_EVENT_CHK, IDC_BS_EVENT, IDC_BS_EVENT_EDIT,
-  IDC_BS_ALIGN_CHK, IDC_BS_ALIGN, IDC_BS_ALIGN_LIST,
-  IDC_BS_OTHER_CHK, IDC_BS_OTHER, IDC_BS_OTHER_LIST,
-  IDC_BS_WIDTH_CHK, IDC_BS_WIDTH,
-  IDC_BS_SIZE_CHK, IDC_BS_SIZE,
-  IDC_BS_NOSHADE_CHK,
-};
+// What the STYLE button opens: the style dialogs, which sit a layer above
+// this one (on a list element, the list style dialog). True and result set
+// on OK. Whoever runs the dialogs installs it (app/runners.cpp).
+using StyleEditor = bool (*)(plat::WindowHandle parent, int tagId, const std::string& text, bool listElement,
+                             std::string* result);
+void SetStyleEditor(StyleEditor editor);
 
 class CBasicDlg : public CAttrDialog {
  public:
@@ -61,7 +53,5 @@ class CBasicDlg : public CAttrDialog {
   void ChooseAlign();
   void ChooseOther();
 };
-
-void RunBasicDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

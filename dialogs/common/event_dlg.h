@@ -4,13 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/event_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_EVENT = 2002,
-  IDC_EV_LIST = 1000, IDC_EV_EVENT, IDC_EV_SCRIPT, IDC_EV_BROWSE, IDC_EV_ADD, IDC_EV_PAIRS,
-};
 
 class CEventDlg : public CAttrDialog {
  public:

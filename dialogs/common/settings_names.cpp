@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+const char* const kSection = "HTML";
+
 namespace tq {
 
 namespace {

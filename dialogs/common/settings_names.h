@@ -3,6 +3,9 @@
 #pragma once
 #include <string>
 
+// The section every value is kept in (a registry key on Windows).
+extern const char* const kSection;
+
 namespace tq {
 
 // True when entry is a field of one of the attribute dialogs for slot:

@@ -2,8 +2,9 @@
 
 #include <cstdio>
 
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -61,12 +62,12 @@ std::string TagNameOf(int id) {
 
 std::string LabelTableLookup(int id, const std::string& label) {
   switch (id) {
-    case 29005: return "NEW(Trans.)";
-    case 29006: return "NEW(Strict)";
-    case 29007: return "NEW(Frame)";
-    case 29115: return "CSS";
-    case 29398: return "CMT_CSS";
-    case 29399: return "COMMENT";
+    case cmd::kNewTransitional: return "NEW(Trans.)";
+    case cmd::kNewStrict: return "NEW(Strict)";
+    case cmd::kNewFrame: return "NEW(Frame)";
+    case cmd::kStyleRules: return "CSS";
+    case cmd::kCssComment: return "CMT_CSS";
+    case cmd::kComment: return "COMMENT";
     default: return label;
   }
 }

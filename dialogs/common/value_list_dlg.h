@@ -3,10 +3,9 @@
 #include <string>
 
 #include "plat/dialog.h"
+#include "res/ids/value_list_dlg.h"
 
 namespace tq {
-
-enum : int { IDD_VALUELIST = 2001, IDC_VL_LIST = 1000 };
 
 class CValueListDlg : public plat::Dialog {
  public:

@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -28,21 +29,21 @@ bool IsWholeImage(const std::string& shape) { return SameWordNoCase(shape, "defa
 
 const char* CAnchorDlg::ElementOf(int tagId) {
   switch (tagId) {
-    case 29446: return "LINK";
-    case 29447: return "MAP";
-    case 29448: return "AREA";
+    case cmd::kLinkDetail: return "LINK";
+    case cmd::kMapDetail: return "MAP";
+    case cmd::kAreaDetail: return "AREA";
     default: return "A";
   }
 }
 
 int CAnchorDlg::WithdrawnBits(int tagId) {
   switch (tagId) {
-    case 29446:
+    case cmd::kLinkDetail:
       return kName | kNoHref | kAccessKey | kShape | kTabIndex | kOnFocus | kOnBlur;
-    case 29447:
+    case cmd::kMapDetail:
       return kCharset | kType | kNoHref | kHrefLang | kRel | kRev | kAccessKey | kShape | kTabIndex |
              kOnFocus | kOnBlur | kTarget;
-    case 29448: return kCharset | kType | kName | kHrefLang | kRel | kRev;
+    case cmd::kAreaDetail: return kCharset | kType | kName | kHrefLang | kRel | kRev;
     default: return kNoHref;
   }
 }
@@ -108,10 +109,10 @@ bool CAnchorDlg::OnInitDialog() {
   const int withdrawn = WithdrawnBits(m_nTagId);
   for (const FlagBox& b : kBoxes)
     if (withdrawn & b.bit) Withdraw(b.id);
-  const bool isMap = m_nTagId == 29447;
+  const bool isMap = m_nTagId == cmd::kMapDetail;
   // Only AREA has an ALT; a MAP points nowhere, so its browse button would
   // only fill a box that is off.
-  const bool altOn = m_nTagId == 29448;
+  const bool altOn = m_nTagId == cmd::kAreaDetail;
   EnableItem(IDC_AN_ALT_LABEL, altOn);
   EnableItem(IDC_AN_ALT, altOn);
   for (int c : {IDC_AN_HREF_LABEL, IDC_AN_HREF, IDC_AN_HREF_BROWSE}) EnableItem(c, !isMap);
@@ -158,8 +159,8 @@ std::string CAnchorDlg::Build(int flags) {
   PutOtherAttr(r, flags & kAttr, m_strAttr, "AL_%dAttr");
   r += ">" + m_strText;
   PutSettingInt(Name("AL_%dFlag"), flags);
-  if (m_nTagId == 29447) r += "</MAP>";
-  else if (m_nTagId != 29446 && m_nTagId != 29448) r += "</A>";
+  if (m_nTagId == cmd::kMapDetail) r += "</MAP>";
+  else if (m_nTagId != cmd::kLinkDetail && m_nTagId != cmd::kAreaDetail) r += "</A>";
   return r;
 }
 
@@ -197,10 +198,6 @@ bool CAnchorDlg::OnCommand(int id, int code) {
     case IDC_AN_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
-}
-
-void RunAnchorDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CAnchorDlg>(parent, buffer, id);
 }
 
 }  // namespace tq

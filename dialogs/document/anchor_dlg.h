@@ -4,29 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/anchor_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_ANCHOR = 2016,
-  IDC_AN_CHARSET_CHK = 1001, IDC_AN_CHARSET, IDC_AN_CHARSET_LIST,
-  IDC_AN_TYPE_CHK, IDC_AN_TYPE, IDC_AN_TYPE_LIST,
-  IDC_AN_NAME_CHK, IDC_AN_NAME,
-  IDC_AN_HREF_LABEL, IDC_AN_HREF, IDC_AN_HREF_BROWSE,
-  IDC_AN_NOHREF_CHK,
-  IDC_AN_ALT_LABEL, IDC_AN_ALT,
-  IDC_AN_HREFLANG_CHK, IDC_AN_HREFLANG, IDC_AN_HREFLANG_LIST,
-  IDC_AN_REL_CHK, IDC_AN_REL, IDC_AN_REL_LIST,
-  IDC_AN_REV_CHK, IDC_AN_REV, IDC_AN_REV_LIST,
-  IDC_AN_ACCESSKEY_CHK, IDC_AN_ACCESSKEY,
-  IDC_AN_SHAPE_CHK, IDC_AN_SHAPE, IDC_AN_SHAPE_LIST,
-  IDC_AN_COORDS_LABEL, IDC_AN_COORDS,
-  IDC_AN_TABINDEX_CHK, IDC_AN_TABINDEX, IDC_AN_TABINDEX_SPIN,
-  IDC_AN_FOCUS_CHK, IDC_AN_FOCUS, IDC_AN_FOCUS_BROWSE,
-  IDC_AN_BLUR_CHK, IDC_AN_BLUR, IDC_AN_BLUR_BROWSE,
-  IDC_AN_TARGET_CHK, IDC_AN_TARGET,
-  IDC_AN_ATTR_CHK, IDC_AN_ATTR_EDIT, IDC_AN_ATTR,
-};
 
 class CAnchorDlg : public CAttrDialog {
  public:
@@ -63,7 +43,5 @@ class CAnchorDlg : public CAttrDialog {
   // "default".
   void ApplyRules();
 };
-
-void RunAnchorDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -115,8 +115,4 @@ bool CBodyDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunBodyDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CBodyDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -5,21 +5,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/body_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_BODY = 2031,
-  IDC_BD_ONLOAD_CHK = 1001, IDC_BD_ONLOAD, IDC_BD_ONLOAD_BROWSE,
-  IDC_BD_ONUNLOAD_CHK, IDC_BD_ONUNLOAD, IDC_BD_ONUNLOAD_BROWSE,
-  IDC_BD_ATTR_CHK, IDC_BD_ATTR_EDIT, IDC_BD_ATTR,
-  IDC_BD_BKG_CHK, IDC_BD_BKG, IDC_BD_BKG_BROWSE,
-  IDC_BD_BGCOLOR_CHK, IDC_BD_BGCOLOR, IDC_BD_BGCOLOR_PICK,
-  IDC_BD_TEXT_CHK, IDC_BD_TEXT, IDC_BD_TEXT_PICK,
-  IDC_BD_LINK_CHK, IDC_BD_LINK, IDC_BD_LINK_PICK,
-  IDC_BD_ALINK_CHK, IDC_BD_ALINK, IDC_BD_ALINK_PICK,
-  IDC_BD_VLINK_CHK, IDC_BD_VLINK, IDC_BD_VLINK_PICK,
-};
 
 class CBodyDlg : public CAttrDialog {
  public:
@@ -52,7 +40,5 @@ class CBodyDlg : public CAttrDialog {
   // The colour dialog from colour; on OK colour and field take the choice.
   void PickColor(std::string& field, uint32_t& colour);
 };
-
-void RunBodyDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "dialogs/document/table_parts.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -27,8 +28,8 @@ struct Element {
   const char* end;
 };
 constexpr Element kElements[] = {
-    {29153, "<COLGROUP", "</COLGROUP>"}, {29154, "<COL", "</COL>"}, {29155, "<THEAD", ""},
-    {29156, "<TBODY", ""},               {29157, "<TFOOT", ""},     {29158, "<TR", "</TR>"},
+    {cmd::kColGroupDetail, "<COLGROUP", "</COLGROUP>"}, {cmd::kColDetail, "<COL", "</COL>"}, {cmd::kTheadDetail, "<THEAD", ""},
+    {cmd::kTbodyDetail, "<TBODY", ""},               {cmd::kTfootDetail, "<TFOOT", ""},     {cmd::kTRDetail, "<TR", "</TR>"},
 };
 
 const Element& ElementOf(int id) {
@@ -150,10 +151,6 @@ bool CColGroupDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked || id != IDC_CG_ATTR_EDIT) return false;
   EditOtherAttributes(m_strOtherAttr);
   return true;
-}
-
-void RunColGroupDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CColGroupDlg>(parent, buffer, id);
 }
 
 }  // namespace tq

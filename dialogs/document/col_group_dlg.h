@@ -5,19 +5,10 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
+#include "res/ids/col_group_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_COL_GROUP = 2014,
-  IDC_CG_SPAN_CHK = 1001, IDC_CG_SPAN, IDC_CG_SPAN_SPIN,
-  IDC_CG_WIDTH_CHK, IDC_CG_WIDTH, IDC_CG_WIDTH_SPIN, IDC_CG_WIDTH_PX, IDC_CG_WIDTH_PCT,
-  IDC_CG_ALIGN_CHK, IDC_CG_ALIGN, IDC_CG_ALIGN_LIST,
-  IDC_CG_CHAR_LABEL, IDC_CG_CHAR,
-  IDC_CG_CHAROFF_LABEL, IDC_CG_CHAROFF, IDC_CG_CHAROFF_SPIN, IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT,
-  IDC_CG_VALIGN_CHK, IDC_CG_VALIGN, IDC_CG_VALIGN_LIST,
-  IDC_CG_ATTR_CHK, IDC_CG_ATTR_EDIT, IDC_CG_ATTR,
-};
 
 class CColGroupDlg : public CAttrDialog {
  public:
@@ -45,11 +36,9 @@ class CColGroupDlg : public CAttrDialog {
 
  private:
   // THEAD, TBODY, TFOOT and TR span no columns.
-  bool IsRowGroup() const { return m_nTagId >= 29155 && m_nTagId <= 29158; }
+  bool IsRowGroup() const { return m_nTagId >= cmd::kTheadDetail && m_nTagId <= cmd::kTRDetail; }
   void ApplyAlignRule();
   void ApplyCharRule();
 };
-
-void RunColGroupDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -18,10 +19,10 @@ constexpr FlagBox kBoxes[] = {
 
 const char* ElementName(int id) {
   switch (id) {
-    case 29110: return "HEAD";
-    case 29111: return "TITLE";
-    case 29112: return "BASE";
-    case 29113: return "META";
+    case cmd::kHeadDetail: return "HEAD";
+    case cmd::kTitleDetail: return "TITLE";
+    case cmd::kBaseDetail: return "BASE";
+    case cmd::kMetaDetail: return "META";
     default: return "STYLE";
   }
 }
@@ -75,22 +76,22 @@ bool CHeadDlg::OnInitDialog() {
   CheckRadio(IDC_HD_LTR, IDC_HD_RTL, (flags & kRtl) ? IDC_HD_RTL : IDC_HD_LTR);
 
   const int id = m_nTagId;
-  if (id != 29110) Withdraw(IDC_HD_PROFILE_CHK);
-  if (id != 29112) {
+  if (id != cmd::kHeadDetail) Withdraw(IDC_HD_PROFILE_CHK);
+  if (id != cmd::kBaseDetail) {
     Withdraw(IDC_HD_HREF_CHK);
     Withdraw(IDC_HD_TARGET_CHK);
   } else {
     Withdraw(IDC_HD_LANG_CHK);
     Withdraw(IDC_HD_DIR_CHK);
   }
-  if (id != 29113) {
+  if (id != cmd::kMetaDetail) {
     Withdraw(IDC_HD_HTTPEQUIV_CHK);
     Withdraw(IDC_HD_NAME_CHK);
     Withdraw(IDC_HD_SCHEME_CHK);
     EnableItem(IDC_HD_CONTENT_LABEL, false);
     EnableItem(IDC_HD_CONTENT, false);
   }
-  if (id != 29114) {
+  if (id != cmd::kStyleDetail) {
     EnableItem(IDC_HD_TYPE_LABEL, false);
     EnableItem(IDC_HD_TYPE, false);
     EnableItem(IDC_HD_TYPE_LIST, false);
@@ -115,21 +116,21 @@ std::string CHeadDlg::Build(int flags) {
   PutAttr(r, flags & kProfile, "PROFILE", m_strProfile, "HEAD_%dProfile");
   PutAttr(r, flags & kHref, "HREF", m_strHref, "HEAD_%dHref");
   PutAttr(r, flags & kTarget, "TARGET", m_strTarget, "HEAD_%dTarget");
-  PutAttr(r, id == 29114, "TYPE", m_strType, "HEAD_%dType");
+  PutAttr(r, id == cmd::kStyleDetail, "TYPE", m_strType, "HEAD_%dType");
   PutAttr(r, flags & kTitle, "TITLE", m_strTitle, "HEAD_%dTitle");
   PutAttr(r, flags & kMedia, "MEDIA", m_strMedia, "HEAD_%dMedia");
   PutAttr(r, flags & kLang, "LANG", m_strLang, "HEAD_%dLang");
   if (flags & kDir) r += (flags & kRtl) ? " DIR=\"rtl\"" : " DIR=\"ltr\"";
   PutAttr(r, flags & kHttpEquiv, "HTTP-EQUIV", m_strHttpEquiv, "HEAD_%dHttpEquiv");
   PutAttr(r, flags & kName, "NAME", m_strName, "HEAD_%dName");
-  PutAttr(r, id == 29113, "CONTENT", m_strContent, "HEAD_%dContent");
+  PutAttr(r, id == cmd::kMetaDetail, "CONTENT", m_strContent, "HEAD_%dContent");
   PutAttr(r, flags & kScheme, "SCHEME", m_strScheme, "HEAD_%dScheme");
   PutSettingInt(Name("HEAD_%dFlag"), flags);
 
   switch (id) {
-    case 29110: r += ">\r\n" + m_strText + "\r\n</HEAD>\r\n"; break;
-    case 29111: r += ">" + m_strText + "</TITLE>"; break;
-    case 29114: r += ">\r\n" + m_strText + "\r\n</STYLE>\r\n"; break;
+    case cmd::kHeadDetail: r += ">\r\n" + m_strText + "\r\n</HEAD>\r\n"; break;
+    case cmd::kTitleDetail: r += ">" + m_strText + "</TITLE>"; break;
+    case cmd::kStyleDetail: r += ">\r\n" + m_strText + "\r\n</STYLE>\r\n"; break;
     default: r += ">" + m_strText; break;  // BASE and META are empty elements
   }
   return r;
@@ -156,10 +157,6 @@ bool CHeadDlg::OnCommand(int id, int code) {
     case IDC_HD_NAME_LIST: ChooseInto(m_strName, 135); return true;
   }
   return false;
-}
-
-void RunHeadDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CHeadDlg>(parent, buffer, id);
 }
 
 }  // namespace tq

@@ -3,24 +3,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/head_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_HEAD = 2030,
-  IDC_HD_PROFILE_CHK = 1001, IDC_HD_PROFILE, IDC_HD_PROFILE_BROWSE, IDC_HD_PROFILE_ADD,
-  IDC_HD_HREF_CHK, IDC_HD_HREF, IDC_HD_HREF_BROWSE,
-  IDC_HD_TARGET_CHK, IDC_HD_TARGET,
-  IDC_HD_TYPE_LABEL, IDC_HD_TYPE, IDC_HD_TYPE_LIST,
-  IDC_HD_TITLE_CHK, IDC_HD_TITLE,
-  IDC_HD_MEDIA_CHK, IDC_HD_MEDIA, IDC_HD_MEDIA_LIST,
-  IDC_HD_LANG_CHK, IDC_HD_LANG, IDC_HD_LANG_LIST,
-  IDC_HD_DIR_CHK, IDC_HD_LTR, IDC_HD_RTL,
-  IDC_HD_HTTPEQUIV_CHK, IDC_HD_HTTPEQUIV,
-  IDC_HD_NAME_CHK, IDC_HD_NAME, IDC_HD_NAME_LIST,
-  IDC_HD_CONTENT_LABEL, IDC_HD_CONTENT,
-  IDC_HD_SCHEME_CHK, IDC_HD_SCHEME,
-};
 
 class CHeadDlg : public CAttrDialog {
  public:
@@ -48,7 +33,5 @@ class CHeadDlg : public CAttrDialog {
  private:
   int FlagsFromControls() const;
 };
-
-void RunHeadDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -127,8 +127,4 @@ bool CImageDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunImageDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CImageDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -4,24 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/image_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_IMAGE = 2017,
-  IDC_IM_SRC = 1001, IDC_IM_SRC_BROWSE,
-  IDC_IM_ALT,
-  IDC_IM_LONGDESC_CHK, IDC_IM_LONGDESC, IDC_IM_LONGDESC_BROWSE,
-  IDC_IM_WIDTH_CHK, IDC_IM_WIDTH, IDC_IM_WIDTH_SPIN, IDC_IM_WIDTH_PIX, IDC_IM_WIDTH_PCT,
-  IDC_IM_HEIGHT_CHK, IDC_IM_HEIGHT, IDC_IM_HEIGHT_SPIN, IDC_IM_HEIGHT_PIX, IDC_IM_HEIGHT_PCT,
-  IDC_IM_USEMAP_CHK, IDC_IM_USEMAP,
-  IDC_IM_ISMAP_CHK,
-  IDC_IM_ALIGN_CHK, IDC_IM_ALIGN, IDC_IM_ALIGN_LIST,
-  IDC_IM_BORDER_CHK, IDC_IM_BORDER, IDC_IM_BORDER_SPIN, IDC_IM_BORDER_PIX, IDC_IM_BORDER_PCT,
-  IDC_IM_HSPACE_CHK, IDC_IM_HSPACE, IDC_IM_HSPACE_SPIN,
-  IDC_IM_VSPACE_CHK, IDC_IM_VSPACE, IDC_IM_VSPACE_SPIN,
-  IDC_IM_ATTR_CHK, IDC_IM_ATTR_EDIT, IDC_IM_ATTR,
-};
 
 class CImageDlg : public CAttrDialog {
  public:
@@ -50,7 +35,5 @@ class CImageDlg : public CAttrDialog {
  private:
   int FlagsFromControls() const;
 };
-
-void RunImageDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

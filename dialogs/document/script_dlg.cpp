@@ -69,8 +69,4 @@ bool CScriptDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunScriptDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CScriptDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -4,17 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/script_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_SCRIPT = 2029,
-  IDC_SC_TYPE_LABEL = 1000, IDC_SC_TYPE, IDC_SC_TYPE_LIST,
-  IDC_SC_LANG_CHK, IDC_SC_LANG,
-  IDC_SC_CHARSET_CHK, IDC_SC_CHARSET, IDC_SC_CHARSET_LIST,
-  IDC_SC_SRC_CHK, IDC_SC_SRC, IDC_SC_SRC_BROWSE,
-  IDC_SC_DEFER_CHK,
-};
 
 class CScriptDlg : public CAttrDialog {
  public:
@@ -34,7 +26,5 @@ class CScriptDlg : public CAttrDialog {
   void OnOK() override;
   bool OnCommand(int id, int code) override;
 };
-
-void RunScriptDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

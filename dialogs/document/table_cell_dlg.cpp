@@ -149,8 +149,4 @@ bool CTableCellDlg::OnCommand(int id, int code) {
   return true;
 }
 
-void RunTableCellDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CTableCellDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -5,23 +5,10 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
+#include "res/ids/table_cell_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_TABLE_CELL = 2015,
-  IDC_TC_ABBR_CHK = 1001, IDC_TC_ABBR,
-  IDC_TC_AXIS_CHK, IDC_TC_AXIS,
-  IDC_TC_HEADERS_CHK, IDC_TC_HEADERS,
-  IDC_TC_SCOPE_CHK, IDC_TC_SCOPE, IDC_TC_SCOPE_LIST,
-  IDC_TC_COLSPAN_CHK, IDC_TC_COLSPAN, IDC_TC_COLSPAN_SPIN,
-  IDC_TC_ROWSPAN_CHK, IDC_TC_ROWSPAN, IDC_TC_ROWSPAN_SPIN,
-  IDC_TC_ALIGN_CHK, IDC_TC_ALIGN, IDC_TC_ALIGN_LIST,
-  IDC_TC_CHAR_LABEL, IDC_TC_CHAR,
-  IDC_TC_CHAROFF_LABEL, IDC_TC_CHAROFF, IDC_TC_CHAROFF_SPIN, IDC_TC_CHAROFF_PX, IDC_TC_CHAROFF_PCT,
-  IDC_TC_VALIGN_CHK, IDC_TC_VALIGN, IDC_TC_VALIGN_LIST,
-  IDC_TC_ATTR_CHK, IDC_TC_ATTR_EDIT, IDC_TC_ATTR,
-};
 
 class CTableCellDlg : public CAttrDialog {
  public:
@@ -48,12 +35,10 @@ class CTableCellDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsHeader() const { return m_nTagId == 29159; }
+  bool IsHeader() const { return m_nTagId == cmd::kTHDetail; }
   // The ALIGN box with its alignment-character controls.
   void ApplyAlignRule();
   void ApplyCharRule();
 };
-
-void RunTableCellDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -127,8 +127,4 @@ bool CTableDlg::OnCommand(int id, int code) {
   return true;
 }
 
-void RunTableDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CTableDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -4,20 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/table_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_TABLE = 2013,
-  IDC_TB_BORDER_CHK = 1001, IDC_TB_BORDER, IDC_TB_BORDER_SPIN,
-  IDC_TB_WIDTH_CHK, IDC_TB_WIDTH, IDC_TB_WIDTH_SPIN, IDC_TB_WIDTH_PX, IDC_TB_WIDTH_PCT,
-  IDC_TB_SUMMARY_CHK, IDC_TB_SUMMARY,
-  IDC_TB_FRAME_CHK, IDC_TB_FRAME, IDC_TB_FRAME_LIST,
-  IDC_TB_RULES_CHK, IDC_TB_RULES, IDC_TB_RULES_LIST,
-  IDC_TB_SPACING_CHK, IDC_TB_SPACING, IDC_TB_SPACING_SPIN, IDC_TB_SPACING_PX, IDC_TB_SPACING_PCT,
-  IDC_TB_PADDING_CHK, IDC_TB_PADDING, IDC_TB_PADDING_SPIN, IDC_TB_PADDING_PX, IDC_TB_PADDING_PCT,
-  IDC_TB_ATTR_CHK, IDC_TB_ATTR_EDIT, IDC_TB_ATTR,
-};
 
 class CTableDlg : public CAttrDialog {
  public:
@@ -45,7 +34,5 @@ class CTableDlg : public CAttrDialog {
  private:
   int FlagsFromControls() const;
 };
-
-void RunTableDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

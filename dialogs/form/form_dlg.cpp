@@ -111,8 +111,4 @@ bool CFormDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunFormDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CFormDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -4,20 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/form_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_FORM = 2025,
-  IDC_FM_ACTION_LABEL = 1001, IDC_FM_ACTION, IDC_FM_ACTION_BROWSE,
-  IDC_FM_METHOD_CHK, IDC_FM_GET, IDC_FM_POST,
-  IDC_FM_ENCTYPE_CHK, IDC_FM_ENCTYPE, IDC_FM_ENCTYPE_LIST,
-  IDC_FM_CHARSET_CHK, IDC_FM_CHARSET, IDC_FM_CHARSET_LIST, IDC_FM_CHARSET_ADD,
-  IDC_FM_TARGET_CHK, IDC_FM_TARGET,
-  IDC_FM_SUBMIT_CHK, IDC_FM_SUBMIT, IDC_FM_SUBMIT_BROWSE,
-  IDC_FM_RESET_CHK, IDC_FM_RESET, IDC_FM_RESET_BROWSE,
-  IDC_FM_ATTR_CHK, IDC_FM_ATTR, IDC_FM_ATTR_EDIT,
-};
 
 class CFormDlg : public CAttrDialog {
  public:
@@ -42,7 +31,5 @@ class CFormDlg : public CAttrDialog {
   void OnOK() override;
   bool OnCommand(int id, int code) override;
 };
-
-void RunFormDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

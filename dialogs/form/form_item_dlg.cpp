@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -33,18 +34,18 @@ CFormItemDlg::CFormItemDlg(plat::WindowHandle parent) : CAttrDialog(IDD_FORMITEM
 
 const char* CFormItemDlg::Element() const {
   switch (m_nTagId) {
-    case 29465: return "LABEL";
-    case 29468: return "OPTGROUP";
-    case 29469: return "OPTION";
+    case cmd::kLabelDetail: return "LABEL";
+    case cmd::kOptGroupDetail: return "OPTGROUP";
+    case cmd::kOptionDetail: return "OPTION";
     default: return "LEGEND";
   }
 }
 
 int CFormItemDlg::Offered() const {
   switch (m_nTagId) {
-    case 29465: return kFor | kAccessKey | kOnFocus | kOnBlur | kAttr;
-    case 29468: return kLabel | kDisabled | kAttr;
-    case 29469: return kLabel | kValue | kDisabled | kSelected | kAttr;
+    case cmd::kLabelDetail: return kFor | kAccessKey | kOnFocus | kOnBlur | kAttr;
+    case cmd::kOptGroupDetail: return kLabel | kDisabled | kAttr;
+    case cmd::kOptionDetail: return kLabel | kValue | kDisabled | kSelected | kAttr;
     default: return kAccessKey | kAlign | kAttr;
   }
 }
@@ -120,10 +121,6 @@ bool CFormItemDlg::OnCommand(int id, int code) {
     case IDC_FI_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;
-}
-
-void RunFormItemDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CFormItemDlg>(parent, buffer, id);
 }
 
 }  // namespace tq

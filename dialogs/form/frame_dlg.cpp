@@ -132,8 +132,4 @@ bool CFrameDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunFrameDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CFrameDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -4,24 +4,10 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
+#include "res/ids/frame_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_FRAME = 2022,
-  IDC_FR_LONGDESC_CHK = 1001, IDC_FR_LONGDESC, IDC_FR_LONGDESC_BROWSE,
-  IDC_FR_NAME_CHK, IDC_FR_NAME,
-  IDC_FR_SRC_CHK, IDC_FR_SRC, IDC_FR_SRC_BROWSE,
-  IDC_FR_BORDER_CHK, IDC_FR_BORDER_ON, IDC_FR_BORDER_OFF,
-  IDC_FR_MGNW_CHK, IDC_FR_MGNW, IDC_FR_MGNW_SPIN,
-  IDC_FR_MGNH_CHK, IDC_FR_MGNH, IDC_FR_MGNH_SPIN,
-  IDC_FR_NORESIZE_CHK,
-  IDC_FR_SCROLL_CHK, IDC_FR_SCROLL, IDC_FR_SCROLL_LIST,
-  IDC_FR_WIDTH_CHK, IDC_FR_WIDTH, IDC_FR_WIDTH_SPIN, IDC_FR_WIDTH_PX, IDC_FR_WIDTH_PCT,
-  IDC_FR_HEIGHT_CHK, IDC_FR_HEIGHT, IDC_FR_HEIGHT_SPIN, IDC_FR_HEIGHT_PX, IDC_FR_HEIGHT_PCT,
-  IDC_FR_ALIGN_CHK, IDC_FR_ALIGN, IDC_FR_ALIGN_LIST,
-  IDC_FR_ATTR_CHK, IDC_FR_ATTR, IDC_FR_ATTR_EDIT,
-};
 
 class CFrameDlg : public CAttrDialog {
  public:
@@ -48,10 +34,8 @@ class CFrameDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsInline() const { return m_nTagId == 29460; }
+  bool IsInline() const { return m_nTagId == cmd::kIFrameDetail; }
   int FlagsFromControls() const;
 };
-
-void RunFrameDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

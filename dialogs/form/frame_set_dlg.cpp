@@ -77,8 +77,4 @@ bool CFrameSetDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunFrameSetDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CFrameSetDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -3,17 +3,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/frame_set_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_FRAMESET = 2021,
-  IDC_FS_ROWS_CHK = 1001, IDC_FS_ROWS,
-  IDC_FS_COLS_CHK, IDC_FS_COLS,
-  IDC_FS_ONLOAD_CHK, IDC_FS_ONLOAD, IDC_FS_ONLOAD_BROWSE,
-  IDC_FS_ONUNLOAD_CHK, IDC_FS_ONUNLOAD, IDC_FS_ONUNLOAD_BROWSE,
-  IDC_FS_ATTR_CHK, IDC_FS_ATTR, IDC_FS_ATTR_EDIT,
-};
 
 class CFrameSetDlg : public CAttrDialog {
  public:
@@ -34,7 +26,5 @@ class CFrameSetDlg : public CAttrDialog {
   void OnOK() override;
   bool OnCommand(int id, int code) override;
 };
-
-void RunFrameSetDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -211,8 +211,4 @@ bool CInputDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunInputDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CInputDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -4,30 +4,10 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
+#include "res/ids/input_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_INPUT = 2026,
-  IDC_IN_TYPE_CHK = 1001, IDC_IN_TYPE, IDC_IN_TYPE_LIST,
-  IDC_IN_NAME_CHK, IDC_IN_NAME,
-  IDC_IN_VALUE_CHK, IDC_IN_VALUE,
-  IDC_IN_CHECKED_CHK, IDC_IN_DISABLED_CHK, IDC_IN_READONLY_CHK,
-  IDC_IN_SIZE_CHK, IDC_IN_SIZE, IDC_IN_SIZE_SPIN,
-  IDC_IN_MAXLEN_CHK, IDC_IN_MAXLEN, IDC_IN_MAXLEN_SPIN,
-  IDC_IN_SRC_CHK, IDC_IN_SRC, IDC_IN_SRC_BROWSE,
-  IDC_IN_ALT_CHK, IDC_IN_ALT,
-  IDC_IN_USEMAP_CHK, IDC_IN_USEMAP, IDC_IN_USEMAP_BROWSE,
-  IDC_IN_TABINDEX_CHK, IDC_IN_TABINDEX, IDC_IN_TABINDEX_SPIN,
-  IDC_IN_ACCESSKEY_CHK, IDC_IN_ACCESSKEY,
-  IDC_IN_ACCEPT_CHK, IDC_IN_ACCEPT, IDC_IN_ACCEPT_LIST,
-  IDC_IN_FOCUS_CHK, IDC_IN_FOCUS, IDC_IN_FOCUS_BROWSE,
-  IDC_IN_BLUR_CHK, IDC_IN_BLUR, IDC_IN_BLUR_BROWSE,
-  IDC_IN_SELECT_CHK, IDC_IN_SELECT, IDC_IN_SELECT_BROWSE,
-  IDC_IN_CHANGE_CHK, IDC_IN_CHANGE, IDC_IN_CHANGE_BROWSE,
-  IDC_IN_ALIGN_CHK, IDC_IN_ALIGN, IDC_IN_ALIGN_LIST,
-  IDC_IN_ATTR_CHK, IDC_IN_ATTR, IDC_IN_ATTR_EDIT,
-};
 
 class CInputDlg : public CAttrDialog {
  public:
@@ -57,11 +37,9 @@ class CInputDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsButton() const { return m_nTagId == 29472; }
+  bool IsButton() const { return m_nTagId == cmd::kButtonDetail; }
   // Checks and clears the boxes the chosen INPUT type calls for.
   void ApplyTypeRules();
 };
-
-void RunInputDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -180,8 +180,4 @@ bool CObjectDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunObjectDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CObjectDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

@@ -4,30 +4,10 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
+#include "res/ids/object_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_OBJECT = 2019,
-  IDC_OB_DECLARE_CHK = 1001,
-  IDC_OB_CLASSID_CHK, IDC_OB_CLASSID, IDC_OB_CLASSID_BROWSE,
-  IDC_OB_CODEBASE_CHK, IDC_OB_CODEBASE, IDC_OB_CODEBASE_BROWSE,
-  IDC_OB_DATA_CHK, IDC_OB_DATA, IDC_OB_DATA_BROWSE,
-  IDC_OB_TYPE_CHK, IDC_OB_TYPE, IDC_OB_TYPE_LIST,
-  IDC_OB_CODETYPE_CHK, IDC_OB_CODETYPE, IDC_OB_CODETYPE_LIST,
-  IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE, IDC_OB_ARCHIVE_ADD,
-  IDC_OB_STANDBY_CHK, IDC_OB_STANDBY,
-  IDC_OB_WIDTH_CHK, IDC_OB_WIDTH, IDC_OB_WIDTH_SPIN, IDC_OB_WIDTH_PIX, IDC_OB_WIDTH_PCT,
-  IDC_OB_HEIGHT_CHK, IDC_OB_HEIGHT, IDC_OB_HEIGHT_SPIN, IDC_OB_HEIGHT_PIX, IDC_OB_HEIGHT_PCT,
-  IDC_OB_USEMAP_CHK, IDC_OB_USEMAP,
-  IDC_OB_NAME_CHK, IDC_OB_NAME,
-  IDC_OB_TABINDEX_CHK, IDC_OB_TABINDEX, IDC_OB_TABINDEX_SPIN,
-  IDC_OB_ALIGN_CHK, IDC_OB_ALIGN, IDC_OB_ALIGN_LIST,
-  IDC_OB_BORDER_CHK, IDC_OB_BORDER, IDC_OB_BORDER_SPIN, IDC_OB_BORDER_PIX, IDC_OB_BORDER_PCT,
-  IDC_OB_HSPACE_CHK, IDC_OB_HSPACE, IDC_OB_HSPACE_SPIN,
-  IDC_OB_VSPACE_CHK, IDC_OB_VSPACE, IDC_OB_VSPACE_SPIN,
-  IDC_OB_ATTR_CHK, IDC_OB_ATTR, IDC_OB_ATTR_EDIT,
-};
 
 class CObjectDlg : public CAttrDialog {
  public:
@@ -57,11 +37,9 @@ class CObjectDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsApplet() const { return m_nTagId == 29458; }
+  bool IsApplet() const { return m_nTagId == cmd::kAppletDetail; }
   int FlagsFromControls() const;
   void AddArchive();
 };
-
-void RunObjectDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -69,8 +69,4 @@ bool CParamDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunParamDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CParamDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

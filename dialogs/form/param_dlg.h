@@ -3,17 +3,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/param_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_PARAM = 2020,
-  IDC_PA_ID_CHK = 1001, IDC_PA_ID,
-  IDC_PA_NAME_CHK, IDC_PA_NAME,
-  IDC_PA_VALUE_CHK, IDC_PA_VALUE,
-  IDC_PA_VTYPE_CHK, IDC_PA_VTYPE, IDC_PA_VTYPE_LIST,
-  IDC_PA_TYPE_CHK, IDC_PA_TYPE, IDC_PA_TYPE_LIST,
-};
 
 class CParamDlg : public CAttrDialog {
  public:
@@ -34,7 +26,5 @@ class CParamDlg : public CAttrDialog {
   void OnOK() override;
   bool OnCommand(int id, int code) override;
 };
-
-void RunParamDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

@@ -132,8 +132,4 @@ bool CTextAreaDlg::OnCommand(int id, int code) {
   return false;
 }
 
-void RunTextAreaDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CTextAreaDlg>(parent, buffer, id);
-}
-
 }  // namespace tq

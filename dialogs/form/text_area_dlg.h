@@ -4,24 +4,10 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/commands.h"
+#include "res/ids/text_area_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_TEXTAREA = 2027,
-  IDC_TA_NAME_CHK = 1001, IDC_TA_NAME,
-  IDC_TA_COLS_LABEL, IDC_TA_COLS, IDC_TA_COLS_SPIN,
-  IDC_TA_ROWS_LABEL, IDC_TA_ROWS, IDC_TA_ROWS_SPIN,
-  IDC_TA_SIZE_CHK, IDC_TA_SIZE, IDC_TA_SIZE_SPIN,
-  IDC_TA_DISABLED_CHK, IDC_TA_READONLY_CHK, IDC_TA_MULTIPLE_CHK,
-  IDC_TA_TABINDEX_CHK, IDC_TA_TABINDEX, IDC_TA_TABINDEX_SPIN,
-  IDC_TA_ACCESSKEY_CHK, IDC_TA_ACCESSKEY,
-  IDC_TA_FOCUS_CHK, IDC_TA_FOCUS, IDC_TA_FOCUS_BROWSE,
-  IDC_TA_BLUR_CHK, IDC_TA_BLUR, IDC_TA_BLUR_BROWSE,
-  IDC_TA_SELECT_CHK, IDC_TA_SELECT, IDC_TA_SELECT_BROWSE,
-  IDC_TA_CHANGE_CHK, IDC_TA_CHANGE, IDC_TA_CHANGE_BROWSE,
-  IDC_TA_ATTR_CHK, IDC_TA_ATTR, IDC_TA_ATTR_EDIT,
-};
 
 class CTextAreaDlg : public CAttrDialog {
  public:
@@ -48,9 +34,7 @@ class CTextAreaDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  bool IsSelect() const { return m_nTagId == 29467; }
+  bool IsSelect() const { return m_nTagId == cmd::kSelectDetail; }
 };
-
-void RunTextAreaDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

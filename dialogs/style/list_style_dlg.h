@@ -4,16 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/list_style_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_LIST_STYLE = 2012,
-  IDC_LS_TYPE_CHK = 1000, IDC_LS_TYPE, IDC_LS_TYPE_LIST,
-  IDC_LS_IMAGE_CHK, IDC_LS_IMAGE, IDC_LS_IMAGE_BROWSE,
-  IDC_LS_POS_CHK, IDC_LS_OUTSIDE, IDC_LS_INSIDE,  // one radio group
-  IDC_LS_OTHER_CHK, IDC_LS_OTHER, IDC_LS_OTHER_CHANGE,
-};
 
 class CListStyleDlg : public CAttrDialog {
  public:

@@ -5,30 +5,16 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/style_border_dlg.h"
 
 namespace tq {
 
 // Per value, kBorderRowStep ids apart and in the order of the flag bits:
 // check box, edit box, "変更" button. The shorthand comes first.
-enum : int {
-  IDD_STYLE_BORDER = 2009,
-  IDC_BD_ALL_CHK = 1000, IDC_BD_ALL, IDC_BD_ALL_CHANGE,
-  IDC_BD_TOP_CHK, IDC_BD_TOP, IDC_BD_TOP_CHANGE,
-  IDC_BD_RIGHT_CHK, IDC_BD_RIGHT, IDC_BD_RIGHT_CHANGE,
-  IDC_BD_BOTTOM_CHK, IDC_BD_BOTTOM, IDC_BD_BOTTOM_CHANGE,
-  IDC_BD_LEFT_CHK, IDC_BD_LEFT, IDC_BD_LEFT_CHANGE,
-};
 constexpr int kBorderRowStep = IDC_BD_TOP_CHK - IDC_BD_ALL_CHK;
 
 // The width radio buttons run thin, medium, thick, length; the length's
 // units px, em, mm, pt.
-enum : int {
-  IDD_BORDER_EDGE = 2010,
-  IDC_EB_WIDTH_CHK = 1000, IDC_EB_THIN, IDC_EB_MEDIUM, IDC_EB_THICK, IDC_EB_BY_LENGTH,
-  IDC_EB_LENGTH, IDC_EB_LENGTH_SPIN, IDC_EB_PX, IDC_EB_EM, IDC_EB_MM, IDC_EB_PT,
-  IDC_EB_COLOR_CHK = 1020, IDC_EB_SWATCH, IDC_EB_COLOR_NAME, IDC_EB_COLOR_PICK,
-  IDC_EB_STYLE_CHK = 1030, IDC_EB_STYLE, IDC_EB_STYLE_LIST,
-};
 
 class CBorderEdgeDlg : public CAttrDialog {
  public:

@@ -5,6 +5,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/backend.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -81,7 +82,7 @@ bool CStyleColorDlg::OnInitDialog() {
   CheckRadio(IDC_CL_POSL_PERCENT, IDC_CL_POSL_CM, (flags & kPosLCm) ? IDC_CL_POSL_CM : IDC_CL_POSL_PERCENT);
   CheckRadio(IDC_CL_POSV_PERCENT, IDC_CL_POSV_CM, (flags & kPosVCm) ? IDC_CL_POSV_CM : IDC_CL_POSV_PERCENT);
   // Text-level elements have no background position.
-  if (m_nTagId >= 29300) Withdraw(IDC_CL_POS_CHK);
+  if (m_nTagId >= cmd::kInlineFirst) Withdraw(IDC_CL_POS_CHK);
 
   ApplyRules();
   UpdateData(false);

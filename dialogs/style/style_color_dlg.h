@@ -5,21 +5,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/style_color_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_STYLE_COLOR = 2004,
-  IDC_CL_COLOR_CHK = 1000, IDC_CL_COLOR_SWATCH, IDC_CL_COLOR_NAME, IDC_CL_COLOR_PICK,
-  IDC_CL_BKG_CHK, IDC_CL_BKG_SWATCH, IDC_CL_BKG_NAME, IDC_CL_BKG_PICK,
-  IDC_CL_IMAGE_CHK, IDC_CL_IMAGE, IDC_CL_IMAGE_BROWSE,
-  IDC_CL_REPEAT_CHK, IDC_CL_REPEAT, IDC_CL_REPEAT_LIST,
-  IDC_CL_ATTACH_CHK, IDC_CL_ATTACH, IDC_CL_ATTACH_LIST,
-  IDC_CL_POS_CHK, IDC_CL_POSKW_CHK, IDC_CL_POSKW, IDC_CL_POSKW_LIST,
-  // The number controls of the position group, in one run.
-  IDC_CL_POSL_LABEL, IDC_CL_POSL, IDC_CL_POSL_SPIN, IDC_CL_POSL_PERCENT, IDC_CL_POSL_CM,
-  IDC_CL_POSV_LABEL, IDC_CL_POSV, IDC_CL_POSV_SPIN, IDC_CL_POSV_PERCENT, IDC_CL_POSV_CM,
-};
 
 class CStyleColorDlg : public CAttrDialog {
  public:

@@ -1,6 +1,7 @@
 #include "dialogs/style/style_dlg.h"
 
 #include "dialogs/common/text_rules.h"
+#include "dialogs/style/list_style_dlg.h"
 #include "dialogs/style/style_border_dlg.h"
 #include "dialogs/style/style_color_dlg.h"
 #include "dialogs/style/style_element_dlg.h"
@@ -104,6 +105,22 @@ bool CStyleDlg::OnCommand(int id, int code) {
     case IDC_SY_ELEMENT_CHANGE: RunGroup<CStyleElementDlg>(m_strElement); return true;
   }
   return false;
+}
+
+bool EditStyleAttribute(plat::WindowHandle parent, int tagId, const std::string& text, bool listElement,
+                        std::string* result) {
+  if (listElement) {
+    CListStyleDlg dlg(parent);
+    dlg.Init(tagId, text);
+    if (dlg.DoModal() != plat::IDOK) return false;
+    *result = dlg.m_strResult;
+    return true;
+  }
+  CStyleDlg dlg(parent);
+  dlg.Init(tagId, text);
+  if (dlg.DoModal() != plat::IDOK) return false;
+  *result = dlg.m_strResult;
+  return true;
 }
 
 }  // namespace tq

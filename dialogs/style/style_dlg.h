@@ -4,19 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/style_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_STYLE = 2003,
-  // Per group: check box, edit box, "変更" button, in the order of the flag bits.
-  IDC_SY_COLOR_CHK = 1000, IDC_SY_COLOR, IDC_SY_COLOR_CHANGE,
-  IDC_SY_FONT_CHK, IDC_SY_FONT, IDC_SY_FONT_CHANGE,
-  IDC_SY_TEXT_CHK, IDC_SY_TEXT, IDC_SY_TEXT_CHANGE,
-  IDC_SY_MARGIN_CHK, IDC_SY_MARGIN, IDC_SY_MARGIN_CHANGE,
-  IDC_SY_BORDER_CHK, IDC_SY_BORDER, IDC_SY_BORDER_CHANGE,
-  IDC_SY_ELEMENT_CHK, IDC_SY_ELEMENT, IDC_SY_ELEMENT_CHANGE,
-};
 
 class CStyleDlg : public CAttrDialog {
  public:
@@ -40,5 +30,10 @@ class CStyleDlg : public CAttrDialog {
   template <class Group>
   void RunGroup(std::string& text);
 };
+
+// The style dialog for tagId and text, or on a list element the list style
+// dialog: true and result set on OK (the basic dialog's STYLE button).
+bool EditStyleAttribute(plat::WindowHandle parent, int tagId, const std::string& text, bool listElement,
+                        std::string* result);
 
 }  // namespace tq

@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -85,7 +86,7 @@ bool CStyleElementDlg::OnInitDialog() {
   CheckBoxes(kBoxes, flags);
   for (const Choice* c : kAllChoices) CheckRadio(c->first, c->first + c->count, c->first + ChoiceIndex(*c, flags));
   // Text-level elements take no box size or white-space handling.
-  if (m_nTagId >= 29300)
+  if (m_nTagId >= cmd::kInlineFirst)
     for (int c : {IDC_EL_W_CHK, IDC_EL_H_CHK, IDC_EL_WS_CHK}) Withdraw(c);
 
   ApplyRules();

@@ -4,35 +4,16 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/style_margin_dlg.h"
 
 namespace tq {
 
 // Each kind runs top, right, bottom, left and the shorthand as (check box,
 // edit box) pairs, then its "変更" button.
-enum : int {
-  IDD_STYLE_MARGIN = 2007,
-  IDC_MG_MTOP_CHK = 1000, IDC_MG_MTOP, IDC_MG_MRIGHT_CHK, IDC_MG_MRIGHT,
-  IDC_MG_MBOTTOM_CHK, IDC_MG_MBOTTOM, IDC_MG_MLEFT_CHK, IDC_MG_MLEFT,
-  IDC_MG_MARGIN_CHK, IDC_MG_MARGIN, IDC_MG_MCHANGE,
-  IDC_MG_PTOP_CHK = 1020, IDC_MG_PTOP, IDC_MG_PRIGHT_CHK, IDC_MG_PRIGHT,
-  IDC_MG_PBOTTOM_CHK, IDC_MG_PBOTTOM, IDC_MG_PLEFT_CHK, IDC_MG_PLEFT,
-  IDC_MG_PADDING_CHK, IDC_MG_PADDING, IDC_MG_PCHANGE,
-};
 constexpr int kMarginKindStep = IDC_MG_PTOP_CHK - IDC_MG_MTOP_CHK;
 
 // One row per side, kBoxRowStep ids apart: caption, "auto" box, number box,
 // up-down control and the unit buttons px, em, mm, pt, %.
-enum : int {
-  IDD_BOX_VALUE = 2008,
-  IDC_BV_TOP_LABEL = 1000, IDC_BV_TOP_AUTO, IDC_BV_TOP, IDC_BV_TOP_SPIN,
-  IDC_BV_TOP_PX, IDC_BV_TOP_EM, IDC_BV_TOP_MM, IDC_BV_TOP_PT, IDC_BV_TOP_PERCENT,
-  IDC_BV_RIGHT_LABEL = 1010, IDC_BV_RIGHT_AUTO, IDC_BV_RIGHT, IDC_BV_RIGHT_SPIN,
-  IDC_BV_RIGHT_PX, IDC_BV_RIGHT_EM, IDC_BV_RIGHT_MM, IDC_BV_RIGHT_PT, IDC_BV_RIGHT_PERCENT,
-  IDC_BV_BOTTOM_LABEL = 1020, IDC_BV_BOTTOM_AUTO, IDC_BV_BOTTOM, IDC_BV_BOTTOM_SPIN,
-  IDC_BV_BOTTOM_PX, IDC_BV_BOTTOM_EM, IDC_BV_BOTTOM_MM, IDC_BV_BOTTOM_PT, IDC_BV_BOTTOM_PERCENT,
-  IDC_BV_LEFT_LABEL = 1030, IDC_BV_LEFT_AUTO, IDC_BV_LEFT, IDC_BV_LEFT_SPIN,
-  IDC_BV_LEFT_PX, IDC_BV_LEFT_EM, IDC_BV_LEFT_MM, IDC_BV_LEFT_PT, IDC_BV_LEFT_PERCENT,
-};
 constexpr int kBoxRowStep = IDC_BV_RIGHT_LABEL - IDC_BV_TOP_LABEL;
 
 class CBoxValueDlg : public CAttrDialog {

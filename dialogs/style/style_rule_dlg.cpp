@@ -4,6 +4,7 @@
 #include "dialogs/style/style_dlg.h"
 #include "plat/backend.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -34,7 +35,7 @@ std::string TrimBlanks(const std::string& s) {
 }  // namespace
 
 int StyleRuleTagId(const std::string& selector) {
-  for (int first : {29121, 29401})
+  for (int first : {cmd::kH1Detail, cmd::kBDetail})
     for (int id = first; id < first + 100; ++id) {
       const std::string name = TagNameOf(id);
       if (!name.empty() && SameWordNoCase(name, selector)) return id;
@@ -101,10 +102,6 @@ bool CStyleRuleDlg::OnCommand(int id, int code) {
     return true;
   }
   return false;
-}
-
-void RunStyleRuleDlg(plat::WindowHandle parent, std::string& buffer, int id) {
-  RunDialog<CStyleRuleDlg>(parent, buffer, id);
 }
 
 }  // namespace tq

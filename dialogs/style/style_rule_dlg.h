@@ -4,14 +4,9 @@
 #include <string>
 
 #include "dialogs/common/attr_dialog.h"
+#include "res/ids/style_rule_dlg.h"
 
 namespace tq {
-
-enum : int {
-  IDD_STYLE_RULE = 2023,
-  IDC_SR_SELECTOR_LABEL = 1000, IDC_SR_SELECTOR, IDC_SR_LIST,
-  IDC_SR_STYLE_LABEL, IDC_SR_STYLE, IDC_SR_CHANGE,
-};
 
 // The detail command whose element name equals selector (ASCII case
 // ignored, double-byte characters compared whole): the first of 29121 to
@@ -39,7 +34,5 @@ class CStyleRuleDlg : public CAttrDialog {
  private:
   void Compose();
 };
-
-void RunStyleRuleDlg(plat::WindowHandle parent, std::string& buffer, int id);
 
 }  // namespace tq

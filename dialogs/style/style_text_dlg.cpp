@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "res/commands.h"
 
 namespace tq {
 
@@ -109,7 +110,7 @@ bool CStyleTextDlg::OnInitDialog() {
   CheckBoxes(kBoxes, flags);
   for (const Units* u : kAllUnits) CheckRadio(u->px, u->px + u->count, u->px + UnitIndex(*u, flags));
   // Block-level elements align their text, text-level ones themselves.
-  Withdraw(m_nTagId < 29300 ? IDC_TX_VA_CHK : IDC_TX_TALIGN_CHK);
+  Withdraw(m_nTagId < cmd::kInlineFirst ? IDC_TX_VA_CHK : IDC_TX_TALIGN_CHK);
 
   ApplyRules();
   UpdateData(false);

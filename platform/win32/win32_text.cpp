@@ -6,11 +6,11 @@
 #include "plat/text.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_backend.h"
-#include "res/control_styles.h"
+#include "plat/control_styles.h"
 
 namespace plat::win32 {
 
-namespace s = tq::res::style;
+namespace s = plat::control_styles::style;
 static_assert(s::kWsPopup == WS_POPUP && s::kWsChild == WS_CHILD && s::kWsVisible == WS_VISIBLE &&
               s::kWsCaption == WS_CAPTION && s::kWsBorder == WS_BORDER && s::kWsVScroll == WS_VSCROLL &&
               s::kWsSysMenu == WS_SYSMENU && s::kWsGroup == WS_GROUP && s::kWsTabStop == WS_TABSTOP);
@@ -27,8 +27,8 @@ static_assert(s::kLbsNotify == LBS_NOTIFY && s::kLbsSort == LBS_SORT && s::kCbsD
 static_assert(s::kUdsSetBuddyInt == UDS_SETBUDDYINT && s::kUdsAlignRight == UDS_ALIGNRIGHT &&
               s::kUdsAutoBuddy == UDS_AUTOBUDDY && s::kUdsArrowKeys == UDS_ARROWKEYS &&
               s::kUdsNoThousands == UDS_NOTHOUSANDS);
-static_assert(tq::res::kLangJapanese == LANG_JAPANESE && tq::res::kSublangDefault == SUBLANG_DEFAULT &&
-              tq::res::kShiftJisCharset == SHIFTJIS_CHARSET);
+static_assert(plat::control_styles::kLangJapanese == LANG_JAPANESE && plat::control_styles::kSublangDefault == SUBLANG_DEFAULT &&
+              plat::control_styles::kShiftJisCharset == SHIFTJIS_CHARSET);
 
 std::string LoadModuleString(int id) {
   // The string table holds UTF-16; LoadStringA gives it in the ANSI code

@@ -8,15 +8,15 @@
 #include <cstdio>
 #include <string>
 
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "plat/dialog_template.h"
 #include "plat/text.h"
-#include "res/control_styles.h"
+#include "plat/control_styles.h"
 #include "res/string_table_data.h"
 
 namespace {
 
-using tq::res::ClassOf;
+using plat::control_styles::ClassOf;
 
 // A quoted resource-script string of CP932 bytes. Every 0x5C byte is
 // escaped, the trail bytes of double-byte characters included: the
@@ -47,7 +47,7 @@ std::string Script() {
   std::string rc;
   rc += "// Generated at build time from res/dlg_*.cpp and res/string_table_data.cpp.\n";
   rc += "#pragma code_page(932)\n";
-  rc += "LANGUAGE " + std::to_string(tq::res::kLangJapanese) + ", " + std::to_string(tq::res::kSublangDefault) +
+  rc += "LANGUAGE " + std::to_string(plat::control_styles::kLangJapanese) + ", " + std::to_string(plat::control_styles::kSublangDefault) +
         "\n\nSTRINGTABLE\nBEGIN\n";
   for (int i = 0; i < tq::kTagCaptionCount; ++i) {
     std::string caption = Sjis(tq::kTagCaptions[i].caption);
@@ -61,17 +61,17 @@ std::string Script() {
     if (!t) continue;
     rc += "\n" + std::to_string(t->id) + " DIALOGEX 0, 0, " + std::to_string(t->cx) + ", " +
           std::to_string(t->cy) + "\n";
-    rc += "STYLE " + Hex(tq::res::DialogStyle(*t)) + "\n";
+    rc += "STYLE " + Hex(plat::control_styles::DialogStyle(*t)) + "\n";
     rc += "CAPTION " + Quote(Sjis(t->title)) + "\n";
     rc += "FONT " + std::to_string(t->pointSize) + ", " + Quote(Sjis(plat::kDialogFont)) + ", 0, 0, " +
-          std::to_string(tq::res::kShiftJisCharset) + "\n";
+          std::to_string(plat::control_styles::kShiftJisCharset) + "\n";
     rc += "BEGIN\n";
     for (size_t i = 0; i < t->controls.size(); ++i) {
       const plat::ControlDesc& c = t->controls[i];
-      std::string text = tq::res::IsEdit(c.kind) ? std::string() : Sjis(c.text);
+      std::string text = plat::control_styles::IsEdit(c.kind) ? std::string() : Sjis(c.text);
       rc += "  CONTROL " + Quote(text) + ", " + std::to_string(c.id) + ", \"" + ClassOf(c.kind).name + "\", " +
-            Hex(tq::res::ControlStyle(*t, i)) + ", " + std::to_string(c.x) + ", " + std::to_string(c.y) +
-            ", " + std::to_string(c.cx) + ", " + std::to_string(tq::res::ControlHeight(c)) + "\n";
+            Hex(plat::control_styles::ControlStyle(*t, i)) + ", " + std::to_string(c.x) + ", " + std::to_string(c.y) +
+            ", " + std::to_string(c.cx) + ", " + std::to_string(plat::control_styles::ControlHeight(c)) + "\n";
     }
     rc += "END\n";
   }

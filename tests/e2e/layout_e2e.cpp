@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "dialogs/common/basic_dlg.h"
 #include "tests/e2e/e2e.h"
 

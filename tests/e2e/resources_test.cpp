@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "plat/dialog_template.h"
 #include "plat/text.h"
-#include "res/control_styles.h"
+#include "plat/control_styles.h"
 #include "res/string_table_data.h"
 #include "tests/e2e/e2e.h"
 
@@ -125,7 +125,7 @@ TEST(Resources, EveryDialogTemplateIsTheDescribedDialogEx) {
     EXPECT_EQ(in.Word(), 0xFFFF);  // signature: DIALOGEX
     in.DWord();                    // help id
     EXPECT_EQ(in.DWord(), 0u);     // extended style
-    EXPECT_EQ(in.DWord(), tq::res::DialogStyle(*t));
+    EXPECT_EQ(in.DWord(), plat::control_styles::DialogStyle(*t));
     WORD count = in.Word();
     ASSERT_EQ(count, t->controls.size());
     EXPECT_EQ(in.Short(), 0);
@@ -145,14 +145,14 @@ TEST(Resources, EveryDialogTemplateIsTheDescribedDialogEx) {
       in.AlignDWord();
       in.DWord();  // help id
       EXPECT_EQ(in.DWord(), 0u);
-      EXPECT_EQ(in.DWord(), tq::res::ControlStyle(*t, i));
+      EXPECT_EQ(in.DWord(), plat::control_styles::ControlStyle(*t, i));
       EXPECT_EQ(in.Short(), c.x);
       EXPECT_EQ(in.Short(), c.y);
       EXPECT_EQ(in.Short(), c.cx);
-      EXPECT_EQ(in.Short(), tq::res::ControlHeight(c));
+      EXPECT_EQ(in.Short(), plat::control_styles::ControlHeight(c));
       EXPECT_EQ(static_cast<int>(in.DWord()), c.id);
-      EXPECT_TRUE(SameClass(ClassName(in.SzOrOrd()), tq::res::ClassOf(c.kind).name));
-      std::string text = tq::res::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text);
+      EXPECT_TRUE(SameClass(ClassName(in.SzOrOrd()), plat::control_styles::ClassOf(c.kind).name));
+      std::string text = plat::control_styles::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text);
       EXPECT_EQ(in.SzOrOrd(), Wide932(text));
       in.Skip(in.Word());  // creation data
       ASSERT_TRUE(in.ok());

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "fixture.h"
 
 namespace tqtest {
@@ -90,7 +90,7 @@ TEST_F(Dispatch, ExportsKeepTheHostsValues) {
 TEST_F(Dispatch, ToolBoxCallsWithoutToolBoxDoNothing) {
   tq::MainGetFocus();
   tq::OnChangeToolBoxSetting(nullptr);
-  EXPECT_EQ(HtmlApp().m_pToolBox, nullptr);
+  EXPECT_EQ(HtmlApp().m_toolBox.sheet, nullptr);
   EXPECT_TRUE(backend.posted.empty());
   EXPECT_TRUE(backend.opened.empty());
 }

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "dialogs/common/runners.h"
+#include "res/commands.h"
 #include "dialogs/common/settings_names.h"
 #include "fixture.h"
 
@@ -39,9 +39,8 @@ class RecordingProfile : public plat::Profile {
 
 std::vector<int> DetailIds() {
   std::vector<int> ids;
-  for (int i = 0; i < tq::kRunnerCount; ++i)
-    if (tq::kRunners[i].runner)
-      for (int id = tq::kRunners[i].first; id <= tq::kRunners[i].last; ++id) ids.push_back(id);
+  for (int i = 0; i < tq::kCommandCount; ++i)
+    if (tq::kCommands[i].dialog != tq::Dialog::None) ids.push_back(tq::kCommands[i].id);
   return ids;
 }
 

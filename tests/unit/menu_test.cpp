@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/menu.h"
-#include "app/string_table.h"
+#include "res/string_table.h"
 #include "fixture.h"
 
 namespace tqtest {

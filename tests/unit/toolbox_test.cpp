@@ -64,13 +64,13 @@ TEST(ToolBoxRules, PlacementFlags) {
 class ToolBox : public Headless {
  protected:
   void TearDown() override {
-    CloseToolBox(HtmlApp());
+    CloseToolBox(HtmlApp().m_toolBox);
     HtmlApp().ForgetToolBox();
     Headless::TearDown();
   }
   plat::HeadlessSheet& Open(plat::WindowHandle target = &target1) {
     tq::OnToolBox(target);
-    EXPECT_NE(HtmlApp().m_pToolBox, nullptr);
+    EXPECT_NE(HtmlApp().m_toolBox.sheet, nullptr);
     plat::HeadlessSheet* s = backend.LastSheet();
     EXPECT_NE(s, nullptr);
     return *s;
@@ -141,7 +141,7 @@ TEST_F(ToolBox, ButtonsPostTheirCommandOnlyForCommandIds) {
 TEST_F(ToolBox, PagesFitTheLongerListThenOneRowLessAfterATabChange) {
   profile->WriteString("HTML", "ToolBox_1Cmd2", "29121,29123,29124");
   plat::HeadlessSheet& s = Open();
-  EXPECT_EQ(HtmlApp().m_pToolBox->m_nMax, 27);
+  EXPECT_EQ(HtmlApp().m_toolBox.sheet->m_nMax, 27);
   plat::Rect r0 = s.PageRectOf(0);
   EXPECT_EQ(r0, (plat::Rect{r0.left, r0.top, r0.left + 60, r0.top + 14 * 28}));
   EXPECT_EQ(s.PageRectOf(1), r0);
@@ -181,7 +181,7 @@ TEST_F(ToolBox, PlacedByFlagsAndRestoredAfterClosing) {
   s->ClickTab(1);
   s->Close();
   EXPECT_FALSE(s->open());
-  EXPECT_EQ(HtmlApp().m_pToolBox, nullptr);
+  EXPECT_EQ(HtmlApp().m_toolBox.sheet, nullptr);
   EXPECT_TRUE(Int("TBox_1Left") == 123 && Int("TBox_1Top") == 45 && Int("TBox_1Page") == 1);
 
   tq::SetAppInfo(1, nullptr, 0x40 | 0x10);
@@ -230,7 +230,7 @@ TEST_F(ToolBox, ExportsBringForwardAndRebuild) {
   // The application's exit closes it.
   HtmlApp().ExitInstance();
   EXPECT_FALSE(second.open());
-  EXPECT_EQ(HtmlApp().m_pToolBox, nullptr);
+  EXPECT_EQ(HtmlApp().m_toolBox.sheet, nullptr);
   EXPECT_EQ(backend.fontsAlive, 0);
 }
 
@@ -372,7 +372,7 @@ TEST_F(ToolBoxCustomize, SaveBitsPerPage) {
   profile->WriteString("HTML", "ToolBox_1Cmd2", "29121");
   profile->WriteString("HTML", "ToolBox_1Title2", "x");
   plat::PropertySheet sheet("t", nullptr);
-  CTBSetPage a(1), b(2);
+  CTBSetPage a(1, 1), b(2, 1);
   sheet.AddPage(&a);
   sheet.AddPage(&b);
   backend.ExpectSheet([](plat::HeadlessSheet& s) {

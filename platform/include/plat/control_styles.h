@@ -8,7 +8,7 @@
 
 #include "plat/dialog_template.h"
 
-namespace tq::res {
+namespace plat::control_styles {
 
 namespace style {
 enum : uint32_t {
@@ -96,4 +96,4 @@ inline short ControlHeight(const plat::ControlDesc& c) {
 // template font's character set (SHIFTJIS_CHARSET).
 enum : int { kLangJapanese = 0x11, kSublangDefault = 0x01, kShiftJisCharset = 128 };
 
-}  // namespace tq::res
+}  // namespace plat::control_styles

@@ -1,4 +1,4 @@
-#include "app/string_table.h"
+#include "res/string_table.h"
 
 #include <map>
 #include <memory>
@@ -83,7 +83,7 @@ std::string TagTooltip(int id) {
 const std::vector<int>& AllTagIds() { return Current().ids; }
 
 bool IsDetailCommand(int id) {
-  return id == 29115 || TagCaption(id).find(plat::J(" (詳細)")) != std::string::npos;
+  return id == cmd::kStyleRules || TagCaption(id).find(plat::J(" (詳細)")) != std::string::npos;
 }
 
 }  // namespace tq

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "res/commands.h"
+
 namespace tq {
 
-enum : int { kFirstTagId = 29001, kEndTagId = 29473 };
+// kFirstTagId and kEndTagId bound the ids (res/commands.h).
 
 // The full text of id in the current encoding, or nullptr when id has none.
 const char* LoadTagString(int id);

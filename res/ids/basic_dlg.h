@@ -1,0 +1,22 @@
+// Template and control ids of dialogs/common/basic_dlg.h: the dialog and its template share them.
+#pragma once
+
+namespace tq {
+
+enum : int {
+  IDD_BASIC = 2000,
+  IDC_BS_ID_CHK = 1001, IDC_BS_ID,
+  IDC_BS_CLASS_CHK, IDC_BS_CLASS,
+  IDC_BS_TITLE_CHK, IDC_BS_TITLE,
+  IDC_BS_STYLE_CHK, IDC_BS_STYLE, IDC_BS_STYLE_EDIT,
+  IDC_BS_LANG_CHK, IDC_BS_LANG, IDC_BS_LANG_LIST,
+  IDC_BS_DIR_CHK, IDC_BS_DIR,
+  IDC_BS_EVENT_CHK, IDC_BS_EVENT, IDC_BS_EVENT_EDIT,
+  IDC_BS_ALIGN_CHK, IDC_BS_ALIGN, IDC_BS_ALIGN_LIST,
+  IDC_BS_OTHER_CHK, IDC_BS_OTHER, IDC_BS_OTHER_LIST,
+  IDC_BS_WIDTH_CHK, IDC_BS_WIDTH,
+  IDC_BS_SIZE_CHK, IDC_BS_SIZE,
+  IDC_BS_NOSHADE_CHK,
+};
+
+}  // namespace tq

@@ -1,0 +1,17 @@
+// Template and control ids of dialogs/document/col_group_dlg.h: the dialog and its template share them.
+#pragma once
+
+namespace tq {
+
+enum : int {
+  IDD_COL_GROUP = 2014,
+  IDC_CG_SPAN_CHK = 1001, IDC_CG_SPAN, IDC_CG_SPAN_SPIN,
+  IDC_CG_WIDTH_CHK, IDC_CG_WIDTH, IDC_CG_WIDTH_SPIN, IDC_CG_WIDTH_PX, IDC_CG_WIDTH_PCT,
+  IDC_CG_ALIGN_CHK, IDC_CG_ALIGN, IDC_CG_ALIGN_LIST,
+  IDC_CG_CHAR_LABEL, IDC_CG_CHAR,
+  IDC_CG_CHAROFF_LABEL, IDC_CG_CHAROFF, IDC_CG_CHAROFF_SPIN, IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT,
+  IDC_CG_VALIGN_CHK, IDC_CG_VALIGN, IDC_CG_VALIGN_LIST,
+  IDC_CG_ATTR_CHK, IDC_CG_ATTR_EDIT, IDC_CG_ATTR,
+};
+
+}  // namespace tq
