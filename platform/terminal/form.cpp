@@ -68,6 +68,130 @@ int Needed(const Item& it, bool least = false) {
   }
 }
 
+int& Start(Cells& c, bool rows) { return rows ? c.row : c.col; }
+int& Size(Cells& c, bool rows) { return rows ? c.rows : c.cols; }
+
+// Client rows (or columns) a form spans.
+int Extent(const Form& f, bool rows) {
+  int n = 0;
+  for (const Item& it : f.items)
+    if (it.alive) n = std::max(n, rows ? it.cells.bottom() : it.cells.right());
+  return n;
+}
+
+// Takes out the marked rows (or columns) of the client. Lines go whole, so
+// controls keep their order and whatever lines them up with one another:
+// controls of one row stay in one row, a column of labels stays a column.
+void Drop(Form& f, bool rows, const std::vector<char>& drop) {
+  int n = static_cast<int>(drop.size());
+  // to[i]: where line i goes; a line that goes maps to the next one kept.
+  std::vector<int> to(drop.size() + 1);
+  int next = 0;
+  for (int i = 0; i < n; ++i) {
+    to[static_cast<size_t>(i)] = next;
+    if (!drop[static_cast<size_t>(i)]) ++next;
+  }
+  to[drop.size()] = next;
+  for (Item& it : f.items) {
+    int& a = Start(it.cells, rows);
+    int& len = Size(it.cells, rows);
+    int b = std::clamp(a + len, 0, n);
+    a = to[static_cast<size_t>(std::clamp(a, 0, n))];
+    len = std::max(1, to[static_cast<size_t>(b)] - a);
+  }
+}
+
+// Lines some control paints on. A group box paints only its frame and its
+// caption, so blank lines inside it count as blank and the box can close
+// round what it holds.
+std::vector<char> Used(Form& f, bool rows) {
+  int n = Extent(f, rows);
+  std::vector<char> used(static_cast<size_t>(n), 0);
+  auto mark = [&](int from, int count) {
+    for (int i = std::max(0, from); i < std::min(n, from + count); ++i) used[static_cast<size_t>(i)] = 1;
+  };
+  for (Item& it : f.items) {
+    if (!it.alive) continue;
+    int a = Start(it.cells, rows), len = Size(it.cells, rows);
+    if (it.kind != Ctl::Group) {
+      mark(a, len);
+    } else {
+      mark(a, 1);
+      mark(a + len - 1, 1);
+      if (!rows) mark(a, Needed(it));  // the caption on the top line
+    }
+  }
+  return used;
+}
+
+// Closes up blank lines: each run of them keeps at most `keep`.
+void CloseUp(Form& f, bool rows, int keep) {
+  std::vector<char> drop = Used(f, rows);
+  int blank = 0;
+  for (char& d : drop) {
+    blank = d ? 0 : blank + 1;
+    d = blank > keep;
+  }
+  Drop(f, rows, drop);
+}
+
+// Columns (rows) a control can do without: an edit box or a list scrolls
+// (it keeps kMinField columns, kMinRows rows), a button needs its caption
+// and brackets, a label its caption (a check box's right after the box).
+// Which of its lines go does not matter: a control is drawn afresh in what
+// it keeps.
+constexpr int kMinField = 10, kMinRows = 3;
+int Spare(const Item& it, bool rows) {
+  const Cells& c = it.cells;
+  int keep = rows ? c.rows : c.cols;
+  if (rows) {
+    if (it.kind == Ctl::EditMulti || it.kind == Ctl::List || it.kind == Ctl::ListSorted) keep = kMinRows;
+  } else if (IsEdit(it.kind) || IsList(it.kind)) {
+    keep = kMinField;
+  } else if (it.kind == Ctl::Button || it.kind == Ctl::DefButton) {
+    keep = Width(it.caption) + 2;
+  } else if ((it.kind == Ctl::Check || it.kind == Ctl::Radio || it.kind == Ctl::Static) && c.rows == 1) {
+    keep = Needed(it, true);
+  }
+  return std::max(0, (rows ? c.rows : c.cols) - std::max(1, keep));
+}
+
+// Takes up to `excess` lines, the last first, where every control they
+// cross can spare one more; blank lines and a group box's frame and
+// caption stay.
+void TrimSpare(Form& f, bool rows, int excess) {
+  int n = Extent(f, rows);
+  std::vector<int> budget;
+  for (const Item& it : f.items) budget.push_back(it.alive && it.kind != Ctl::Group ? Spare(it, rows) : 0);
+  std::vector<char> hard(static_cast<size_t>(n), 0), drop(static_cast<size_t>(n), 0);
+  for (Item& it : f.items)
+    if (it.alive && it.kind == Ctl::Group) {
+      int a = Start(it.cells, rows), len = Size(it.cells, rows);
+      int head = rows ? 1 : std::max(1, Needed(it));
+      for (int x = a; x < std::min(n, a + head); ++x) hard[static_cast<size_t>(x)] = 1;
+      hard[static_cast<size_t>(a + len - 1)] = 1;
+    }
+  auto crosses = [&](Item& it, int x) {
+    int a = Start(it.cells, rows);
+    return it.alive && it.kind != Ctl::Group && x >= a && x < a + Size(it.cells, rows);
+  };
+  for (int x = n - 1; x >= 0 && excess > 0; --x) {
+    if (hard[static_cast<size_t>(x)]) continue;
+    bool crossed = false, ok = true;
+    for (size_t i = 0; i < f.items.size() && ok; ++i)
+      if (crosses(f.items[i], x)) {
+        crossed = true;
+        ok = budget[i] > 0;
+      }
+    if (!crossed || !ok) continue;
+    for (size_t i = 0; i < f.items.size(); ++i)
+      if (crosses(f.items[i], x)) --budget[i];
+    drop[static_cast<size_t>(x)] = 1;
+    --excess;
+  }
+  Drop(f, rows, drop);
+}
+
 }  // namespace
 
 std::string ToUtf8(const std::string& internal) {
@@ -193,7 +317,7 @@ bool Focusable(const Item& it) {
   }
 }
 
-Form LayoutTemplate(const DialogTemplate& t) {
+Form MapTemplate(const DialogTemplate& t) {
   Form f;
   f.title = ToUtf8(t.title ? J(t.title) : "");
   for (const ControlDesc& c : t.controls) {
@@ -291,6 +415,30 @@ Form LayoutTemplate(const DialogTemplate& t) {
     }
   }
   FitClient(f);
+  return f;
+}
+
+void FitForm(Form& f, int rows, int cols) {
+  // Dialog units space controls for a proportional font; in a terminal most
+  // of the gaps are empty rows. Runs of them close up to one, which keeps
+  // the template's grouping visible; a form still too tall loses the rest,
+  // and then rows its lists and multi-line edit boxes can spare (they
+  // scroll). A form too wide closes up runs of empty columns to one, then
+  // takes columns its controls can spare (edit boxes and lists scroll,
+  // buttons and labels keep their captions), and only last the remaining
+  // empty columns, which would run captions into fields.
+  CloseUp(f, true, 1);
+  if (Extent(f, true) > rows) CloseUp(f, true, 0);
+  if (Extent(f, true) > rows) TrimSpare(f, true, Extent(f, true) - rows);
+  if (Extent(f, false) > cols) CloseUp(f, false, 1);
+  if (Extent(f, false) > cols) TrimSpare(f, false, Extent(f, false) - cols);
+  if (Extent(f, false) > cols) CloseUp(f, false, 0);
+  FitClient(f);
+}
+
+Form LayoutTemplate(const DialogTemplate& t) {
+  Form f = MapTemplate(t);
+  FitForm(f, kFitRows, kFitCols);
   return f;
 }
 

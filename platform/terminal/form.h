@@ -11,7 +11,7 @@
 namespace plat::term {
 
 // Cells of the dialog's client area: a horizontal dialog unit is a quarter
-// of a column, a vertical one an eighth of a row.
+// of a column, a vertical one an eighth of a row, before FitForm closes up.
 struct Cells {
   int row = 0, col = 0, rows = 1, cols = 1;
   int bottom() const { return row + rows; }
@@ -54,7 +54,14 @@ struct Form {
   int scrollRow = 0, scrollCol = 0;  // the client's first visible cell
 };
 
-// Lays out a template (captions converted from the program's text encoding).
+// The client every template fits: an 80x25 terminal less the frame.
+constexpr int kFitRows = 23, kFitCols = 78;
+// Lays out a template (captions converted from the program's text encoding):
+// MapTemplate turns dialog units into cells, FitForm closes up what a
+// terminal does not need until the client fits rows x cols (or nothing
+// more can go), and LayoutTemplate does both for kFitRows x kFitCols.
+Form MapTemplate(const DialogTemplate& t);
+void FitForm(Form& f, int rows, int cols);
 Form LayoutTemplate(const DialogTemplate& t);
 // Grows the client to hold every item (after buttons are made at run time).
 void FitClient(Form& f);

@@ -1110,7 +1110,9 @@ class TermSheet : public SheetImpl, public Surface {
   void MakePage(int index) {
     PropertyPage& p = sheet_->page(index);
     const DialogTemplate* t = FindTemplate(p.templateId());
-    Form f = t ? LayoutTemplate(*t) : Form{};
+    Form f = t ? MapTemplate(*t) : Form{};
+    // The tabs and their rule take two rows, a modal sheet's buttons two more.
+    if (t) FitForm(f, kFitRows - 2 - (modal_ ? 2 : 0), kFitCols);
     auto view = std::make_unique<TermDialog>(std::move(f), reinterpret_cast<WindowHandle>(backend_.nextHandle_++), &p);
     if (t) view->titleRaw = J(t->title);
     views_[static_cast<size_t>(index)] = std::move(view);
