@@ -255,6 +255,15 @@ TEST_F(Cli, RemembersFieldsUnlessToldNotTo) {
                "x"),
             0);
   EXPECT_EQ(out, "P  { color:red; margin:0; }\r\nx");
+  // reset forgets one command's fields, and only that command's.
+  EXPECT_EQ(Tq({"run", "29121", "--text", "ID=a"}, "x"), 0);
+  EXPECT_EQ(Tq({"run", "29122", "--text", "ID=b"}, "x"), 0);
+  EXPECT_EQ(Tq({"reset", "29121"}), 0);
+  EXPECT_EQ(err, "");
+  EXPECT_EQ(Tq({"run", "29121"}, "x"), 0);
+  EXPECT_EQ(out, "<H1>x</H1>");
+  EXPECT_EQ(Tq({"run", "29122"}, "x"), 0);
+  EXPECT_EQ(out, "<H2 ID=\"b\">x</H2>");
 }
 
 TEST_F(Cli, ShowsDialogsListsAndWhatButtonsOpen) {
