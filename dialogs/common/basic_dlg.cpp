@@ -11,12 +11,12 @@ namespace {
 
 // Check boxes in flag-bit order.
 constexpr FlagBox kBoxes[] = {
-    {IDC_BS_ID_CHK, CBasicDlg::kId},         {IDC_BS_CLASS_CHK, CBasicDlg::kClass},
-    {IDC_BS_TITLE_CHK, CBasicDlg::kTitle},   {IDC_BS_STYLE_CHK, CBasicDlg::kStyle},
-    {IDC_BS_LANG_CHK, CBasicDlg::kLang},     {IDC_BS_DIR_CHK, CBasicDlg::kDir},
-    {IDC_BS_EVENT_CHK, CBasicDlg::kEvent},   {IDC_BS_ALIGN_CHK, CBasicDlg::kAlign},
-    {IDC_BS_OTHER_CHK, CBasicDlg::kOther},   {IDC_BS_WIDTH_CHK, CBasicDlg::kWidth},
-    {IDC_BS_SIZE_CHK, CBasicDlg::kSize},     {IDC_BS_NOSHADE_CHK, CBasicDlg::kNoShade},
+    {IDC_BS_ID_CHK, CBasicDlg::kId},       {IDC_BS_CLASS_CHK, CBasicDlg::kClass},
+    {IDC_BS_TITLE_CHK, CBasicDlg::kTitle}, {IDC_BS_STYLE_CHK, CBasicDlg::kStyle},
+    {IDC_BS_LANG_CHK, CBasicDlg::kLang},   {IDC_BS_DIR_CHK, CBasicDlg::kDir},
+    {IDC_BS_EVENT_CHK, CBasicDlg::kEvent}, {IDC_BS_ALIGN_CHK, CBasicDlg::kAlign},
+    {IDC_BS_OTHER_CHK, CBasicDlg::kOther}, {IDC_BS_WIDTH_CHK, CBasicDlg::kWidth},
+    {IDC_BS_SIZE_CHK, CBasicDlg::kSize},   {IDC_BS_NOSHADE_CHK, CBasicDlg::kNoShade},
 };
 
 // What each element makes of the dialog: the boxes it does not offer, what
@@ -24,25 +24,26 @@ constexpr FlagBox kBoxes[] = {
 // behind the buttons. An id without a row is another dialog's attributes.
 struct ElementRow {
   int id;
-  int unavailable;            // flag bits of the boxes withdrawn
-  const char* otherName;      // attribute of the "other" field, or nullptr
-  const char* otherCaption;   // the "other" box relabelled, or nullptr
-  int otherList;              // value list of its button (0: none)
-  const char* widthName;      // attribute of the width field
-  const char* widthCaption;   // the width box relabelled, or nullptr
-  int alignList;              // value list of the ALIGN button (0: none)
-  unsigned char shape;        // kWhole, kList or kEmpty
+  int unavailable;           // flag bits of the boxes withdrawn
+  const char* otherName;     // attribute of the "other" field, or nullptr
+  const char* otherCaption;  // the "other" box relabelled, or nullptr
+  int otherList;             // value list of its button (0: none)
+  const char* widthName;     // attribute of the width field
+  const char* widthCaption;  // the width box relabelled, or nullptr
+  int alignList;             // value list of the ALIGN button (0: none)
+  unsigned char shape;       // kWhole, kList or kEmpty
 };
 
 enum : unsigned char { kWhole, kList, kEmpty, kAttributesOnly };
 enum : int { kBrowseUri = -1 };  // otherList: a file dialog for a URI
-constexpr int kMost = CBasicDlg::kAlign | CBasicDlg::kOther | CBasicDlg::kWidth | CBasicDlg::kSize |
-                      CBasicDlg::kNoShade;
+constexpr int kMost =
+    CBasicDlg::kAlign | CBasicDlg::kOther | CBasicDlg::kWidth | CBasicDlg::kSize | CBasicDlg::kNoShade;
 constexpr int kAlignOnly = kMost & ~CBasicDlg::kAlign;
 constexpr int kCite = kMost & ~CBasicDlg::kOther;
 constexpr int kLangDirEvent = CBasicDlg::kLang | CBasicDlg::kDir | CBasicDlg::kEvent;
 
 using namespace cmd;
+// clang-format off
 constexpr ElementRow kElements[] = {
     {kH1Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
     {kH2Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
@@ -101,6 +102,7 @@ constexpr ElementRow kElements[] = {
     {kAppletDetail, kMost | kLangDirEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly},
     {kIFrameDetail, kMost | kLangDirEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly},
 };
+// clang-format on
 constexpr ElementRow kOtherAttributes = {0, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly};
 
 const ElementRow& RowOf(int id) {
@@ -242,8 +244,7 @@ void CBasicDlg::OnOK() {
 void CBasicDlg::EditStyle() {
   UpdateData(true);
   std::string result;
-  if (!g_styleEditor || !g_styleEditor(handle(), m_nTagId, m_strText, RowOf(m_nTagId).shape == kList, &result))
-    return;
+  if (!g_styleEditor || !g_styleEditor(handle(), m_nTagId, m_strText, RowOf(m_nTagId).shape == kList, &result)) return;
   m_strStyle = result;
   UpdateData(false);
 }
@@ -263,8 +264,10 @@ void CBasicDlg::ChooseAlign() {
 
 void CBasicDlg::ChooseOther() {
   const int list = RowOf(m_nTagId).otherList;
-  if (list == kBrowseUri) BrowseInto(m_strOther, "Bsc_Path", "引用文書のURI");
-  else if (list) ChooseInto(m_strOther, list);
+  if (list == kBrowseUri)
+    BrowseInto(m_strOther, "Bsc_Path", "引用文書のURI");
+  else if (list)
+    ChooseInto(m_strOther, list);
 }
 
 bool CBasicDlg::OnCommand(int id, int code) {

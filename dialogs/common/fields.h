@@ -27,15 +27,15 @@ enum class Emit : unsigned char {
 
 template <class D>
 struct Field {
-  int bit;                        // in the flag word; 0: always on
-  int check;                      // its check box, or 0
-  int edit;                       // the edit box the member is shown in, or 0
-  std::string D::*member;         // the text, or nullptr (Emit::Word)
-  const char* attr;               // attribute name (Attr) or word (Word)
-  const char* value;              // remembered under this value name, or nullptr
-  int buttons[2] = {0, 0};        // browse and list buttons enabled with the box
+  int bit;                  // in the flag word; 0: always on
+  int check;                // its check box, or 0
+  int edit;                 // the edit box the member is shown in, or 0
+  std::string D::*member;   // the text, or nullptr (Emit::Word)
+  const char* attr;         // attribute name (Attr) or word (Word)
+  const char* value;        // remembered under this value name, or nullptr
+  int buttons[2] = {0, 0};  // browse and list buttons enabled with the box
   Emit emit = Emit::Attr;
-  const char* def = "";           // the text before anything was remembered
+  const char* def = "";  // the text before anything was remembered
 };
 
 // The pure part: the text the rows add for this flag word, in row order.
@@ -44,9 +44,7 @@ void BuildFields(const D& d, const Field<D> (&rows)[N], int flags, std::string& 
   for (const Field<D>& f : rows) {
     if (f.bit && !(flags & f.bit)) continue;
     switch (f.emit) {
-      case Emit::Attr:
-        out.append(" ").append(f.attr).append("=\"").append(d.*f.member).append("\"");
-        break;
+      case Emit::Attr: out.append(" ").append(f.attr).append("=\"").append(d.*f.member).append("\""); break;
       case Emit::Other: out += " " + NormalizeWhitespace(d.*f.member); break;
       case Emit::Word: out.append(" ").append(f.attr); break;
     }
@@ -93,8 +91,7 @@ int CheckedFields(CAttrDialog::Access& a, const Field<D> (&rows)[N]) {
 
 // Remembers the text of every row that is on, in row order, then the word.
 template <class D, size_t N>
-void SaveFields(CAttrDialog::Access& a, const D& d, const Field<D> (&rows)[N], int flags,
-                const char* flagValue) {
+void SaveFields(CAttrDialog::Access& a, const D& d, const Field<D> (&rows)[N], int flags, const char* flagValue) {
   for (const Field<D>& f : rows)
     if ((!f.bit || (flags & f.bit)) && f.member && f.value) PutSetting(a.Name(f.value), d.*f.member);
   PutSettingInt(a.Name(flagValue), flags);

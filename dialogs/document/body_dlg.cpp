@@ -1,7 +1,6 @@
 #include "dialogs/document/body_dlg.h"
 
 #include "dialogs/common/fields.h"
-
 #include "dialogs/common/text_rules.h"
 #include "plat/backend.h"
 
@@ -10,6 +9,7 @@ namespace tq {
 namespace {
 
 using D = CBodyDlg;
+// clang-format off
 constexpr Field<D> kFields[] = {
     // bit           check box             edit box          member              attribute     value
     {D::kOnLoad,     IDC_BD_ONLOAD_CHK,    IDC_BD_ONLOAD,    &D::m_strOnLoad,     "onLoad",     "BODY_%dOnLoad",
@@ -31,6 +31,7 @@ constexpr Field<D> kFields[] = {
     {D::kVLink,      IDC_BD_VLINK_CHK,     IDC_BD_VLINK,     &D::m_strVLink,      "VLINK",      "BODY_%dVLink",
      {IDC_BD_VLINK_PICK}},
 };
+// clang-format on
 constexpr const char* kFlagValue = "BODY_%dFlag";
 
 }  // namespace

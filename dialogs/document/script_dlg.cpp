@@ -7,6 +7,7 @@ namespace tq {
 namespace {
 
 using D = CScriptDlg;
+// clang-format off
 constexpr Field<D> kFields[] = {
     // bit         check box            edit box         member            attribute   value
     {D::kType,     0,                   IDC_SC_TYPE,     &D::m_strType,     "TYPE",     "SCRIPT_%dType",
@@ -19,6 +20,7 @@ constexpr Field<D> kFields[] = {
     {D::kDefer,    IDC_SC_DEFER_CHK,    0,               nullptr,           "DEFER",    nullptr,
      {}, Emit::Word},
 };
+// clang-format on
 constexpr const char* kFlagValue = "SCRIPT_%dFlag";
 
 }  // namespace
@@ -60,9 +62,7 @@ bool CScriptDlg::OnCommand(int id, int code) {
   switch (id) {
     case IDC_SC_TYPE_LIST: ChooseInto(m_strType, 133); return true;
     case IDC_SC_CHARSET_LIST: ChooseInto(m_strCharset, 129); return true;
-    case IDC_SC_SRC_BROWSE:
-      BrowseInto(m_strSrc, "SCRIPT_SrcPath", "スクリプトのソースURI(SRC)");
-      return true;
+    case IDC_SC_SRC_BROWSE: BrowseInto(m_strSrc, "SCRIPT_SrcPath", "スクリプトのソースURI(SRC)"); return true;
   }
   return false;
 }

@@ -1,7 +1,6 @@
 #include "dialogs/form/frame_set_dlg.h"
 
 #include "dialogs/common/fields.h"
-
 #include "dialogs/common/text_rules.h"
 
 namespace tq {
@@ -9,6 +8,7 @@ namespace tq {
 namespace {
 
 using D = CFrameSetDlg;
+// clang-format off
 constexpr Field<D> kFields[] = {
     // bit         check box             edit box          member             attribute   value
     {D::kRows,     IDC_FS_ROWS_CHK,      IDC_FS_ROWS,      &D::m_strRows,     "ROWS",     "FRSET_%dRows"},
@@ -20,6 +20,7 @@ constexpr Field<D> kFields[] = {
     {D::kAttr,     IDC_FS_ATTR_CHK,      IDC_FS_ATTR,      &D::m_strAttr,     nullptr,    "FRSET_%dAttr",
      {IDC_FS_ATTR_EDIT}, Emit::Other},
 };
+// clang-format on
 constexpr const char* kFlagValue = "FRSET_%dFlag";
 
 }  // namespace
@@ -58,9 +59,7 @@ bool CFrameSetDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_FS_ONLOAD_BROWSE:
-      BrowseInto(m_strOnLoad, "FRSET_OnLoadPath", "OnLoadスクリプトの設定");
-      return true;
+    case IDC_FS_ONLOAD_BROWSE: BrowseInto(m_strOnLoad, "FRSET_OnLoadPath", "OnLoadスクリプトの設定"); return true;
     case IDC_FS_ONUNLOAD_BROWSE:
       BrowseInto(m_strOnUnload, "FRSET_OnUnloadPath", "OnUnloadスクリプトの設定");
       return true;

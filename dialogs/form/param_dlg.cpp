@@ -7,6 +7,7 @@ namespace tq {
 namespace {
 
 using D = CParamDlg;
+// clang-format off
 constexpr Field<D> kFields[] = {
     // bit          check box          edit box       member             attribute    value
     {D::kId,        IDC_PA_ID_CHK,     IDC_PA_ID,     &D::m_strId,       "ID",        "PARAM_%dID"},
@@ -17,6 +18,7 @@ constexpr Field<D> kFields[] = {
     {D::kType,      IDC_PA_TYPE_CHK,   IDC_PA_TYPE,   &D::m_strType,     "TYPE",      "PARAM_%dType",
      {IDC_PA_TYPE_LIST}},
 };
+// clang-format on
 constexpr const char* kFlagValue = "PARAM_%dFlag";
 
 }  // namespace

@@ -1,10 +1,9 @@
 // The headless backend itself: modal runs, the common dialogs and message
 // boxes answered from the queues, messages, menus and fonts recorded.
-#include "plat/headless.h"
-
 #include <algorithm>
 
 #include "plat/app.h"
+#include "plat/headless.h"
 #include "plat/text.h"
 
 namespace plat {
@@ -45,8 +44,7 @@ int HeadlessBackend::RunModal(Dialog& dlg) {
   return view.result();
 }
 
-int HeadlessBackend::MessageBox(WindowHandle, const std::string& text, const std::string& caption,
-                                unsigned flags) {
+int HeadlessBackend::MessageBox(WindowHandle, const std::string& text, const std::string& caption, unsigned flags) {
   messages.push_back({text, caption, flags});
   if (onMessage) return onMessage(messages.back());
   if (!answers_.empty()) {
@@ -98,8 +96,7 @@ MenuHandle HeadlessBackend::CreatePopupMenu() {
   return reinterpret_cast<MenuHandle>(static_cast<uintptr_t>(menus.size()));
 }
 
-bool HeadlessBackend::AppendMenu(MenuHandle m, unsigned flags, uintptr_t idOrPopup,
-                                 const std::string& text) {
+bool HeadlessBackend::AppendMenu(MenuHandle m, unsigned flags, uintptr_t idOrPopup, const std::string& text) {
   uintptr_t h = reinterpret_cast<uintptr_t>(m);
   if (h == 0 || h > menus.size() || !menuAlive[h - 1]) return false;
   menus[h - 1].push_back({flags, idOrPopup, text});
@@ -136,8 +133,10 @@ int HeadlessBackend::RunModalSheet(PropertySheet& sheet) {
     s(view);
   }
   if (view.open()) {
-    if (default_ == Default::Ok) view.Ok();
-    else view.Cancel();
+    if (default_ == Default::Ok)
+      view.Ok();
+    else
+      view.Cancel();
   }
   return view.result();
 }

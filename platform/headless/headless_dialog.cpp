@@ -1,9 +1,8 @@
 // An open headless dialog as the dialog code sees it: the control model
 // behind the DialogImpl calls.
-#include "plat/headless.h"
-
 #include <stdexcept>
 
+#include "plat/headless.h"
 #include "plat/text.h"
 
 namespace plat {
@@ -17,16 +16,14 @@ HeadlessDialog::HeadlessDialog(Dialog& d, const DialogTemplate& t, WindowHandle 
     ctl.kind = c.kind;
     ctl.groupStart = c.group;
     ctl.order = order++;
-    if (c.kind != Ctl::Edit && c.kind != Ctl::EditMulti && c.kind != Ctl::EditNumber && c.text)
-      ctl.text = J(c.text);
+    if (c.kind != Ctl::Edit && c.kind != Ctl::EditMulti && c.kind != Ctl::EditNumber && c.text) ctl.text = J(c.text);
   }
 }
 
 HeadlessDialog::Control& HeadlessDialog::At(int id) {
   auto it = controls_.find(id);
   if (it == controls_.end())
-    throw std::logic_error("dialog " + std::to_string(tmpl_.id) + " has no control " +
-                           std::to_string(id));
+    throw std::logic_error("dialog " + std::to_string(tmpl_.id) + " has no control " + std::to_string(id));
   return it->second;
 }
 
@@ -87,8 +84,10 @@ void HeadlessDialog::ListDelete(int id, int index) {
   Control& c = At(id);
   if (index < 0 || index >= static_cast<int>(c.items.size())) return;
   c.items.erase(c.items.begin() + index);
-  if (c.sel == index) c.sel = -1;
-  else if (c.sel > index) --c.sel;
+  if (c.sel == index)
+    c.sel = -1;
+  else if (c.sel > index)
+    --c.sel;
 }
 
 int HeadlessDialog::ListCount(int id) const {
@@ -126,8 +125,7 @@ void HeadlessDialog::RemoveButton(int index) {
 }
 
 void HeadlessDialog::FocusButton(int index) {
-  if (index >= 0 && index < static_cast<int>(made_.size()) && made_[static_cast<size_t>(index)].alive)
-    focused_ = index;
+  if (index >= 0 && index < static_cast<int>(made_.size()) && made_[static_cast<size_t>(index)].alive) focused_ = index;
 }
 
 void HeadlessDialog::End(int result) {

@@ -1,11 +1,10 @@
 // What drives headless dialogs from outside (tests, the command line's
 // field actions): the user's actions on controls and tabs, finding a
 // control by its label, describing a dialog, and starting afresh.
-#include "plat/headless.h"
-
 #include <algorithm>
 #include <stdexcept>
 
+#include "plat/headless.h"
 #include "plat/text.h"
 
 namespace plat {
@@ -159,16 +158,17 @@ std::string HeadlessDialog::Describe() const {
   std::string out;
   for (const ControlDesc& c : tmpl_.controls) {
     const Control* ctl = Find(c.id);
-    if (!ctl || c.kind == Ctl::Group || c.kind == Ctl::UpDown || c.id == IDOK || c.id == IDCANCEL)
-      continue;
+    if (!ctl || c.kind == Ctl::Group || c.kind == Ctl::UpDown || c.id == IDOK || c.id == IDCANCEL) continue;
     std::string line;
     switch (c.kind) {
       case Ctl::Check: line = std::string(ctl->check ? "[x] " : "[ ] ") + ctl->text; break;
       case Ctl::Radio: line = std::string(ctl->check ? "(*) " : "( ) ") + ctl->text; break;
-      case Ctl::Edit: case Ctl::EditMulti: case Ctl::EditNumber: line = "    \"" + ctl->text + "\""; break;
-      case Ctl::List: case Ctl::ListSorted: case Ctl::Combo:
-        line = "    list of " + std::to_string(ctl->items.size());
-        break;
+      case Ctl::Edit:
+      case Ctl::EditMulti:
+      case Ctl::EditNumber: line = "    \"" + ctl->text + "\""; break;
+      case Ctl::List:
+      case Ctl::ListSorted:
+      case Ctl::Combo: line = "    list of " + std::to_string(ctl->items.size()); break;
       case Ctl::Static: line = ctl->text; break;
       default: line = "<" + ctl->text + ">"; break;
     }

@@ -1,10 +1,9 @@
 // An open headless property sheet: pages made when first shown, the
 // window, tab control and page rectangles the sheet's calls change.
-#include "plat/headless.h"
-
 #include <algorithm>
 #include <stdexcept>
 
+#include "plat/headless.h"
 #include "plat/text.h"
 
 namespace plat {
