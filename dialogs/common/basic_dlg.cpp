@@ -4,6 +4,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -45,26 +46,26 @@ constexpr int kLangDirEvent = CBasicDlg::kLang | CBasicDlg::kDir | CBasicDlg::kE
 using namespace cmd;
 // clang-format off
 constexpr ElementRow kElements[] = {
-    {kH1Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH2Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH3Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH4Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH5Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH6Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kH1Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH2Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH3Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH4Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH5Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH6Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
     // P takes the same alignments as the headings.
-    {kPDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kPDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
     {kPreDetail, kMost & ~CBasicDlg::kWidth, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kAddressDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kHRDetail, CBasicDlg::kOther | CBasicDlg::kLang | CBasicDlg::kDir, nullptr, nullptr, 0, "WIDTH",
-     nullptr, 120, kEmpty},
-    {kDivDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 120, kWhole},
+     nullptr, list::kBlockAlign, kEmpty},
+    {kDivDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kBlockAlign, kWhole},
     {kBlockQuoteDetail, kCite, "CITE", "CITE指定", kBrowseUri, "WIDTH", nullptr, 0, kWhole},
-    {kULDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kNoShade), "TYPE", "先頭記号", 123, "WIDTH",
+    {kULDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kNoShade), "TYPE", "先頭記号", list::kUlType, "WIDTH",
      nullptr, 0, kList},
     {kOLDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kWidth | CBasicDlg::kNoShade), "TYPE", "先頭記号",
      122, "START", "番号の最初", 0, kList},
     {kDLDetail, kMost & ~CBasicDlg::kNoShade, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kList},
-    {kCaptionDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 126, kWhole},
+    {kCaptionDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kCaptionAlign, kWhole},
     // NOSCRIPT is dispatched here like the other block elements, so it is
     // built as one: the selection inside, start and end tags around it.
     {kNoScriptDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
@@ -80,7 +81,7 @@ constexpr ElementRow kElements[] = {
     {kSupDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kSubDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kTTDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
-    {kBRDetail, kCite, "CLEAR", "CLEAR指定", 121, "WIDTH", nullptr, 0, kEmpty},
+    {kBRDetail, kCite, "CLEAR", "CLEAR指定", list::kClear, "WIDTH", nullptr, 0, kEmpty},
     {kSpanDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kQDetail, kCite, "CITE", "CITE指定", kBrowseUri, "WIDTH", nullptr, 0, kWhole},
     {kDfnDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
@@ -92,7 +93,7 @@ constexpr ElementRow kElements[] = {
     {kAbbrDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kAcronymDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kBdoDetail, kMost | CBasicDlg::kEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
-    {kLIDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kWidth), "TYPE", "TYPE", 125, "VALUE", "VALUE", 0,
+    {kLIDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kWidth), "TYPE", "TYPE", list::kLiType, "VALUE", "VALUE", 0,
      kEmpty},
     {kDTDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kEmpty},
     {kDDDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kEmpty},
@@ -275,7 +276,7 @@ bool CBasicDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   switch (id) {
     case IDC_BS_STYLE_EDIT: EditStyle(); return true;
-    case IDC_BS_LANG_LIST: ChooseInto(m_strLang, 106); return true;
+    case IDC_BS_LANG_LIST: ChooseInto(m_strLang, list::kLang); return true;
     case IDC_BS_EVENT_EDIT: EditEvents(); return true;
     case IDC_BS_ALIGN_LIST: ChooseAlign(); return true;
     case IDC_BS_OTHER_LIST: ChooseOther(); return true;

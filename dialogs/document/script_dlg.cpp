@@ -1,6 +1,7 @@
 #include "dialogs/document/script_dlg.h"
 
 #include "dialogs/common/fields.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -60,8 +61,8 @@ bool CScriptDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_SC_TYPE_LIST: ChooseInto(m_strType, 133); return true;
-    case IDC_SC_CHARSET_LIST: ChooseInto(m_strCharset, 129); return true;
+    case IDC_SC_TYPE_LIST: ChooseInto(m_strType, list::kScriptType); return true;
+    case IDC_SC_CHARSET_LIST: ChooseInto(m_strCharset, list::kCharset); return true;
     case IDC_SC_SRC_BROWSE: BrowseInto(m_strSrc, "SCRIPT_SrcPath", "スクリプトのソースURI(SRC)"); return true;
   }
   return false;

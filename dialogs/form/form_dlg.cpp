@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -94,13 +95,13 @@ bool CFormDlg::OnCommand(int id, int code) {
     case IDC_FM_RESET_BROWSE:
       BrowseInto(m_strOnReset, "FORM_OnResetPath", "リセット時に実行するスクリプト(onReset)");
       return true;
-    case IDC_FM_ENCTYPE_LIST: ChooseInto(m_strEncType, 104); return true;
-    case IDC_FM_CHARSET_LIST: ChooseInto(m_strCharset, 129); return true;
+    case IDC_FM_ENCTYPE_LIST: ChooseInto(m_strEncType, list::kMime); return true;
+    case IDC_FM_CHARSET_LIST: ChooseInto(m_strCharset, list::kCharset); return true;
     case IDC_FM_CHARSET_ADD: {
       // Several character sets make a comma-separated list; the box is
       // appended to as it stands, empty or not.
       std::string chosen;
-      if (ChooseInto(chosen, 129)) {
+      if (ChooseInto(chosen, list::kCharset)) {
         m_strCharset += ", " + chosen;
         UpdateData(false);
       }

@@ -1,6 +1,7 @@
 #include "dialogs/form/param_dlg.h"
 
 #include "dialogs/common/fields.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -57,8 +58,8 @@ bool CParamDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_PA_VTYPE_LIST: ChooseInto(m_strValueType, 105); return true;
-    case IDC_PA_TYPE_LIST: ChooseInto(m_strType, 104); return true;
+    case IDC_PA_VTYPE_LIST: ChooseInto(m_strValueType, list::kValueType); return true;
+    case IDC_PA_TYPE_LIST: ChooseInto(m_strType, list::kMime); return true;
   }
   return false;
 }
