@@ -49,6 +49,7 @@ class CAttrDialog : public plat::Dialog {
     std::string Name(const char* pattern) const { return d_.Name(pattern); }
     void Check(int id, int state) { d_.Check(id, state); }
     bool IsChecked(int id) const { return d_.IsChecked(id) != 0; }
+    void CheckRadio(int first, int last, int id) { d_.CheckRadio(first, last, id); }
 
    private:
     friend class CAttrDialog;
