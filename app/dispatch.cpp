@@ -4,11 +4,11 @@
 #include <new>
 
 #include "app/html_app.h"
-#include "res/string_table.h"
 #include "app/runners.h"
 #include "plat/app.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "res/string_table.h"
 #include "toolbox/toolbox_hooks.h"
 
 namespace tq {
@@ -34,26 +34,48 @@ bool SimpleParts(int id, std::string_view sel, std::string* before, std::string*
   if (!c) return false;
   const std::string name = c->element ? c->element : "";
   switch (c->kind) {
-    case Kind::Wrap: *before = "<" + name + ">"; *after = "</" + name + ">"; return true;
-    case Kind::Block: *before = "<" + name + ">\r\n"; *after = "\r\n</" + name + ">"; return true;
-    case Kind::Empty: *before = "<" + name + ">"; after->clear(); return true;
+    case Kind::Wrap:
+      *before = "<" + name + ">";
+      *after = "</" + name + ">";
+      return true;
+    case Kind::Block:
+      *before = "<" + name + ">\r\n";
+      *after = "\r\n</" + name + ">";
+      return true;
+    case Kind::Empty:
+      *before = "<" + name + ">";
+      after->clear();
+      return true;
     case Kind::Special: break;
     case Kind::None:
     case Kind::Detail: return false;
   }
   switch (id) {
-    case cmd::kTableBorder: *before = "<TABLE BORDER>\r\n"; *after = "\r\n</TABLE>"; return true;
+    case cmd::kTableBorder:
+      *before = "<TABLE BORDER>\r\n";
+      *after = "\r\n</TABLE>";
+      return true;
     case cmd::kStyle:
-      *before = plat::J("\r\n<STYLE TYPE=\"text/css\">\r\n<!-- \r\n\t /* ここにスタイル文内の要素定義を書いてください */\r\n");
+      *before = plat::J(
+          "\r\n<STYLE TYPE=\"text/css\">\r\n<!-- \r\n\t /* ここにスタイル文内の要素定義を書いてください */\r\n");
       *after = "\r\n -->\r\n</STYLE>\r\n";
       return true;
     case cmd::kA:
       before->assign("<A HREF=\"").append(sel).append("\">");
       *after = "</A>";
       return true;
-    case cmd::kImg: *before = "<IMG SRC=\""; *after = "\" ALT=\"\">"; return true;
-    case cmd::kCssComment: *before = "/* "; *after = " */"; return true;
-    case cmd::kComment: *before = "<!-- "; *after = " -->"; return true;
+    case cmd::kImg:
+      *before = "<IMG SRC=\"";
+      *after = "\" ALT=\"\">";
+      return true;
+    case cmd::kCssComment:
+      *before = "/* ";
+      *after = " */";
+      return true;
+    case cmd::kComment:
+      *before = "<!-- ";
+      *after = " -->";
+      return true;
     default: return false;  // the toolbox settings: a sheet, not a text
   }
 }

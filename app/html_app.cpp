@@ -31,5 +31,6 @@ int CHtmlApp::ExitInstance() {
 void CHtmlApp::ForgetToolBox() { tq::ForgetToolBox(m_toolBox); }
 
 tq::ToolBoxInputs CHtmlApp::ToolBoxInputs() {
-  return {m_nAppNumber, m_nToolBoxFlags, m_hHostWnd, [] { HtmlApp().ForgetToolBox(); }};
+  return {m_nAppNumber, m_nToolBoxFlags, m_hHostWnd, TAGQUILL_CMD_TOOLBOX_CHANGED,
+          [] { HtmlApp().ForgetToolBox(); }};
 }

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "app/html_app.h"
-#include "res/string_table.h"
 #include "plat/backend.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "res/string_table.h"
 
 namespace tq {
 

@@ -216,8 +216,25 @@ enum class Kind : unsigned char {
 
 // The dialog that runs a detail command (the runners are in app/).
 enum class Dialog : unsigned char {
-  None, Head, StyleRule, Body, Basic, Table, ColGroup, TableCell, FrameSet, Frame, Script, Form,
-  Anchor, Image, Object, Param, FormItem, Input, TextArea,
+  None,
+  Head,
+  StyleRule,
+  Body,
+  Basic,
+  Table,
+  ColGroup,
+  TableCell,
+  FrameSet,
+  Frame,
+  Script,
+  Form,
+  Anchor,
+  Image,
+  Object,
+  Param,
+  FormItem,
+  Input,
+  TextArea,
   kCount
 };
 

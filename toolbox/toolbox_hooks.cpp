@@ -51,7 +51,7 @@ void RunToolBoxCustomize(const ToolBoxInputs& in, plat::WindowHandle parent) {
   if (sheet.DoModal() != plat::IDOK) return;
   int changed = page1.Save();
   changed |= page2.Save();
-  if (changed && in.host) plat::CurrentBackend().PostMessage(in.host, plat::WM_COMMAND_, kToolBoxChanged, 0);
+  if (changed && in.host) plat::CurrentBackend().PostMessage(in.host, plat::WM_COMMAND_, in.changedCommand, 0);
 }
 
 }  // namespace tq

@@ -4,9 +4,6 @@
 #pragma once
 #include <functional>
 
-#define TAGQUILL_NUMBERS_ONLY
-#include "app/tagquill_api.h"
-#undef TAGQUILL_NUMBERS_ONLY
 #include "plat/window.h"
 
 class CTBSheet;
@@ -14,13 +11,11 @@ class CTBPage;
 
 namespace tq {
 
-// Posted to the host window after the toolbox settings changed.
-enum : unsigned { kToolBoxChanged = TAGQUILL_CMD_TOOLBOX_CHANGED };
-
 struct ToolBoxInputs {
   int appNumber = 1;                  // whose values it reads and writes
   int placementFlags = 0;             // where the host wants it (PlaceToolBox)
-  plat::WindowHandle host = nullptr;  // told when the settings change
+  plat::WindowHandle host = nullptr;  // told when the settings change:
+  unsigned changedCommand = 0;        // posted to it as WM_COMMAND
   std::function<void()> destroyed;    // its window is gone: forget it
 };
 

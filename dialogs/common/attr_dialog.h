@@ -42,7 +42,24 @@ class CAttrDialog : public plat::Dialog {
   std::string m_strText;    // handed-in text
   std::string m_strResult;  // built on OK
 
+  // What the field-table code (fields.h) may do to a dialog.
+  class Access {
+   public:
+    void Governs(int check, std::vector<int> controls) { d_.Governs(check, std::move(controls)); }
+    std::string Name(const char* pattern) const { return d_.Name(pattern); }
+    void Check(int id, int state) { d_.Check(id, state); }
+    bool IsChecked(int id) const { return d_.IsChecked(id) != 0; }
+    void CheckRadio(int first, int last, int id) { d_.CheckRadio(first, last, id); }
+
+   private:
+    friend class CAttrDialog;
+    explicit Access(CAttrDialog& d) : d_(d) {}
+    CAttrDialog& d_;
+  };
+
  protected:
+  Access Fields() { return Access(*this); }
+
   // Registry value of this dialog and slot: Name("HEAD_%dFlag").
   std::string Name(const char* pattern) const { return SettingName(pattern, m_nSlot); }
 

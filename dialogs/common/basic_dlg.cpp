@@ -4,6 +4,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -11,12 +12,12 @@ namespace {
 
 // Check boxes in flag-bit order.
 constexpr FlagBox kBoxes[] = {
-    {IDC_BS_ID_CHK, CBasicDlg::kId},         {IDC_BS_CLASS_CHK, CBasicDlg::kClass},
-    {IDC_BS_TITLE_CHK, CBasicDlg::kTitle},   {IDC_BS_STYLE_CHK, CBasicDlg::kStyle},
-    {IDC_BS_LANG_CHK, CBasicDlg::kLang},     {IDC_BS_DIR_CHK, CBasicDlg::kDir},
-    {IDC_BS_EVENT_CHK, CBasicDlg::kEvent},   {IDC_BS_ALIGN_CHK, CBasicDlg::kAlign},
-    {IDC_BS_OTHER_CHK, CBasicDlg::kOther},   {IDC_BS_WIDTH_CHK, CBasicDlg::kWidth},
-    {IDC_BS_SIZE_CHK, CBasicDlg::kSize},     {IDC_BS_NOSHADE_CHK, CBasicDlg::kNoShade},
+    {IDC_BS_ID_CHK, CBasicDlg::kId},       {IDC_BS_CLASS_CHK, CBasicDlg::kClass},
+    {IDC_BS_TITLE_CHK, CBasicDlg::kTitle}, {IDC_BS_STYLE_CHK, CBasicDlg::kStyle},
+    {IDC_BS_LANG_CHK, CBasicDlg::kLang},   {IDC_BS_DIR_CHK, CBasicDlg::kDir},
+    {IDC_BS_EVENT_CHK, CBasicDlg::kEvent}, {IDC_BS_ALIGN_CHK, CBasicDlg::kAlign},
+    {IDC_BS_OTHER_CHK, CBasicDlg::kOther}, {IDC_BS_WIDTH_CHK, CBasicDlg::kWidth},
+    {IDC_BS_SIZE_CHK, CBasicDlg::kSize},   {IDC_BS_NOSHADE_CHK, CBasicDlg::kNoShade},
 };
 
 // What each element makes of the dialog: the boxes it does not offer, what
@@ -24,46 +25,47 @@ constexpr FlagBox kBoxes[] = {
 // behind the buttons. An id without a row is another dialog's attributes.
 struct ElementRow {
   int id;
-  int unavailable;            // flag bits of the boxes withdrawn
-  const char* otherName;      // attribute of the "other" field, or nullptr
-  const char* otherCaption;   // the "other" box relabelled, or nullptr
-  int otherList;              // value list of its button (0: none)
-  const char* widthName;      // attribute of the width field
-  const char* widthCaption;   // the width box relabelled, or nullptr
-  int alignList;              // value list of the ALIGN button (0: none)
-  unsigned char shape;        // kWhole, kList or kEmpty
+  int unavailable;           // flag bits of the boxes withdrawn
+  const char* otherName;     // attribute of the "other" field, or nullptr
+  const char* otherCaption;  // the "other" box relabelled, or nullptr
+  int otherList;             // value list of its button (0: none)
+  const char* widthName;     // attribute of the width field
+  const char* widthCaption;  // the width box relabelled, or nullptr
+  int alignList;             // value list of the ALIGN button (0: none)
+  unsigned char shape;       // kWhole, kList or kEmpty
 };
 
 enum : unsigned char { kWhole, kList, kEmpty, kAttributesOnly };
 enum : int { kBrowseUri = -1 };  // otherList: a file dialog for a URI
-constexpr int kMost = CBasicDlg::kAlign | CBasicDlg::kOther | CBasicDlg::kWidth | CBasicDlg::kSize |
-                      CBasicDlg::kNoShade;
+constexpr int kMost =
+    CBasicDlg::kAlign | CBasicDlg::kOther | CBasicDlg::kWidth | CBasicDlg::kSize | CBasicDlg::kNoShade;
 constexpr int kAlignOnly = kMost & ~CBasicDlg::kAlign;
 constexpr int kCite = kMost & ~CBasicDlg::kOther;
 constexpr int kLangDirEvent = CBasicDlg::kLang | CBasicDlg::kDir | CBasicDlg::kEvent;
 
 using namespace cmd;
+// clang-format off
 constexpr ElementRow kElements[] = {
-    {kH1Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH2Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH3Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH4Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH5Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
-    {kH6Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kH1Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH2Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH3Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH4Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH5Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
+    {kH6Detail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
     // P takes the same alignments as the headings.
-    {kPDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 107, kWhole},
+    {kPDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kHeadingAlign, kWhole},
     {kPreDetail, kMost & ~CBasicDlg::kWidth, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kAddressDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kHRDetail, CBasicDlg::kOther | CBasicDlg::kLang | CBasicDlg::kDir, nullptr, nullptr, 0, "WIDTH",
-     nullptr, 120, kEmpty},
-    {kDivDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 120, kWhole},
+     nullptr, list::kBlockAlign, kEmpty},
+    {kDivDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kBlockAlign, kWhole},
     {kBlockQuoteDetail, kCite, "CITE", "CITE指定", kBrowseUri, "WIDTH", nullptr, 0, kWhole},
-    {kULDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kNoShade), "TYPE", "先頭記号", 123, "WIDTH",
+    {kULDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kNoShade), "TYPE", "先頭記号", list::kUlType, "WIDTH",
      nullptr, 0, kList},
     {kOLDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kWidth | CBasicDlg::kNoShade), "TYPE", "先頭記号",
      122, "START", "番号の最初", 0, kList},
     {kDLDetail, kMost & ~CBasicDlg::kNoShade, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kList},
-    {kCaptionDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, 126, kWhole},
+    {kCaptionDetail, kAlignOnly, nullptr, nullptr, 0, "WIDTH", nullptr, list::kCaptionAlign, kWhole},
     // NOSCRIPT is dispatched here like the other block elements, so it is
     // built as one: the selection inside, start and end tags around it.
     {kNoScriptDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
@@ -79,7 +81,7 @@ constexpr ElementRow kElements[] = {
     {kSupDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kSubDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kTTDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
-    {kBRDetail, kCite, "CLEAR", "CLEAR指定", 121, "WIDTH", nullptr, 0, kEmpty},
+    {kBRDetail, kCite, "CLEAR", "CLEAR指定", list::kClear, "WIDTH", nullptr, 0, kEmpty},
     {kSpanDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kQDetail, kCite, "CITE", "CITE指定", kBrowseUri, "WIDTH", nullptr, 0, kWhole},
     {kDfnDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
@@ -91,7 +93,7 @@ constexpr ElementRow kElements[] = {
     {kAbbrDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kAcronymDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
     {kBdoDetail, kMost | CBasicDlg::kEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kWhole},
-    {kLIDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kWidth), "TYPE", "TYPE", 125, "VALUE", "VALUE", 0,
+    {kLIDetail, kMost & ~(CBasicDlg::kOther | CBasicDlg::kWidth), "TYPE", "TYPE", list::kLiType, "VALUE", "VALUE", 0,
      kEmpty},
     {kDTDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kEmpty},
     {kDDDetail, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kEmpty},
@@ -101,6 +103,7 @@ constexpr ElementRow kElements[] = {
     {kAppletDetail, kMost | kLangDirEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly},
     {kIFrameDetail, kMost | kLangDirEvent, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly},
 };
+// clang-format on
 constexpr ElementRow kOtherAttributes = {0, kMost, nullptr, nullptr, 0, "WIDTH", nullptr, 0, kAttributesOnly};
 
 const ElementRow& RowOf(int id) {
@@ -242,8 +245,7 @@ void CBasicDlg::OnOK() {
 void CBasicDlg::EditStyle() {
   UpdateData(true);
   std::string result;
-  if (!g_styleEditor || !g_styleEditor(handle(), m_nTagId, m_strText, RowOf(m_nTagId).shape == kList, &result))
-    return;
+  if (!g_styleEditor || !g_styleEditor(handle(), m_nTagId, m_strText, RowOf(m_nTagId).shape == kList, &result)) return;
   m_strStyle = result;
   UpdateData(false);
 }
@@ -263,8 +265,10 @@ void CBasicDlg::ChooseAlign() {
 
 void CBasicDlg::ChooseOther() {
   const int list = RowOf(m_nTagId).otherList;
-  if (list == kBrowseUri) BrowseInto(m_strOther, "Bsc_Path", "引用文書のURI");
-  else if (list) ChooseInto(m_strOther, list);
+  if (list == kBrowseUri)
+    BrowseInto(m_strOther, "Bsc_Path", "引用文書のURI");
+  else if (list)
+    ChooseInto(m_strOther, list);
 }
 
 bool CBasicDlg::OnCommand(int id, int code) {
@@ -272,7 +276,7 @@ bool CBasicDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   switch (id) {
     case IDC_BS_STYLE_EDIT: EditStyle(); return true;
-    case IDC_BS_LANG_LIST: ChooseInto(m_strLang, 106); return true;
+    case IDC_BS_LANG_LIST: ChooseInto(m_strLang, list::kLang); return true;
     case IDC_BS_EVENT_EDIT: EditEvents(); return true;
     case IDC_BS_ALIGN_LIST: ChooseAlign(); return true;
     case IDC_BS_OTHER_LIST: ChooseOther(); return true;

@@ -7,7 +7,7 @@ namespace tq {
 
 std::string CValueListDlg::ValueOf(int listNumber, const std::string& entry) {
   // Two-word positions ("left top (左上隅)") keep both words.
-  size_t blank = listNumber == 111 ? entry.rfind(' ') : entry.find(' ');
+  size_t blank = listNumber == list::kBackgroundPosition ? entry.rfind(' ') : entry.find(' ');
   return blank == std::string::npos ? entry : entry.substr(0, blank);
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -183,11 +184,11 @@ bool CAnchorDlg::OnCommand(int id, int code) {
   }
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_AN_CHARSET_LIST: ChooseInto(m_strCharset, 129); return true;
-    case IDC_AN_TYPE_LIST: ChooseInto(m_strType, 104); return true;
-    case IDC_AN_HREFLANG_LIST: ChooseInto(m_strHrefLang, 106); return true;
-    case IDC_AN_REL_LIST: ChooseInto(m_strRel, 101); return true;
-    case IDC_AN_REV_LIST: ChooseInto(m_strRev, 100); return true;
+    case IDC_AN_CHARSET_LIST: ChooseInto(m_strCharset, list::kCharset); return true;
+    case IDC_AN_TYPE_LIST: ChooseInto(m_strType, list::kMime); return true;
+    case IDC_AN_HREFLANG_LIST: ChooseInto(m_strHrefLang, list::kLang); return true;
+    case IDC_AN_REL_LIST: ChooseInto(m_strRel, list::kRel); return true;
+    case IDC_AN_REV_LIST: ChooseInto(m_strRev, list::kRev); return true;
     case IDC_AN_HREF_BROWSE: BrowseInto(m_strHref, "Ank_HrefPath", "HREFの指定"); return true;
     case IDC_AN_FOCUS_BROWSE:
       BrowseInto(m_strOnFocus, "Ank_OnFocusPath", "OnFocusスクリプトの指定");

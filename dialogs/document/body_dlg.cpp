@@ -1,5 +1,6 @@
 #include "dialogs/document/body_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/backend.h"
 
@@ -7,76 +8,61 @@ namespace tq {
 
 namespace {
 
-// Check boxes in flag-bit order.
-constexpr FlagBox kBoxes[] = {
-    {IDC_BD_ONLOAD_CHK, CBodyDlg::kOnLoad},   {IDC_BD_ONUNLOAD_CHK, CBodyDlg::kOnUnload},
-    {IDC_BD_ATTR_CHK, CBodyDlg::kAttr},       {IDC_BD_BKG_CHK, CBodyDlg::kBackGround},
-    {IDC_BD_BGCOLOR_CHK, CBodyDlg::kBGColor}, {IDC_BD_TEXT_CHK, CBodyDlg::kText},
-    {IDC_BD_LINK_CHK, CBodyDlg::kLink},       {IDC_BD_ALINK_CHK, CBodyDlg::kALink},
-    {IDC_BD_VLINK_CHK, CBodyDlg::kVLink},
+using D = CBodyDlg;
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit           check box             edit box          member              attribute     value
+    {D::kOnLoad,     IDC_BD_ONLOAD_CHK,    IDC_BD_ONLOAD,    &D::m_strOnLoad,     "onLoad",     "BODY_%dOnLoad",
+     {IDC_BD_ONLOAD_BROWSE}},
+    {D::kOnUnload,   IDC_BD_ONUNLOAD_CHK,  IDC_BD_ONUNLOAD,  &D::m_strOnUnload,   "onUnload",   "BODY_%dOnUnload",
+     {IDC_BD_ONUNLOAD_BROWSE}},
+    {D::kAttr,       IDC_BD_ATTR_CHK,      IDC_BD_ATTR,      &D::m_strAttr,       nullptr,      "BODY_%dAttr",
+     {IDC_BD_ATTR_EDIT}, Emit::Other},
+    {D::kBackGround, IDC_BD_BKG_CHK,       IDC_BD_BKG,       &D::m_strBackGround, "BACKGROUND", "BODY_%dBackGround",
+     {IDC_BD_BKG_BROWSE}},
+    {D::kBGColor,    IDC_BD_BGCOLOR_CHK,   IDC_BD_BGCOLOR,   &D::m_strBGColor,    "BGCOLOR",    "BODY_%dBGColor",
+     {IDC_BD_BGCOLOR_PICK}},
+    {D::kText,       IDC_BD_TEXT_CHK,      IDC_BD_TEXT,      &D::m_strTextColor,  "TEXT",       "BODY_%dText",
+     {IDC_BD_TEXT_PICK}},
+    {D::kLink,       IDC_BD_LINK_CHK,      IDC_BD_LINK,      &D::m_strLink,       "LINK",       "BODY_%dLink",
+     {IDC_BD_LINK_PICK}},
+    {D::kALink,      IDC_BD_ALINK_CHK,     IDC_BD_ALINK,     &D::m_strALink,      "ALINK",      "BODY_%dALink",
+     {IDC_BD_ALINK_PICK}},
+    {D::kVLink,      IDC_BD_VLINK_CHK,     IDC_BD_VLINK,     &D::m_strVLink,      "VLINK",      "BODY_%dVLink",
+     {IDC_BD_VLINK_PICK}},
 };
+// clang-format on
+constexpr const char* kFlagValue = "BODY_%dFlag";
 
 }  // namespace
 
 CBodyDlg::CBodyDlg(plat::WindowHandle parent) : CAttrDialog(IDD_BODY, parent) {
-  Governs(IDC_BD_ONLOAD_CHK, {IDC_BD_ONLOAD, IDC_BD_ONLOAD_BROWSE});
-  Governs(IDC_BD_ONUNLOAD_CHK, {IDC_BD_ONUNLOAD, IDC_BD_ONUNLOAD_BROWSE});
-  Governs(IDC_BD_ATTR_CHK, {IDC_BD_ATTR, IDC_BD_ATTR_EDIT});
-  Governs(IDC_BD_BKG_CHK, {IDC_BD_BKG, IDC_BD_BKG_BROWSE});
-  Governs(IDC_BD_BGCOLOR_CHK, {IDC_BD_BGCOLOR, IDC_BD_BGCOLOR_PICK});
-  Governs(IDC_BD_TEXT_CHK, {IDC_BD_TEXT, IDC_BD_TEXT_PICK});
-  Governs(IDC_BD_LINK_CHK, {IDC_BD_LINK, IDC_BD_LINK_PICK});
-  Governs(IDC_BD_ALINK_CHK, {IDC_BD_ALINK, IDC_BD_ALINK_PICK});
-  Governs(IDC_BD_VLINK_CHK, {IDC_BD_VLINK, IDC_BD_VLINK_PICK});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CBodyDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_BD_ALINK, m_strALink);
-  dx.Text(IDC_BD_BKG, m_strBackGround);
-  dx.Text(IDC_BD_BGCOLOR, m_strBGColor);
-  dx.Text(IDC_BD_LINK, m_strLink);
-  dx.Text(IDC_BD_ONLOAD, m_strOnLoad);
-  dx.Text(IDC_BD_ONUNLOAD, m_strOnUnload);
-  dx.Text(IDC_BD_ATTR, m_strAttr);
-  dx.Text(IDC_BD_TEXT, m_strTextColor);
-  dx.Text(IDC_BD_VLINK, m_strVLink);
-}
+void CBodyDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CBodyDlg::OnInitDialog() {
-  m_strOnLoad = GetSetting(Name("BODY_%dOnLoad"));
-  m_strOnUnload = GetSetting(Name("BODY_%dOnUnload"));
-  m_strAttr = GetSetting(Name("BODY_%dAttr"));
-  m_strBackGround = GetSetting(Name("BODY_%dBackGround"));
-  m_strBGColor = GetSetting(Name("BODY_%dBGColor"));
-  m_strTextColor = GetSetting(Name("BODY_%dText"));
-  m_strLink = GetSetting(Name("BODY_%dLink"));
-  m_strALink = GetSetting(Name("BODY_%dALink"));
-  m_strVLink = GetSetting(Name("BODY_%dVLink"));
-  CheckBoxes(kBoxes, GetSettingInt(Name("BODY_%dFlag")));
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   UpdateData(false);
   ApplyDependents();
   return true;
 }
 
-std::string CBodyDlg::Build(int flags) {
+std::string CBodyDlg::Build(int flags) const {
   std::string r = "<BODY";
-  PutAttr(r, flags & kOnLoad, "onLoad", m_strOnLoad, "BODY_%dOnLoad");
-  PutAttr(r, flags & kOnUnload, "onUnload", m_strOnUnload, "BODY_%dOnUnload");
-  PutOtherAttr(r, flags & kAttr, m_strAttr, "BODY_%dAttr");
-  PutAttr(r, flags & kBackGround, "BACKGROUND", m_strBackGround, "BODY_%dBackGround");
-  PutAttr(r, flags & kBGColor, "BGCOLOR", m_strBGColor, "BODY_%dBGColor");
-  PutAttr(r, flags & kText, "TEXT", m_strTextColor, "BODY_%dText");
-  PutAttr(r, flags & kLink, "LINK", m_strLink, "BODY_%dLink");
-  PutAttr(r, flags & kALink, "ALINK", m_strALink, "BODY_%dALink");
-  PutAttr(r, flags & kVLink, "VLINK", m_strVLink, "BODY_%dVLink");
-  PutSettingInt(Name("BODY_%dFlag"), flags);
-  r += ">\r\n" + m_strText + "\r\n</BODY>";
-  return r;
+  BuildFields(*this, kFields, flags, r);
+  return r + ">\r\n" + m_strText + "\r\n</BODY>";
 }
 
 void CBodyDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(CheckedBits(kBoxes));
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 

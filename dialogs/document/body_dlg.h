@@ -26,9 +26,9 @@ class CBodyDlg : public CAttrDialog {
     kOnLoad = 0x1, kOnUnload = 0x2, kAttr = 0x4, kBackGround = 0x8, kBGColor = 0x10, kText = 0x20,
     kLink = 0x40, kALink = 0x80, kVLink = 0x100,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -151,10 +152,10 @@ bool CHeadDlg::OnCommand(int id, int code) {
       BrowseInto(m_strProfile, "HEAD_ProfilePath", "PROFILEの設定(追加)", true);
       return true;
     case IDC_HD_HREF_BROWSE: BrowseInto(m_strHref, "HEAD_HrefPath", "HREFの設定"); return true;
-    case IDC_HD_LANG_LIST: ChooseInto(m_strLang, 106); return true;
-    case IDC_HD_TYPE_LIST: ChooseInto(m_strType, 104); return true;
-    case IDC_HD_MEDIA_LIST: ChooseInto(m_strMedia, 134); return true;
-    case IDC_HD_NAME_LIST: ChooseInto(m_strName, 135); return true;
+    case IDC_HD_LANG_LIST: ChooseInto(m_strLang, list::kLang); return true;
+    case IDC_HD_TYPE_LIST: ChooseInto(m_strType, list::kMime); return true;
+    case IDC_HD_MEDIA_LIST: ChooseInto(m_strMedia, list::kMedia); return true;
+    case IDC_HD_NAME_LIST: ChooseInto(m_strName, list::kMetaName); return true;
   }
   return false;
 }

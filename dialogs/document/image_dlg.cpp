@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -121,7 +122,7 @@ bool CImageDlg::OnCommand(int id, int code) {
     case IDC_IM_LONGDESC_BROWSE:
       BrowseInto(m_strLongDesc, "IMG_LongdescPath", "LONGDESCファイルの指定");
       return true;
-    case IDC_IM_ALIGN_LIST: ChooseInto(m_strAlign, 102); return true;
+    case IDC_IM_ALIGN_LIST: ChooseInto(m_strAlign, list::kImageAlign); return true;
     case IDC_IM_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;

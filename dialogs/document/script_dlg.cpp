@@ -1,58 +1,59 @@
 #include "dialogs/document/script_dlg.h"
 
+#include "dialogs/common/fields.h"
+#include "dialogs/common/value_lists.h"
+
 namespace tq {
 
 namespace {
 
-constexpr FlagBox kBoxes[] = {
-    {IDC_SC_LANG_CHK, CScriptDlg::kLanguage},
-    {IDC_SC_CHARSET_CHK, CScriptDlg::kCharset},
-    {IDC_SC_SRC_CHK, CScriptDlg::kSrc},
-    {IDC_SC_DEFER_CHK, CScriptDlg::kDefer},
+using D = CScriptDlg;
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit         check box            edit box         member            attribute   value
+    {D::kType,     0,                   IDC_SC_TYPE,     &D::m_strType,     "TYPE",     "SCRIPT_%dType",
+     {IDC_SC_TYPE_LIST}},
+    {D::kLanguage, IDC_SC_LANG_CHK,     IDC_SC_LANG,     &D::m_strLanguage, "LANGUAGE", "SCRIPT_%dLanguage"},
+    {D::kCharset,  IDC_SC_CHARSET_CHK,  IDC_SC_CHARSET,  &D::m_strCharset,  "CHARSET",  "SCRIPT_%dCharset",
+     {IDC_SC_CHARSET_LIST}},
+    {D::kSrc,      IDC_SC_SRC_CHK,      IDC_SC_SRC,      &D::m_strSrc,      "SRC",      "SCRIPT_%dSrc",
+     {IDC_SC_SRC_BROWSE}},
+    {D::kDefer,    IDC_SC_DEFER_CHK,    0,               nullptr,           "DEFER",    nullptr,
+     {}, Emit::Word},
 };
+// clang-format on
+constexpr const char* kFlagValue = "SCRIPT_%dFlag";
 
 }  // namespace
 
 CScriptDlg::CScriptDlg(plat::WindowHandle parent) : CAttrDialog(IDD_SCRIPT, parent) {
-  Governs(IDC_SC_LANG_CHK, {IDC_SC_LANG});
-  Governs(IDC_SC_CHARSET_CHK, {IDC_SC_CHARSET, IDC_SC_CHARSET_LIST});
-  Governs(IDC_SC_SRC_CHK, {IDC_SC_SRC, IDC_SC_SRC_BROWSE});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CScriptDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_SC_CHARSET, m_strCharset);
-  dx.Text(IDC_SC_LANG, m_strLanguage);
-  dx.Text(IDC_SC_SRC, m_strSrc);
-  dx.Text(IDC_SC_TYPE, m_strType);
-}
+void CScriptDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CScriptDlg::OnInitDialog() {
-  m_strType = GetSetting(Name("SCRIPT_%dType"));
-  m_strLanguage = GetSetting(Name("SCRIPT_%dLanguage"));
-  m_strCharset = GetSetting(Name("SCRIPT_%dCharset"));
-  m_strSrc = GetSetting(Name("SCRIPT_%dSrc"));
-  const int flags = GetSettingInt(Name("SCRIPT_%dFlag"));
-  CheckBoxes(kBoxes, flags);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   UpdateData(false);
   ApplyDependents();
   return true;
 }
 
-std::string CScriptDlg::Build(int flags) {
-  std::string r = "<SCRIPT TYPE=\"" + m_strType + "\"";
-  PutSetting(Name("SCRIPT_%dType"), m_strType);
-  PutAttr(r, flags & kLanguage, "LANGUAGE", m_strLanguage, "SCRIPT_%dLanguage");
-  PutAttr(r, flags & kCharset, "CHARSET", m_strCharset, "SCRIPT_%dCharset");
-  PutAttr(r, flags & kSrc, "SRC", m_strSrc, "SCRIPT_%dSrc");
-  if (flags & kDefer) r += " DEFER";
-  PutSettingInt(Name("SCRIPT_%dFlag"), flags | kType);
+// TYPE is always there: its bit is set in every word saved.
+std::string CScriptDlg::Build(int flags) const {
+  std::string r = "<SCRIPT";
+  BuildFields(*this, kFields, flags, r);
   return r + ">" + m_strText + "</SCRIPT>";
 }
 
 void CScriptDlg::OnOK() {
   UpdateData(true);
-  int flags = CheckedBits(kBoxes);
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
   m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 
@@ -60,11 +61,9 @@ bool CScriptDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_SC_TYPE_LIST: ChooseInto(m_strType, 133); return true;
-    case IDC_SC_CHARSET_LIST: ChooseInto(m_strCharset, 129); return true;
-    case IDC_SC_SRC_BROWSE:
-      BrowseInto(m_strSrc, "SCRIPT_SrcPath", "スクリプトのソースURI(SRC)");
-      return true;
+    case IDC_SC_TYPE_LIST: ChooseInto(m_strType, list::kScriptType); return true;
+    case IDC_SC_CHARSET_LIST: ChooseInto(m_strCharset, list::kCharset); return true;
+    case IDC_SC_SRC_BROWSE: BrowseInto(m_strSrc, "SCRIPT_SrcPath", "スクリプトのソースURI(SRC)"); return true;
   }
   return false;
 }

@@ -16,9 +16,9 @@ class CScriptDlg : public CAttrDialog {
 
   // Flag bits of "SCRIPT_%dFlag".
   enum : int { kType = 0x1, kLanguage = 0x2, kCharset = 0x4, kSrc = 0x8, kDefer = 0x10 };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

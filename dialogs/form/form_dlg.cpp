@@ -1,83 +1,68 @@
 #include "dialogs/form/form_dlg.h"
 
-#include "dialogs/common/text_rules.h"
+#include "dialogs/common/fields.h"
+#include "dialogs/common/value_lists.h"
 #include "plat/text.h"
 
 namespace tq {
 
 namespace {
 
-// Check boxes in flag-bit order; "post" is kept apart, it counts only with
-// METHOD.
-constexpr FlagBox kBoxes[] = {
-    {IDC_FM_METHOD_CHK, CFormDlg::kMethod},   {IDC_FM_ENCTYPE_CHK, CFormDlg::kEncType},
-    {IDC_FM_CHARSET_CHK, CFormDlg::kCharset}, {IDC_FM_TARGET_CHK, CFormDlg::kTarget},
-    {IDC_FM_SUBMIT_CHK, CFormDlg::kOnSubmit}, {IDC_FM_RESET_CHK, CFormDlg::kOnReset},
-    {IDC_FM_ATTR_CHK, CFormDlg::kAttr},
+constexpr const char* kMethods[] = {"get", "post"};
+// "post" counts only with METHOD.
+constexpr RadioBits kMethod = {IDC_FM_GET, 2, CFormDlg::kPost, kMethods};
+
+using D = CFormDlg;
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit          check box           edit box          member             attribute         value
+    {0,             0,                  IDC_FM_ACTION,    &D::m_strAction,   "ACTION",         "FORM_%dAction"},
+    {D::kMethod,    IDC_FM_METHOD_CHK,  0,                nullptr,           "METHOD",         nullptr,
+     {}, Emit::Choice, "", &kMethod},
+    {D::kEncType,   IDC_FM_ENCTYPE_CHK, IDC_FM_ENCTYPE,   &D::m_strEncType,  "ENCTYPE",        "FORM_%dEncType",
+     {IDC_FM_ENCTYPE_LIST}, Emit::Attr, "application/x-www-form-urlencoded"},
+    {D::kCharset,   IDC_FM_CHARSET_CHK, IDC_FM_CHARSET,   &D::m_strCharset,  "ACCEPT-CHARSET", "FORM_%dCharSet",
+     {IDC_FM_CHARSET_LIST, IDC_FM_CHARSET_ADD}, Emit::Attr, "shift-jis"},
+    {D::kTarget,    IDC_FM_TARGET_CHK,  IDC_FM_TARGET,    &D::m_strTarget,   "TARGET",         "FORM_%dTarget"},
+    {D::kOnSubmit,  IDC_FM_SUBMIT_CHK,  IDC_FM_SUBMIT,    &D::m_strOnSubmit, "onSubmit",       "FORM_%dOnSubmit",
+     {IDC_FM_SUBMIT_BROWSE}},
+    {D::kOnReset,   IDC_FM_RESET_CHK,   IDC_FM_RESET,     &D::m_strOnReset,  "onReset",        "FORM_%dOnReset",
+     {IDC_FM_RESET_BROWSE}},
+    {D::kAttr,      IDC_FM_ATTR_CHK,    IDC_FM_ATTR,      &D::m_strAttr,     nullptr,          "FORM_%dAttr",
+     {IDC_FM_ATTR_EDIT}, Emit::Other},
 };
+// clang-format on
+constexpr const char* kFlagValue = "FORM_%dFlag";
 
 }  // namespace
 
 CFormDlg::CFormDlg(plat::WindowHandle parent) : CAttrDialog(IDD_FORM, parent) {
-  Governs(IDC_FM_METHOD_CHK, {IDC_FM_GET, IDC_FM_POST});
-  Governs(IDC_FM_ENCTYPE_CHK, {IDC_FM_ENCTYPE, IDC_FM_ENCTYPE_LIST});
-  Governs(IDC_FM_CHARSET_CHK, {IDC_FM_CHARSET, IDC_FM_CHARSET_LIST, IDC_FM_CHARSET_ADD});
-  Governs(IDC_FM_TARGET_CHK, {IDC_FM_TARGET});
-  Governs(IDC_FM_SUBMIT_CHK, {IDC_FM_SUBMIT, IDC_FM_SUBMIT_BROWSE});
-  Governs(IDC_FM_RESET_CHK, {IDC_FM_RESET, IDC_FM_RESET_BROWSE});
-  Governs(IDC_FM_ATTR_CHK, {IDC_FM_ATTR, IDC_FM_ATTR_EDIT});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CFormDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_FM_ACTION, m_strAction);
-  dx.Text(IDC_FM_CHARSET, m_strCharset);
-  dx.Text(IDC_FM_ENCTYPE, m_strEncType);
-  dx.Text(IDC_FM_RESET, m_strOnReset);
-  dx.Text(IDC_FM_SUBMIT, m_strOnSubmit);
-  dx.Text(IDC_FM_ATTR, m_strAttr);
-  dx.Text(IDC_FM_TARGET, m_strTarget);
-}
+void CFormDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CFormDlg::OnInitDialog() {
-  m_strAction = GetSetting(Name("FORM_%dAction"));
-  m_strCharset = GetSetting(Name("FORM_%dCharSet"), "shift-jis");
-  m_strEncType = GetSetting(Name("FORM_%dEncType"), "application/x-www-form-urlencoded");
-  m_strOnReset = GetSetting(Name("FORM_%dOnReset"));
-  m_strOnSubmit = GetSetting(Name("FORM_%dOnSubmit"));
-  m_strAttr = GetSetting(Name("FORM_%dAttr"));
-  m_strTarget = GetSetting(Name("FORM_%dTarget"));
-  const int flags = GetSettingInt(Name("FORM_%dFlag"));
-
-  CheckBoxes(kBoxes, flags);
-  CheckRadio(IDC_FM_GET, IDC_FM_POST, (flags & kPost) ? IDC_FM_POST : IDC_FM_GET);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   UpdateData(false);
   ApplyDependents();
   return true;
 }
 
-std::string CFormDlg::Build(int flags) {
-  if (!(flags & kMethod)) flags &= ~kPost;
-  flags &= kMethod | kPost | kEncType | kCharset | kTarget | kOnSubmit | kOnReset | kAttr;
-
+std::string CFormDlg::Build(int flags) const {
   std::string r = "<FORM";
-  PutAttr(r, true, "ACTION", m_strAction, "FORM_%dAction");
-  if (flags & kMethod) r += (flags & kPost) ? " METHOD=\"post\"" : " METHOD=\"get\"";
-  PutAttr(r, flags & kEncType, "ENCTYPE", m_strEncType, "FORM_%dEncType");
-  PutAttr(r, flags & kCharset, "ACCEPT-CHARSET", m_strCharset, "FORM_%dCharSet");
-  PutAttr(r, flags & kTarget, "TARGET", m_strTarget, "FORM_%dTarget");
-  PutAttr(r, flags & kOnSubmit, "onSubmit", m_strOnSubmit, "FORM_%dOnSubmit");
-  PutAttr(r, flags & kOnReset, "onReset", m_strOnReset, "FORM_%dOnReset");
-  PutOtherAttr(r, flags & kAttr, m_strAttr, "FORM_%dAttr");
-  PutSettingInt(Name("FORM_%dFlag"), flags);
-  r += ">" + m_strText + "</FORM>";
-  return r;
+  BuildFields(*this, kFields, flags, r);
+  return r + ">" + m_strText + "</FORM>";
 }
 
 void CFormDlg::OnOK() {
   UpdateData(true);
-  int flags = CheckedBits(kBoxes);
-  if (IsChecked(IDC_FM_POST)) flags |= kPost;
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
   m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 
@@ -94,13 +79,13 @@ bool CFormDlg::OnCommand(int id, int code) {
     case IDC_FM_RESET_BROWSE:
       BrowseInto(m_strOnReset, "FORM_OnResetPath", "リセット時に実行するスクリプト(onReset)");
       return true;
-    case IDC_FM_ENCTYPE_LIST: ChooseInto(m_strEncType, 104); return true;
-    case IDC_FM_CHARSET_LIST: ChooseInto(m_strCharset, 129); return true;
+    case IDC_FM_ENCTYPE_LIST: ChooseInto(m_strEncType, list::kMime); return true;
+    case IDC_FM_CHARSET_LIST: ChooseInto(m_strCharset, list::kCharset); return true;
     case IDC_FM_CHARSET_ADD: {
       // Several character sets make a comma-separated list; the box is
       // appended to as it stands, empty or not.
       std::string chosen;
-      if (ChooseInto(chosen, 129)) {
+      if (ChooseInto(chosen, list::kCharset)) {
         m_strCharset += ", " + chosen;
         UpdateData(false);
       }

@@ -21,9 +21,9 @@ class CFormDlg : public CAttrDialog {
     kMethod = 0x2, kPost = 0x4, kEncType = 0x10, kCharset = 0x20, kTarget = 0x40, kOnSubmit = 0x80,
     kOnReset = 0x100, kAttr = 0x200,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

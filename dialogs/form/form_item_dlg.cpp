@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -111,7 +112,7 @@ bool CFormItemDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_FI_ALIGN_LIST: ChooseInto(m_strAlign, 132); return true;
+    case IDC_FI_ALIGN_LIST: ChooseInto(m_strAlign, list::kLegendAlign); return true;
     case IDC_FI_FOCUS_BROWSE:
       BrowseInto(m_strOnFocus, "FMM_OnFocusPath", "フォーカス時のスクリプト指定(onFocus)");
       return true;

@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -125,8 +126,8 @@ bool CFrameDlg::OnCommand(int id, int code) {
       BrowseInto(m_strLongDesc, "FRM_LongDescPath", "LONGDESCのURI設定");
       return true;
     case IDC_FR_SRC_BROWSE: BrowseInto(m_strSrc, "FRM_SRCPath", "SRCのURI設定"); return true;
-    case IDC_FR_SCROLL_LIST: ChooseInto(m_strScrolling, 127); return true;
-    case IDC_FR_ALIGN_LIST: ChooseInto(m_strAlign, 128); return true;
+    case IDC_FR_SCROLL_LIST: ChooseInto(m_strScrolling, list::kScrolling); return true;
+    case IDC_FR_ALIGN_LIST: ChooseInto(m_strAlign, list::kFrameAlign); return true;
     case IDC_FR_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;

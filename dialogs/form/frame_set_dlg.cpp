@@ -1,64 +1,57 @@
 #include "dialogs/form/frame_set_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
 
 namespace tq {
 
 namespace {
 
-constexpr FlagBox kBoxes[] = {
-    {IDC_FS_ROWS_CHK, CFrameSetDlg::kRows},         {IDC_FS_COLS_CHK, CFrameSetDlg::kCols},
-    {IDC_FS_ONLOAD_CHK, CFrameSetDlg::kOnLoad},     {IDC_FS_ONUNLOAD_CHK, CFrameSetDlg::kOnUnload},
-    {IDC_FS_ATTR_CHK, CFrameSetDlg::kAttr},
+using D = CFrameSetDlg;
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit         check box             edit box          member             attribute   value
+    {D::kRows,     IDC_FS_ROWS_CHK,      IDC_FS_ROWS,      &D::m_strRows,     "ROWS",     "FRSET_%dRows"},
+    {D::kCols,     IDC_FS_COLS_CHK,      IDC_FS_COLS,      &D::m_strCols,     "COLS",     "FRSET_%dCols"},
+    {D::kOnLoad,   IDC_FS_ONLOAD_CHK,    IDC_FS_ONLOAD,    &D::m_strOnLoad,   "onLoad",   "FRSET_%dOnLoad",
+     {IDC_FS_ONLOAD_BROWSE}},
+    {D::kOnUnload, IDC_FS_ONUNLOAD_CHK,  IDC_FS_ONUNLOAD,  &D::m_strOnUnload, "onUnload", "FRSET_%dOnUnload",
+     {IDC_FS_ONUNLOAD_BROWSE}},
+    {D::kAttr,     IDC_FS_ATTR_CHK,      IDC_FS_ATTR,      &D::m_strAttr,     nullptr,    "FRSET_%dAttr",
+     {IDC_FS_ATTR_EDIT}, Emit::Other},
 };
+// clang-format on
+constexpr const char* kFlagValue = "FRSET_%dFlag";
 
 }  // namespace
 
 CFrameSetDlg::CFrameSetDlg(plat::WindowHandle parent) : CAttrDialog(IDD_FRAMESET, parent) {
-  Governs(IDC_FS_ROWS_CHK, {IDC_FS_ROWS});
-  Governs(IDC_FS_COLS_CHK, {IDC_FS_COLS});
-  Governs(IDC_FS_ONLOAD_CHK, {IDC_FS_ONLOAD, IDC_FS_ONLOAD_BROWSE});
-  Governs(IDC_FS_ONUNLOAD_CHK, {IDC_FS_ONUNLOAD, IDC_FS_ONUNLOAD_BROWSE});
-  Governs(IDC_FS_ATTR_CHK, {IDC_FS_ATTR, IDC_FS_ATTR_EDIT});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CFrameSetDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_FS_COLS, m_strCols);
-  dx.Text(IDC_FS_ATTR, m_strAttr);
-  dx.Text(IDC_FS_ONLOAD, m_strOnLoad);
-  dx.Text(IDC_FS_ONUNLOAD, m_strOnUnload);
-  dx.Text(IDC_FS_ROWS, m_strRows);
-}
+void CFrameSetDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CFrameSetDlg::OnInitDialog() {
-  m_strRows = GetSetting(Name("FRSET_%dRows"));
-  m_strCols = GetSetting(Name("FRSET_%dCols"));
-  m_strOnLoad = GetSetting(Name("FRSET_%dOnLoad"));
-  m_strOnUnload = GetSetting(Name("FRSET_%dOnUnload"));
-  m_strAttr = GetSetting(Name("FRSET_%dAttr"));
-  const int flags = GetSettingInt(Name("FRSET_%dFlag"));
-  CheckBoxes(kBoxes, flags);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   UpdateData(false);
   ApplyDependents();
   return true;
 }
 
-std::string CFrameSetDlg::Build(int flags) {
+std::string CFrameSetDlg::Build(int flags) const {
   std::string r = "<FRAMESET";
-  PutAttr(r, flags & kRows, "ROWS", m_strRows, "FRSET_%dRows");
-  PutAttr(r, flags & kCols, "COLS", m_strCols, "FRSET_%dCols");
-  PutAttr(r, flags & kOnLoad, "onLoad", m_strOnLoad, "FRSET_%dOnLoad");
-  PutAttr(r, flags & kOnUnload, "onUnload", m_strOnUnload, "FRSET_%dOnUnload");
-  PutOtherAttr(r, flags & kAttr, m_strAttr, "FRSET_%dAttr");
-  r += ">\r\n" + m_strText + "\r\n</FRAMESET>";
-  PutSettingInt(Name("FRSET_%dFlag"), flags);
-  return r;
+  BuildFields(*this, kFields, flags, r);
+  return r + ">\r\n" + m_strText + "\r\n</FRAMESET>";
 }
 
 void CFrameSetDlg::OnOK() {
   UpdateData(true);
-  int flags = CheckedBits(kBoxes);
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
   m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 
@@ -66,9 +59,7 @@ bool CFrameSetDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_FS_ONLOAD_BROWSE:
-      BrowseInto(m_strOnLoad, "FRSET_OnLoadPath", "OnLoadスクリプトの設定");
-      return true;
+    case IDC_FS_ONLOAD_BROWSE: BrowseInto(m_strOnLoad, "FRSET_OnLoadPath", "OnLoadスクリプトの設定"); return true;
     case IDC_FS_ONUNLOAD_BROWSE:
       BrowseInto(m_strOnUnload, "FRSET_OnUnloadPath", "OnUnloadスクリプトの設定");
       return true;

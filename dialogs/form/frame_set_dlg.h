@@ -16,9 +16,9 @@ class CFrameSetDlg : public CAttrDialog {
 
   // Flag bits of "FRSET_%dFlag".
   enum : int { kRows = 0x1, kCols = 0x2, kOnLoad = 0x4, kOnUnload = 0x8, kAttr = 0x10 };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

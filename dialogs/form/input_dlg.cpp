@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -173,21 +174,21 @@ bool CInputDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   switch (id) {
     case IDC_IN_TYPE_LIST:
-      if (ChooseInto(m_strType, IsButton() ? 131 : 130)) {
+      if (ChooseInto(m_strType, IsButton() ? list::kButtonType : list::kInputType)) {
         ApplyTypeRules();
         ApplyDependents();
       }
       return true;
     case IDC_IN_ACCEPT_LIST: {
       std::string mime;
-      if (ChooseInto(mime, 104)) {
+      if (ChooseInto(mime, list::kMime)) {
         // Several types make a comma-separated list.
         m_strAccept = m_strAccept.empty() ? mime : m_strAccept + ", " + mime;
         UpdateData(false);
       }
       return true;
     }
-    case IDC_IN_ALIGN_LIST: ChooseInto(m_strAlign, 102); return true;
+    case IDC_IN_ALIGN_LIST: ChooseInto(m_strAlign, list::kImageAlign); return true;
     case IDC_IN_SRC_BROWSE:
       BrowseInto(m_strSrc, "INPUT_SrcPath", "画像ボタンのためのURI(SRC)");
       return true;

@@ -2,6 +2,7 @@
 
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -172,9 +173,9 @@ bool CObjectDlg::OnCommand(int id, int code) {
       BrowseInto(m_strData, "Obj_DataPath", IsApplet() ? "アプレットCODEの設定" : "オブジェクトDATAの設定");
       return true;
     case IDC_OB_ARCHIVE_ADD: AddArchive(); return true;
-    case IDC_OB_TYPE_LIST: ChooseInto(m_strType, 104); return true;
-    case IDC_OB_CODETYPE_LIST: ChooseInto(m_strCodeType, 104); return true;
-    case IDC_OB_ALIGN_LIST: ChooseInto(m_strAlign, 103); return true;
+    case IDC_OB_TYPE_LIST: ChooseInto(m_strType, list::kMime); return true;
+    case IDC_OB_CODETYPE_LIST: ChooseInto(m_strCodeType, list::kMime); return true;
+    case IDC_OB_ALIGN_LIST: ChooseInto(m_strAlign, list::kObjectAlign); return true;
     case IDC_OB_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }
   return false;

@@ -1,61 +1,56 @@
 #include "dialogs/form/param_dlg.h"
 
+#include "dialogs/common/fields.h"
+#include "dialogs/common/value_lists.h"
+
 namespace tq {
 
 namespace {
 
-constexpr FlagBox kBoxes[] = {
-    {IDC_PA_ID_CHK, CParamDlg::kId},          {IDC_PA_NAME_CHK, CParamDlg::kName},
-    {IDC_PA_VALUE_CHK, CParamDlg::kValue},    {IDC_PA_VTYPE_CHK, CParamDlg::kValueType},
-    {IDC_PA_TYPE_CHK, CParamDlg::kType},
+using D = CParamDlg;
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit          check box          edit box       member             attribute    value
+    {D::kId,        IDC_PA_ID_CHK,     IDC_PA_ID,     &D::m_strId,       "ID",        "PARAM_%dID"},
+    {D::kName,      IDC_PA_NAME_CHK,   IDC_PA_NAME,   &D::m_strName,     "NAME",      "PARAM_%dName"},
+    {D::kValue,     IDC_PA_VALUE_CHK,  IDC_PA_VALUE,  &D::m_strValue,    "VALUE",     "PARAM_%dValue"},
+    {D::kValueType, IDC_PA_VTYPE_CHK,  IDC_PA_VTYPE,  &D::m_strValueType, "VALUETYPE", "PARAM_%dVType",
+     {IDC_PA_VTYPE_LIST}},
+    {D::kType,      IDC_PA_TYPE_CHK,   IDC_PA_TYPE,   &D::m_strType,     "TYPE",      "PARAM_%dType",
+     {IDC_PA_TYPE_LIST}},
 };
+// clang-format on
+constexpr const char* kFlagValue = "PARAM_%dFlag";
 
 }  // namespace
 
 CParamDlg::CParamDlg(plat::WindowHandle parent) : CAttrDialog(IDD_PARAM, parent) {
-  Governs(IDC_PA_ID_CHK, {IDC_PA_ID});
-  Governs(IDC_PA_NAME_CHK, {IDC_PA_NAME});
-  Governs(IDC_PA_VALUE_CHK, {IDC_PA_VALUE});
-  Governs(IDC_PA_VTYPE_CHK, {IDC_PA_VTYPE, IDC_PA_VTYPE_LIST});
-  Governs(IDC_PA_TYPE_CHK, {IDC_PA_TYPE, IDC_PA_TYPE_LIST});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CParamDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_PA_ID, m_strId);
-  dx.Text(IDC_PA_NAME, m_strName);
-  dx.Text(IDC_PA_TYPE, m_strType);
-  dx.Text(IDC_PA_VALUE, m_strValue);
-  dx.Text(IDC_PA_VTYPE, m_strValueType);
-}
+void CParamDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CParamDlg::OnInitDialog() {
-  m_strId = GetSetting(Name("PARAM_%dID"));
-  m_strName = GetSetting(Name("PARAM_%dName"));
-  m_strValue = GetSetting(Name("PARAM_%dValue"));
-  m_strValueType = GetSetting(Name("PARAM_%dVType"));
-  m_strType = GetSetting(Name("PARAM_%dType"));
-  const int flags = GetSettingInt(Name("PARAM_%dFlag"));
-  CheckBoxes(kBoxes, flags);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   UpdateData(false);
   ApplyDependents();
   return true;
 }
 
-std::string CParamDlg::Build(int flags) {
+std::string CParamDlg::Build(int flags) const {
   std::string r = "<PARAM";
-  PutAttr(r, flags & kId, "ID", m_strId, "PARAM_%dID");
-  PutAttr(r, flags & kName, "NAME", m_strName, "PARAM_%dName");
-  PutAttr(r, flags & kValue, "VALUE", m_strValue, "PARAM_%dValue");
-  PutAttr(r, flags & kValueType, "VALUETYPE", m_strValueType, "PARAM_%dVType");
-  PutAttr(r, flags & kType, "TYPE", m_strType, "PARAM_%dType");
-  PutSettingInt(Name("PARAM_%dFlag"), flags);
+  BuildFields(*this, kFields, flags, r);
   return r + ">" + m_strText;  // PARAM has no end tag
 }
 
 void CParamDlg::OnOK() {
   UpdateData(true);
-  int flags = CheckedBits(kBoxes);
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
   m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 
@@ -63,8 +58,8 @@ bool CParamDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_PA_VTYPE_LIST: ChooseInto(m_strValueType, 105); return true;
-    case IDC_PA_TYPE_LIST: ChooseInto(m_strType, 104); return true;
+    case IDC_PA_VTYPE_LIST: ChooseInto(m_strValueType, list::kValueType); return true;
+    case IDC_PA_TYPE_LIST: ChooseInto(m_strType, list::kMime); return true;
   }
   return false;
 }

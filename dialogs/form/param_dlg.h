@@ -16,9 +16,9 @@ class CParamDlg : public CAttrDialog {
 
   // Flag bits of "PARAM_%dFlag".
   enum : int { kId = 0x1, kName = 0x2, kValue = 0x4, kValueType = 0x8, kType = 0x10 };
-  // The tag built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The tag built from the fields and a flag word, apart from any window
+  // and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

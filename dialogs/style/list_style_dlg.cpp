@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "dialogs/style/style_dlg.h"
 #include "plat/text.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -94,7 +95,7 @@ bool CListStyleDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) return true;
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_LS_TYPE_LIST: ChooseInto(m_strType, 124); return true;
+    case IDC_LS_TYPE_LIST: ChooseInto(m_strType, list::kListStyleType); return true;
     case IDC_LS_IMAGE_BROWSE:
       BrowseInto(m_strImage, "List_Path", "リストの先頭記号にする画像ファイル");
       return true;

@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/backend.h"
 #include "plat/text.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -196,7 +197,7 @@ bool CBorderEdgeDlg::OnCommand(int id, int code) {
       ApplyRules();
       return true;
     case IDC_EB_COLOR_NAME:
-      if (ChooseInto(m_strColorName, 108)) Repaint();
+      if (ChooseInto(m_strColorName, list::kColor)) Repaint();
       return true;
     case IDC_EB_COLOR_PICK:
       PickColor();

@@ -6,6 +6,7 @@
 #include "plat/backend.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -167,14 +168,14 @@ bool CStyleColorDlg::OnCommand(int id, int code) {
   }
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_CL_COLOR_NAME: ChooseName(m_strColorName, 108); return true;
+    case IDC_CL_COLOR_NAME: ChooseName(m_strColorName, list::kColor); return true;
     case IDC_CL_COLOR_PICK: ChooseValue(m_strColorName, m_clrColor); return true;
-    case IDC_CL_BKG_NAME: ChooseName(m_strBkgName, 108); return true;
+    case IDC_CL_BKG_NAME: ChooseName(m_strBkgName, list::kColor); return true;
     case IDC_CL_BKG_PICK: ChooseValue(m_strBkgName, m_clrBkg); return true;
     case IDC_CL_IMAGE_BROWSE: BrowseInto(m_strImage, "StyClr_ImgPath", "背景画像の指定"); return true;
-    case IDC_CL_REPEAT_LIST: ChooseInto(m_strRepeat, 109); return true;
-    case IDC_CL_ATTACH_LIST: ChooseInto(m_strAttachment, 110); return true;
-    case IDC_CL_POSKW_LIST: ChooseInto(m_strPosKW, 111); return true;
+    case IDC_CL_REPEAT_LIST: ChooseInto(m_strRepeat, list::kBackgroundRepeat); return true;
+    case IDC_CL_ATTACH_LIST: ChooseInto(m_strAttachment, list::kBackgroundAttachment); return true;
+    case IDC_CL_POSKW_LIST: ChooseInto(m_strPosKW, list::kBackgroundPosition); return true;
   }
   return false;
 }

@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/backend.h"
 #include "plat/text.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -150,10 +151,10 @@ bool CStyleFontDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   switch (id) {
     case IDC_FN_FAMILY_BROWSE: ChooseFamily(); return true;
-    case IDC_FN_STYLE_LIST: ChooseInto(m_strStyle, 112); return true;
-    case IDC_FN_VARIANT_LIST: ChooseInto(m_strVariant, 113); return true;
-    case IDC_FN_WEIGHT_LIST: ChooseInto(m_strWeight, 114); return true;
-    case IDC_FN_SIZEKW_LIST: ChooseInto(m_strSizeKW, 115); return true;
+    case IDC_FN_STYLE_LIST: ChooseInto(m_strStyle, list::kFontStyle); return true;
+    case IDC_FN_VARIANT_LIST: ChooseInto(m_strVariant, list::kFontVariant); return true;
+    case IDC_FN_WEIGHT_LIST: ChooseInto(m_strWeight, list::kFontWeight); return true;
+    case IDC_FN_SIZEKW_LIST: ChooseInto(m_strSizeKW, list::kFontSize); return true;
   }
   return false;
 }

@@ -3,6 +3,7 @@
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 #include "res/commands.h"
+#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -186,10 +187,10 @@ bool CStyleTextDlg::OnCommand(int id, int code) {
     case IDC_TX_WS_NORMAL: case IDC_TX_LS_NORMAL: case IDC_TX_LH_NORMAL: case IDC_TX_VAKW_CHK:
       ApplyRules();
       return true;
-    case IDC_TX_DECO_LIST: ChooseInto(m_strDecoration, 116); return true;
-    case IDC_TX_TALIGN_LIST: ChooseInto(m_strTextAlign, 117); return true;
-    case IDC_TX_VAKW_LIST: ChooseInto(m_strVAKeyword, 118); return true;
-    case IDC_TX_TRANS_LIST: ChooseInto(m_strTransform, 119); return true;
+    case IDC_TX_DECO_LIST: ChooseInto(m_strDecoration, list::kTextDecoration); return true;
+    case IDC_TX_TALIGN_LIST: ChooseInto(m_strTextAlign, list::kTextAlign); return true;
+    case IDC_TX_VAKW_LIST: ChooseInto(m_strVAKeyword, list::kVerticalAlign); return true;
+    case IDC_TX_TRANS_LIST: ChooseInto(m_strTransform, list::kTextTransform); return true;
   }
   return false;
 }

@@ -1,6 +1,7 @@
 #include "plat/dialog.h"
 
 #include <cstdlib>
+#include <map>
 
 #include "plat/backend.h"
 
@@ -97,6 +98,20 @@ void InstallBackend(Backend* b) { g_backend = b; }
 Backend* CurrentBackendOrNull() { return g_backend; }
 
 const char* const kDialogFont = "ＭＳ Ｐゴシック";
+
+namespace {
+std::map<int, const DialogTemplate*>& Registry() {
+  static std::map<int, const DialogTemplate*> all;
+  return all;
+}
+}  // namespace
+
+TemplateRegistration::TemplateRegistration(const DialogTemplate& t) { Registry()[t.id] = &t; }
+
+const DialogTemplate* FindTemplate(int id) {
+  auto it = Registry().find(id);
+  return it == Registry().end() ? nullptr : it->second;
+}
 
 const ControlDesc* FindControl(const DialogTemplate& t, int controlId) {
   for (const auto& c : t.controls)
