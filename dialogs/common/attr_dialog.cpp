@@ -60,6 +60,10 @@ bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string&
 CAttrDialog::CAttrDialog(int templateId, plat::WindowHandle parent)
     : plat::Dialog(templateId, parent) {}
 
+void CAttrDialog::Load(std::string& field, const char* pattern, const char* def) {
+  field = GetSetting(Name(pattern), def);
+}
+
 void CAttrDialog::Init(int tagId, const std::string& handedIn) {
   m_nTagId = tagId;
   m_nSlot = tagId - 29000;

@@ -59,6 +59,9 @@ class CAttrDialog : public plat::Dialog {
  protected:
   // Registry value of this dialog and slot: Name("HEAD_%dFlag").
   SettingKey Name(const char* pattern) const { return {pattern, m_nSlot}; }
+  // field := the setting of this pattern (def when there is none); one
+  // call where a dialog reads its fields at opening.
+  void Load(std::string& field, const char* pattern, const char* def = "");
 
   // A check box and the controls it enables while checked.
   void Governs(int checkId, std::initializer_list<int> controls);

@@ -43,15 +43,15 @@ void CBodyDlg::DoDataExchange(plat::DataExchange& dx) {
 }
 
 bool CBodyDlg::OnInitDialog() {
-  m_strOnLoad = GetSetting(Name("BODY_%dOnLoad"));
-  m_strOnUnload = GetSetting(Name("BODY_%dOnUnload"));
-  m_strAttr = GetSetting(Name("BODY_%dAttr"));
-  m_strBackGround = GetSetting(Name("BODY_%dBackGround"));
-  m_strBGColor = GetSetting(Name("BODY_%dBGColor"));
-  m_strTextColor = GetSetting(Name("BODY_%dText"));
-  m_strLink = GetSetting(Name("BODY_%dLink"));
-  m_strALink = GetSetting(Name("BODY_%dALink"));
-  m_strVLink = GetSetting(Name("BODY_%dVLink"));
+  Load(m_strOnLoad, "BODY_%dOnLoad");
+  Load(m_strOnUnload, "BODY_%dOnUnload");
+  Load(m_strAttr, "BODY_%dAttr");
+  Load(m_strBackGround, "BODY_%dBackGround");
+  Load(m_strBGColor, "BODY_%dBGColor");
+  Load(m_strTextColor, "BODY_%dText");
+  Load(m_strLink, "BODY_%dLink");
+  Load(m_strALink, "BODY_%dALink");
+  Load(m_strVLink, "BODY_%dVLink");
   CheckBoxes(kBoxes, GetSettingInt(Name("BODY_%dFlag")));
   UpdateData(false);
   ApplyDependents();

@@ -27,10 +27,10 @@ void CScriptDlg::DoDataExchange(plat::DataExchange& dx) {
 }
 
 bool CScriptDlg::OnInitDialog() {
-  m_strType = GetSetting(Name("SCRIPT_%dType"));
-  m_strLanguage = GetSetting(Name("SCRIPT_%dLanguage"));
-  m_strCharset = GetSetting(Name("SCRIPT_%dCharset"));
-  m_strSrc = GetSetting(Name("SCRIPT_%dSrc"));
+  Load(m_strType, "SCRIPT_%dType");
+  Load(m_strLanguage, "SCRIPT_%dLanguage");
+  Load(m_strCharset, "SCRIPT_%dCharset");
+  Load(m_strSrc, "SCRIPT_%dSrc");
   const int flags = GetSettingInt(Name("SCRIPT_%dFlag"));
   CheckBoxes(kBoxes, flags);
   UpdateData(false);

@@ -39,13 +39,13 @@ void CFormDlg::DoDataExchange(plat::DataExchange& dx) {
 }
 
 bool CFormDlg::OnInitDialog() {
-  m_strAction = GetSetting(Name("FORM_%dAction"));
-  m_strCharset = GetSetting(Name("FORM_%dCharSet"), "shift-jis");
-  m_strEncType = GetSetting(Name("FORM_%dEncType"), "application/x-www-form-urlencoded");
-  m_strOnReset = GetSetting(Name("FORM_%dOnReset"));
-  m_strOnSubmit = GetSetting(Name("FORM_%dOnSubmit"));
-  m_strAttr = GetSetting(Name("FORM_%dAttr"));
-  m_strTarget = GetSetting(Name("FORM_%dTarget"));
+  Load(m_strAction, "FORM_%dAction");
+  Load(m_strCharset, "FORM_%dCharSet", "shift-jis");
+  Load(m_strEncType, "FORM_%dEncType", "application/x-www-form-urlencoded");
+  Load(m_strOnReset, "FORM_%dOnReset");
+  Load(m_strOnSubmit, "FORM_%dOnSubmit");
+  Load(m_strAttr, "FORM_%dAttr");
+  Load(m_strTarget, "FORM_%dTarget");
   const int flags = GetSettingInt(Name("FORM_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

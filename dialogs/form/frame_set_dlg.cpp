@@ -31,11 +31,11 @@ void CFrameSetDlg::DoDataExchange(plat::DataExchange& dx) {
 }
 
 bool CFrameSetDlg::OnInitDialog() {
-  m_strRows = GetSetting(Name("FRSET_%dRows"));
-  m_strCols = GetSetting(Name("FRSET_%dCols"));
-  m_strOnLoad = GetSetting(Name("FRSET_%dOnLoad"));
-  m_strOnUnload = GetSetting(Name("FRSET_%dOnUnload"));
-  m_strAttr = GetSetting(Name("FRSET_%dAttr"));
+  Load(m_strRows, "FRSET_%dRows");
+  Load(m_strCols, "FRSET_%dCols");
+  Load(m_strOnLoad, "FRSET_%dOnLoad");
+  Load(m_strOnUnload, "FRSET_%dOnUnload");
+  Load(m_strAttr, "FRSET_%dAttr");
   const int flags = GetSettingInt(Name("FRSET_%dFlag"));
   CheckBoxes(kBoxes, flags);
   UpdateData(false);

@@ -29,11 +29,11 @@ void CParamDlg::DoDataExchange(plat::DataExchange& dx) {
 }
 
 bool CParamDlg::OnInitDialog() {
-  m_strId = GetSetting(Name("PARAM_%dID"));
-  m_strName = GetSetting(Name("PARAM_%dName"));
-  m_strValue = GetSetting(Name("PARAM_%dValue"));
-  m_strValueType = GetSetting(Name("PARAM_%dVType"));
-  m_strType = GetSetting(Name("PARAM_%dType"));
+  Load(m_strId, "PARAM_%dID");
+  Load(m_strName, "PARAM_%dName");
+  Load(m_strValue, "PARAM_%dValue");
+  Load(m_strValueType, "PARAM_%dVType");
+  Load(m_strType, "PARAM_%dType");
   const int flags = GetSettingInt(Name("PARAM_%dFlag"));
   CheckBoxes(kBoxes, flags);
   UpdateData(false);
