@@ -31,6 +31,21 @@ void PutSetting(const std::string& name, const std::string& value) {
 void PutSettingInt(const std::string& name, int value) {
   plat::CurrentApp()->WriteProfileInt(kSection, name, value);
 }
+std::string GetSetting(SettingKey key, const char* def) {
+  return GetSetting(SettingName(key.pattern, key.slot), std::string(def));
+}
+std::string GetSetting(SettingKey key, const std::string& def) {
+  return GetSetting(SettingName(key.pattern, key.slot), def);
+}
+int GetSettingInt(SettingKey key, int def) {
+  return GetSettingInt(SettingName(key.pattern, key.slot), def);
+}
+void PutSetting(SettingKey key, const std::string& value) {
+  PutSetting(SettingName(key.pattern, key.slot), value);
+}
+void PutSettingInt(SettingKey key, int value) {
+  PutSettingInt(SettingName(key.pattern, key.slot), value);
+}
 
 bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string& title,
                 const char* filter) {
@@ -44,10 +59,21 @@ bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string&
   return true;
 }
 
+CAttrDialog::CAttrDialog(int templateId, plat::WindowHandle parent)
+    : plat::Dialog(templateId, parent) {}
+
+void CAttrDialog::Load(std::string& field, const char* pattern, const char* def) {
+  field = GetSetting(Name(pattern), def);
+}
+
 void CAttrDialog::Init(int tagId, const std::string& handedIn) {
   m_nTagId = tagId;
   m_nSlot = tagId - cmd::kSlotBase;
   m_strText = handedIn;
+}
+
+void CAttrDialog::Governs(int checkId, std::initializer_list<int> controls) {
+  m_deps.emplace_back(checkId, std::vector<int>(controls));
 }
 
 void CAttrDialog::ApplyDependents() {
@@ -131,6 +157,11 @@ void CAttrDialog::PutAttr(std::string& out, bool on, const char* name, const std
   out += unit;
   out += '"';
   PutSetting(Name(setting), value);
+}
+
+void CAttrDialog::PutAttr(std::string& out, bool on, const char* name, const std::string& value,
+                          const char* setting) {
+  PutAttr(out, on, name, value, "", setting);
 }
 
 void CAttrDialog::PutOtherAttr(std::string& out, bool on, const std::string& value,

@@ -2,6 +2,7 @@
 // handed-in text and result; the settings store; check boxes that enable
 // their controls; browse and list buttons; the runner.
 #pragma once
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,11 +15,24 @@ namespace tq {
 // 1023 characters as wsprintfA would (e.g. "HEAD_%dFlag", 110).
 std::string SettingName(const char* pattern, int slot);
 
+// A dialog's value name before formatting. The dialogs read and write a
+// few hundred settings; formatting the name inside the accessors below
+// keeps a temporary string and its clean-up out of every one of those calls.
+struct SettingKey {
+  const char* pattern;
+  int slot;
+};
+
 // Settings of section "HTML" through the application's profile.
 std::string GetSetting(const std::string& name, const std::string& def = "");
 int GetSettingInt(const std::string& name, int def = 0);
 void PutSetting(const std::string& name, const std::string& value);
 void PutSettingInt(const std::string& name, int value);
+std::string GetSetting(SettingKey key, const char* def = "");
+std::string GetSetting(SettingKey key, const std::string& def);
+int GetSettingInt(SettingKey key, int def = 0);
+void PutSetting(SettingKey key, const std::string& value);
+void PutSettingInt(SettingKey key, int value);
 
 // The open-file dialog: true and path = the chosen full path, or false with
 // path unchanged. title may be empty; filter nullptr gives all files.
@@ -33,7 +47,7 @@ struct FlagBox {
 
 class CAttrDialog : public plat::Dialog {
  public:
-  CAttrDialog(int templateId, plat::WindowHandle parent) : plat::Dialog(templateId, parent) {}
+  CAttrDialog(int templateId, plat::WindowHandle parent);
   // Stores the id, the settings slot and the handed-in text.
   virtual void Init(int tagId, const std::string& handedIn);
 
@@ -45,8 +59,8 @@ class CAttrDialog : public plat::Dialog {
   // What the field-table code (fields.h) may do to a dialog.
   class Access {
    public:
-    void Governs(int check, std::vector<int> controls) { d_.Governs(check, std::move(controls)); }
-    std::string Name(const char* pattern) const { return d_.Name(pattern); }
+    void Governs(int check, std::vector<int> controls) { d_.m_deps.emplace_back(check, std::move(controls)); }
+    SettingKey Name(const char* pattern) const { return d_.Name(pattern); }
     void Check(int id, int state) { d_.Check(id, state); }
     bool IsChecked(int id) const { return d_.IsChecked(id) != 0; }
     void CheckRadio(int first, int last, int id) { d_.CheckRadio(first, last, id); }
@@ -61,12 +75,13 @@ class CAttrDialog : public plat::Dialog {
   Access Fields() { return Access(*this); }
 
   // Registry value of this dialog and slot: Name("HEAD_%dFlag").
-  std::string Name(const char* pattern) const { return SettingName(pattern, m_nSlot); }
+  SettingKey Name(const char* pattern) const { return {pattern, m_nSlot}; }
+  // field := the setting of this pattern (def when there is none); one
+  // call where a dialog reads its fields at opening.
+  void Load(std::string& field, const char* pattern, const char* def = "");
 
   // A check box and the controls it enables while checked.
-  void Governs(int checkId, std::vector<int> controls) {
-    m_deps.emplace_back(checkId, std::move(controls));
-  }
+  void Governs(int checkId, std::initializer_list<int> controls);
   void ApplyDependents();  // the rule for every governing check box
   // Clears and disables a check box that does not apply to this element.
   void Withdraw(int checkId);
@@ -105,10 +120,9 @@ class CAttrDialog : public plat::Dialog {
   // under the setting pattern.
   void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
                const char* unit, const char* setting, const char* sep = " ");
+  // (Out of line: the dialogs call it a few hundred times.)
   void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
-               const char* setting) {
-    PutAttr(out, on, name, value, "", setting);
-  }
+               const char* setting);
   // When on: appends a blank and the other-attributes text joined to one
   // line, and remembers the text as typed under the setting pattern.
   void PutOtherAttr(std::string& out, bool on, const std::string& value, const char* setting);

@@ -165,17 +165,17 @@ bool CBasicDlg::OnInitDialog() {
   if (row.widthCaption) SetItemText(IDC_BS_WIDTH_CHK, plat::J(row.widthCaption));
   if (row.shape == kList) SetItemText(IDC_BS_NOSHADE_CHK, plat::J("COMPACT指定"));
 
-  m_strID = GetSetting(Name("Bsc_%dID"));
-  m_strClass = GetSetting(Name("Bsc_%dClass"));
-  m_strTitle = GetSetting(Name("Bsc_%dTitle"));
-  m_strStyle = GetSetting(Name("Bsc_%dStyle"));
-  m_strLang = GetSetting(Name("Bsc_%dLang"));
-  m_strDir = GetSetting(Name("Bsc_%dDir"));
-  m_strEvent = GetSetting(Name("Bsc_%dEvent"));
-  m_strAlign = GetSetting(Name("Bsc_%dOtherA"));
-  m_strOther = GetSetting(Name("Bsc_%dOtherB"));
-  m_strWidth = GetSetting(Name("Bsc_%dWidth"));
-  m_strSize = GetSetting(Name("Bsc_%dSize"));
+  Load(m_strID, "Bsc_%dID");
+  Load(m_strClass, "Bsc_%dClass");
+  Load(m_strTitle, "Bsc_%dTitle");
+  Load(m_strStyle, "Bsc_%dStyle");
+  Load(m_strLang, "Bsc_%dLang");
+  Load(m_strDir, "Bsc_%dDir");
+  Load(m_strEvent, "Bsc_%dEvent");
+  Load(m_strAlign, "Bsc_%dOtherA");
+  Load(m_strOther, "Bsc_%dOtherB");
+  Load(m_strWidth, "Bsc_%dWidth");
+  Load(m_strSize, "Bsc_%dSize");
   CheckBoxes(kBoxes, GetSettingInt(Name("Bsc_%dFlag")));
 
   const int off = UnavailableBits(id);

@@ -23,7 +23,7 @@ void CEventDlg::DoDataExchange(plat::DataExchange& dx) {
 
 bool CEventDlg::OnInitDialog() {
   for (const char* e : kEvents) impl().ListAdd(IDC_EV_LIST, e);
-  m_strPairs = GetSetting(Name("Evnt_%dEvnts"));
+  Load(m_strPairs, "Evnt_%dEvnts");
   UpdateData(false);
   return true;
 }

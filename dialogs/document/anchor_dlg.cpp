@@ -89,22 +89,22 @@ bool CAnchorDlg::OnInitDialog() {
   for (const char* e : kShapeEntries) impl().ListAdd(IDC_AN_SHAPE_LIST, plat::J(e));
   impl().SetUpDownRange(IDC_AN_TABINDEX_SPIN, 1, 32767);
 
-  m_strCharset = GetSetting(Name("AL_%dCharset"));
-  m_strType = GetSetting(Name("AL_%dType"));
-  m_strName = GetSetting(Name("AL_%dName"));
-  m_strHref = GetSetting(Name("AL_%dHref"));
-  m_strAlt = GetSetting(Name("AL_%dAlt"));
-  m_strHrefLang = GetSetting(Name("AL_%dHrefLang"));
-  m_strRel = GetSetting(Name("AL_%dRel"));
-  m_strRev = GetSetting(Name("AL_%dRev"));
-  m_strAccessKey = GetSetting(Name("AL_%dAccKey"));
-  m_strShape = GetSetting(Name("AL_%dShape"), "rect");
-  m_strCoords = GetSetting(Name("AL_%dCoords"));
-  m_strTabIndex = GetSetting(Name("AL_%dTabIndex"), "1");
-  m_strOnFocus = GetSetting(Name("AL_%dOnFocus"));
-  m_strOnBlur = GetSetting(Name("AL_%dOnBlur"));
-  m_strTarget = GetSetting(Name("AL_%dTarget"));
-  m_strAttr = GetSetting(Name("AL_%dAttr"));
+  Load(m_strCharset, "AL_%dCharset");
+  Load(m_strType, "AL_%dType");
+  Load(m_strName, "AL_%dName");
+  Load(m_strHref, "AL_%dHref");
+  Load(m_strAlt, "AL_%dAlt");
+  Load(m_strHrefLang, "AL_%dHrefLang");
+  Load(m_strRel, "AL_%dRel");
+  Load(m_strRev, "AL_%dRev");
+  Load(m_strAccessKey, "AL_%dAccKey");
+  Load(m_strShape, "AL_%dShape", "rect");
+  Load(m_strCoords, "AL_%dCoords");
+  Load(m_strTabIndex, "AL_%dTabIndex", "1");
+  Load(m_strOnFocus, "AL_%dOnFocus");
+  Load(m_strOnBlur, "AL_%dOnBlur");
+  Load(m_strTarget, "AL_%dTarget");
+  Load(m_strAttr, "AL_%dAttr");
   CheckBoxes(kBoxes, GetSettingInt(Name("AL_%dFlag")));
 
   const int withdrawn = WithdrawnBits(m_nTagId);

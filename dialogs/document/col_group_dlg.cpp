@@ -66,13 +66,13 @@ bool CColGroupDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_CG_WIDTH_SPIN, 0, 32767);
   impl().SetUpDownRange(IDC_CG_CHAROFF_SPIN, -32767, 32767);
 
-  m_strSpan = GetSetting(Name("Clg_%dSpan"), "1");
-  m_strWidth = GetSetting(Name("Clg_%dWidth"));
-  m_strAlign = GetSetting(Name("Clg_%dAlign"), "center");
-  m_strChar = GetSetting(Name("Clg_%dAlignChar"), ".");
-  m_strCharOff = GetSetting(Name("Clg_%dAlignCharOff"), "0");
-  m_strVAlign = GetSetting(Name("Clg_%dVAlign"), "baseline");
-  m_strOtherAttr = GetSetting(Name("Clg_%dOtherAttr"));
+  Load(m_strSpan, "Clg_%dSpan", "1");
+  Load(m_strWidth, "Clg_%dWidth");
+  Load(m_strAlign, "Clg_%dAlign", "center");
+  Load(m_strChar, "Clg_%dAlignChar", ".");
+  Load(m_strCharOff, "Clg_%dAlignCharOff", "0");
+  Load(m_strVAlign, "Clg_%dVAlign", "baseline");
+  Load(m_strOtherAttr, "Clg_%dOtherAttr");
   const int flags = GetSettingInt(Name("Clg_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

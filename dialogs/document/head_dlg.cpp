@@ -60,17 +60,17 @@ void CHeadDlg::DoDataExchange(plat::DataExchange& dx) {
 bool CHeadDlg::OnInitDialog() {
   SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
 
-  m_strProfile = GetSetting(Name("HEAD_%dProfile"));
-  m_strHref = GetSetting(Name("HEAD_%dHref"));
-  m_strTarget = GetSetting(Name("HEAD_%dTarget"));
-  m_strType = GetSetting(Name("HEAD_%dType"), "text/css");
-  m_strTitle = GetSetting(Name("HEAD_%dTitle"));
-  m_strMedia = GetSetting(Name("HEAD_%dMedia"));
-  m_strLang = GetSetting(Name("HEAD_%dLang"));
-  m_strHttpEquiv = GetSetting(Name("HEAD_%dHttpEquiv"));
-  m_strName = GetSetting(Name("HEAD_%dName"));
-  m_strContent = GetSetting(Name("HEAD_%dContent"));
-  m_strScheme = GetSetting(Name("HEAD_%dScheme"));
+  Load(m_strProfile, "HEAD_%dProfile");
+  Load(m_strHref, "HEAD_%dHref");
+  Load(m_strTarget, "HEAD_%dTarget");
+  Load(m_strType, "HEAD_%dType", "text/css");
+  Load(m_strTitle, "HEAD_%dTitle");
+  Load(m_strMedia, "HEAD_%dMedia");
+  Load(m_strLang, "HEAD_%dLang");
+  Load(m_strHttpEquiv, "HEAD_%dHttpEquiv");
+  Load(m_strName, "HEAD_%dName");
+  Load(m_strContent, "HEAD_%dContent");
+  Load(m_strScheme, "HEAD_%dScheme");
   const int flags = GetSettingInt(Name("HEAD_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

@@ -60,17 +60,17 @@ bool CImageDlg::OnInitDialog() {
                    IDC_IM_VSPACE_SPIN})
     impl().SetUpDownRange(spin, 0, 32767);
 
-  m_strSrc = GetSetting(Name("IMG_%dSrc"));
-  m_strAlt = GetSetting(Name("IMG_%dAlt"));
-  m_strLongDesc = GetSetting(Name("IMG_%dLongdesc"));
-  m_strWidth = GetSetting(Name("IMG_%dWD"));
-  m_strHeight = GetSetting(Name("IMG_%dHGT"));
-  m_strUseMap = GetSetting(Name("IMG_%dUsemap"));
-  m_strAttr = GetSetting(Name("IMG_%dAttr"));
-  m_strAlign = GetSetting(Name("IMG_%dAlign"), "bottom");
-  m_strBorder = GetSetting(Name("IMG_%dBorder"), "0");
-  m_strHSpace = GetSetting(Name("IMG_%dHSpace"), "0");
-  m_strVSpace = GetSetting(Name("IMG_%dVSpace"), "0");
+  Load(m_strSrc, "IMG_%dSrc");
+  Load(m_strAlt, "IMG_%dAlt");
+  Load(m_strLongDesc, "IMG_%dLongdesc");
+  Load(m_strWidth, "IMG_%dWD");
+  Load(m_strHeight, "IMG_%dHGT");
+  Load(m_strUseMap, "IMG_%dUsemap");
+  Load(m_strAttr, "IMG_%dAttr");
+  Load(m_strAlign, "IMG_%dAlign", "bottom");
+  Load(m_strBorder, "IMG_%dBorder", "0");
+  Load(m_strHSpace, "IMG_%dHSpace", "0");
+  Load(m_strVSpace, "IMG_%dVSpace", "0");
   const int flags = GetSettingInt(Name("IMG_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

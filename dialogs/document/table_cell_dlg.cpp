@@ -62,17 +62,17 @@ bool CTableCellDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_TC_ROWSPAN_SPIN, 0, 32767);
   impl().SetUpDownRange(IDC_TC_CHAROFF_SPIN, -32767, 32767);
 
-  m_strAbbr = GetSetting(Name("Tcl_%dAbbr"));
-  m_strAxis = GetSetting(Name("Tcl_%dAxis"));
-  m_strHeaders = GetSetting(Name("Tcl_%dHeaders"));
-  m_strScope = GetSetting(Name("Tcl_%dScope"));
-  m_strColSpan = GetSetting(Name("Tcl_%dColSpan"), "1");
-  m_strRowSpan = GetSetting(Name("Tcl_%dRowSpan"), "1");
-  m_strAlign = GetSetting(Name("Tcl_%dAlign"), "center");
-  m_strChar = GetSetting(Name("Tcl_%dChar"), ".");
-  m_strCharOff = GetSetting(Name("Tcl_%dOffset"), "0");
-  m_strVAlign = GetSetting(Name("Tcl_%dVAlign"), "baseline");
-  m_strOtherAttr = GetSetting(Name("Tcl_%dOtherAttr"));
+  Load(m_strAbbr, "Tcl_%dAbbr");
+  Load(m_strAxis, "Tcl_%dAxis");
+  Load(m_strHeaders, "Tcl_%dHeaders");
+  Load(m_strScope, "Tcl_%dScope");
+  Load(m_strColSpan, "Tcl_%dColSpan", "1");
+  Load(m_strRowSpan, "Tcl_%dRowSpan", "1");
+  Load(m_strAlign, "Tcl_%dAlign", "center");
+  Load(m_strChar, "Tcl_%dChar", ".");
+  Load(m_strCharOff, "Tcl_%dOffset", "0");
+  Load(m_strVAlign, "Tcl_%dVAlign", "baseline");
+  Load(m_strOtherAttr, "Tcl_%dOtherAttr");
   const int flags = GetSettingInt(Name("Tcl_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

@@ -58,14 +58,14 @@ bool CTableDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_TB_PADDING_SPIN, -32767, 32767);
   SetTitle(plat::J("作表に関する属性の設定 ") + ElementLabel(m_nTagId));
 
-  m_strBorder = GetSetting(Name("Tbl_%dBorder"), "1");
-  m_strWidth = GetSetting(Name("Tbl_%dWidth"), "1");
-  m_strSummary = GetSetting(Name("Tbl_%dSummary"));
-  m_strFrame = GetSetting(Name("Tbl_%dFrame"), "border");
-  m_strRules = GetSetting(Name("Tbl_%dRules"), "all");
-  m_strCellSpacing = GetSetting(Name("Tbl_%dCellSpacing"), "1");
-  m_strCellPadding = GetSetting(Name("Tbl_%dCellPadding"), "1");
-  m_strOtherAttr = GetSetting(Name("Tbl_%dOtherAttr"));
+  Load(m_strBorder, "Tbl_%dBorder", "1");
+  Load(m_strWidth, "Tbl_%dWidth", "1");
+  Load(m_strSummary, "Tbl_%dSummary");
+  Load(m_strFrame, "Tbl_%dFrame", "border");
+  Load(m_strRules, "Tbl_%dRules", "all");
+  Load(m_strCellSpacing, "Tbl_%dCellSpacing", "1");
+  Load(m_strCellPadding, "Tbl_%dCellPadding", "1");
+  Load(m_strOtherAttr, "Tbl_%dOtherAttr");
   const int flags = GetSettingInt(Name("Tbl_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

@@ -65,14 +65,14 @@ void CFormItemDlg::DoDataExchange(plat::DataExchange& dx) {
 bool CFormItemDlg::OnInitDialog() {
   SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
 
-  m_strLabel = GetSetting(Name("FMM_%dLabel"));
-  m_strFor = GetSetting(Name("FMM_%dFor"));
-  m_strValue = GetSetting(Name("FMM_%dValue"));
-  m_strAccessKey = GetSetting(Name("FMM_%dAccessKey"));
-  m_strAlign = GetSetting(Name("FMM_%dAlign"));
-  m_strOnFocus = GetSetting(Name("FMM_%dOnFocus"));
-  m_strOnBlur = GetSetting(Name("FMM_%dOnBlur"));
-  m_strAttr = GetSetting(Name("FMM_%dAttr"));
+  Load(m_strLabel, "FMM_%dLabel");
+  Load(m_strFor, "FMM_%dFor");
+  Load(m_strValue, "FMM_%dValue");
+  Load(m_strAccessKey, "FMM_%dAccessKey");
+  Load(m_strAlign, "FMM_%dAlign");
+  Load(m_strOnFocus, "FMM_%dOnFocus");
+  Load(m_strOnBlur, "FMM_%dOnBlur");
+  Load(m_strAttr, "FMM_%dAttr");
   CheckBoxes(kBoxes, GetSettingInt(Name("FMM_%dFlag")));
 
   const int offered = Offered();

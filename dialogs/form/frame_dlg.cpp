@@ -52,16 +52,16 @@ bool CFrameDlg::OnInitDialog() {
     impl().SetUpDownRange(spin, 0, 32767);
   SetTitle(ElementLabel(m_nTagId) + plat::J(" の設定"));
 
-  m_strLongDesc = GetSetting(Name("FRM_%dLondDesc"));
-  m_strName = GetSetting(Name("FRM_%dName"));
-  m_strSrc = GetSetting(Name("FRM_%dSrc"));
-  m_strMarginWidth = GetSetting(Name("FRM_%dMgnW"), "1");
-  m_strMarginHeight = GetSetting(Name("FRM_%dMgnH"), "1");
-  m_strScrolling = GetSetting(Name("FRM_%dScroll"), "auto");
-  m_strWidth = GetSetting(Name("FRM_%dWidth"));
-  m_strHeight = GetSetting(Name("FRM_%dHeight"));
-  m_strAlign = GetSetting(Name("FRM_%dAlign"));
-  m_strAttr = GetSetting(Name("FRM_%dAttr"));
+  Load(m_strLongDesc, "FRM_%dLondDesc");
+  Load(m_strName, "FRM_%dName");
+  Load(m_strSrc, "FRM_%dSrc");
+  Load(m_strMarginWidth, "FRM_%dMgnW", "1");
+  Load(m_strMarginHeight, "FRM_%dMgnH", "1");
+  Load(m_strScrolling, "FRM_%dScroll", "auto");
+  Load(m_strWidth, "FRM_%dWidth");
+  Load(m_strHeight, "FRM_%dHeight");
+  Load(m_strAlign, "FRM_%dAlign");
+  Load(m_strAttr, "FRM_%dAttr");
   const int flags = GetSettingInt(Name("FRM_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

@@ -70,22 +70,22 @@ bool CInputDlg::OnInitDialog() {
   SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
 
   m_strType = GetSetting(Name("INPUT_%dType"), IsButton() ? "submit" : "text");
-  m_strName = GetSetting(Name("INPUT_%dName"));
-  m_strValue = GetSetting(Name("INPUT_%dValue"));
-  m_strSize = GetSetting(Name("INPUT_%dSize"), "0");
-  m_strMaxLength = GetSetting(Name("INPUT_%dMaxLength"));
-  m_strSrc = GetSetting(Name("INPUT_%dSrc"));
-  m_strAlt = GetSetting(Name("INPUT_%dAlt"));
-  m_strUsemap = GetSetting(Name("INPUT_%dUsemap"));
-  m_strTabIndex = GetSetting(Name("INPUT_%dTabIndex"), "1");
-  m_strAccessKey = GetSetting(Name("INPUT_%dAccessKey"));
-  m_strAccept = GetSetting(Name("INPUT_%dAccept"));
-  m_strOnFocus = GetSetting(Name("INPUT_%dOnFocus"));
-  m_strOnBlur = GetSetting(Name("INPUT_%dOnBlur"));
-  m_strOnSelect = GetSetting(Name("INPUT_%dOnSelect"));
-  m_strOnChange = GetSetting(Name("INPUT_%dOnChange"));
-  m_strAlign = GetSetting(Name("INPUT_%dAlign"));
-  m_strAttr = GetSetting(Name("INPUT_%dAttr"));
+  Load(m_strName, "INPUT_%dName");
+  Load(m_strValue, "INPUT_%dValue");
+  Load(m_strSize, "INPUT_%dSize", "0");
+  Load(m_strMaxLength, "INPUT_%dMaxLength");
+  Load(m_strSrc, "INPUT_%dSrc");
+  Load(m_strAlt, "INPUT_%dAlt");
+  Load(m_strUsemap, "INPUT_%dUsemap");
+  Load(m_strTabIndex, "INPUT_%dTabIndex", "1");
+  Load(m_strAccessKey, "INPUT_%dAccessKey");
+  Load(m_strAccept, "INPUT_%dAccept");
+  Load(m_strOnFocus, "INPUT_%dOnFocus");
+  Load(m_strOnBlur, "INPUT_%dOnBlur");
+  Load(m_strOnSelect, "INPUT_%dOnSelect");
+  Load(m_strOnChange, "INPUT_%dOnChange");
+  Load(m_strAlign, "INPUT_%dAlign");
+  Load(m_strAttr, "INPUT_%dAttr");
   UpdateData(false);
 
   const int flags = GetSettingInt(Name("INPUT_%dFlag"), kType);

@@ -50,17 +50,17 @@ bool CTextAreaDlg::OnInitDialog() {
     impl().SetUpDownRange(spin, 0, 32767);
   SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
 
-  m_strName = GetSetting(Name("TXTAR_%dName"));
-  m_strCols = GetSetting(Name("TXTAR_%dCols"));
-  m_strRows = GetSetting(Name("TXTAR_%dRows"));
-  m_strSize = GetSetting(Name("TXTAR_%dSize"));
-  m_strTabIndex = GetSetting(Name("TXTAR_%dTabIndex"), "1");
-  m_strAccessKey = GetSetting(Name("TXTAR_%dAccessKey"));
-  m_strOnFocus = GetSetting(Name("TXTAR_%dOnFocus"));
-  m_strOnBlur = GetSetting(Name("TXTAR_%dOnBlur"));
-  m_strOnSelect = GetSetting(Name("TXTAR_%dOnSelect"));
-  m_strOnChange = GetSetting(Name("TXTAR_%dOnChange"));
-  m_strAttr = GetSetting(Name("TXTAR_%dAttr"));
+  Load(m_strName, "TXTAR_%dName");
+  Load(m_strCols, "TXTAR_%dCols");
+  Load(m_strRows, "TXTAR_%dRows");
+  Load(m_strSize, "TXTAR_%dSize");
+  Load(m_strTabIndex, "TXTAR_%dTabIndex", "1");
+  Load(m_strAccessKey, "TXTAR_%dAccessKey");
+  Load(m_strOnFocus, "TXTAR_%dOnFocus");
+  Load(m_strOnBlur, "TXTAR_%dOnBlur");
+  Load(m_strOnSelect, "TXTAR_%dOnSelect");
+  Load(m_strOnChange, "TXTAR_%dOnChange");
+  Load(m_strAttr, "TXTAR_%dAttr");
   CheckBoxes(kBoxes, GetSettingInt(Name("TXTAR_%dFlag")));
 
   if (IsSelect()) {

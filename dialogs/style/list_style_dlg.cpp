@@ -33,9 +33,9 @@ void CListStyleDlg::DoDataExchange(plat::DataExchange& dx) {
 
 bool CListStyleDlg::OnInitDialog() {
   SetTitle(plat::J("リストに関する属性の設定 ") + ElementLabel(m_nTagId));
-  m_strType = GetSetting(Name("LtSyl_%dType"), "disc");
-  m_strImage = GetSetting(Name("LtSyl_%dImage"));
-  m_strOther = GetSetting(Name("LtSyl_%dOther"));
+  Load(m_strType, "LtSyl_%dType", "disc");
+  Load(m_strImage, "LtSyl_%dImage");
+  Load(m_strOther, "LtSyl_%dOther");
   const int flags = GetSettingInt(Name("LtSyl_%dFlag"));
   CheckBoxes(kBoxes, flags);
   CheckRadio(IDC_LS_OUTSIDE, IDC_LS_INSIDE, (flags & kInside) ? IDC_LS_INSIDE : IDC_LS_OUTSIDE);

@@ -104,10 +104,10 @@ bool CBorderEdgeDlg::OnInitDialog() {
   for (const char* s : kLineStyles) impl().ListAdd(IDC_EB_STYLE_LIST, plat::J(s));
 
   const int flags = GetSettingInt(Name("EBD_%dFlag"));
-  m_strLength = GetSetting(Name("EBD_%dLength"), "1");
-  m_strStyle = GetSetting(Name("EBD_%dStyle"), "none");
+  Load(m_strLength, "EBD_%dLength", "1");
+  Load(m_strStyle, "EBD_%dStyle", "none");
   m_clrColor = static_cast<uint32_t>(GetSettingInt(Name("EBD_%dColor")));
-  m_strColorName = GetSetting(Name("EBD_%dColorName"));
+  Load(m_strColorName, "EBD_%dColorName");
 
   CheckBoxes(kEdgeBoxes, flags);
   const Choice* w = Chosen(kWidths, flags);

@@ -68,15 +68,15 @@ bool CStyleColorDlg::OnInitDialog() {
   SetTitle(plat::J(" STYLE : 画像・背景の設定 ") + ElementLabel(m_nTagId));
 
   m_clrColor = static_cast<uint32_t>(GetSettingInt(Name("SylClr_%dClr"), 0));
-  m_strColorName = GetSetting(Name("SylClr_%dClrName"));
+  Load(m_strColorName, "SylClr_%dClrName");
   m_clrBkg = static_cast<uint32_t>(GetSettingInt(Name("SylClr_%dBkg"), 0xFFFFFF));
-  m_strBkgName = GetSetting(Name("SylClr_%dBkgName"));
-  m_strImage = GetSetting(Name("SylClr_%dImage"));
-  m_strRepeat = GetSetting(Name("SylClr_%dRepeat"), "repeat");
-  m_strAttachment = GetSetting(Name("SylClr_%dAttachment"), "scroll");
-  m_strPosKW = GetSetting(Name("SylClr_%dPosKW"));
-  m_strPosL = GetSetting(Name("SylClr_%dPosL"), "0");
-  m_strPosV = GetSetting(Name("SylClr_%dPosV"), "0");
+  Load(m_strBkgName, "SylClr_%dBkgName");
+  Load(m_strImage, "SylClr_%dImage");
+  Load(m_strRepeat, "SylClr_%dRepeat", "repeat");
+  Load(m_strAttachment, "SylClr_%dAttachment", "scroll");
+  Load(m_strPosKW, "SylClr_%dPosKW");
+  Load(m_strPosL, "SylClr_%dPosL", "0");
+  Load(m_strPosV, "SylClr_%dPosV", "0");
   const int flags = GetSettingInt(Name("SylClr_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

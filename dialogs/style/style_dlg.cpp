@@ -38,12 +38,12 @@ void CStyleDlg::DoDataExchange(plat::DataExchange& dx) {
 
 bool CStyleDlg::OnInitDialog() {
   SetTitle(plat::J("スタイルの設定 ") + ElementLabel(m_nTagId));
-  m_strColor = GetSetting(Name("Syl_%dColor"));
-  m_strFont = GetSetting(Name("Syl_%dFont"));
-  m_strTextGroup = GetSetting(Name("Syl_%dText"));
-  m_strMargin = GetSetting(Name("Syl_%dMargin"));
-  m_strBorder = GetSetting(Name("Syl_%dBorder"));
-  m_strElement = GetSetting(Name("Syl_%dElement"));
+  Load(m_strColor, "Syl_%dColor");
+  Load(m_strFont, "Syl_%dFont");
+  Load(m_strTextGroup, "Syl_%dText");
+  Load(m_strMargin, "Syl_%dMargin");
+  Load(m_strBorder, "Syl_%dBorder");
+  Load(m_strElement, "Syl_%dElement");
   CheckBoxes(kBoxes, GetSettingInt(Name("Syl_%dFlag")));
   ApplyDependents();
   UpdateData(false);

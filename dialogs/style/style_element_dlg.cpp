@@ -79,8 +79,8 @@ bool CStyleElementDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_EL_H_SPIN, 0, 32767);
   SetTitle(plat::J(" STYLE : 要素の回り込みなどの設定 ") + ElementLabel(m_nTagId));
 
-  m_strWidth = GetSetting(Name("SylElm_%dWidth"), "0");
-  m_strHeight = GetSetting(Name("SylElm_%dHeight"), "0");
+  Load(m_strWidth, "SylElm_%dWidth", "0");
+  Load(m_strHeight, "SylElm_%dHeight", "0");
   const int flags = GetSettingInt(Name("SylElm_%dFlag"), 0);
 
   CheckBoxes(kBoxes, flags);

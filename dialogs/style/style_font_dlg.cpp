@@ -62,12 +62,12 @@ bool CStyleFontDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_FN_SIZE_SPIN, 0, 32767);
   SetTitle(plat::J(" STYLE : フォントの設定 ") + ElementLabel(m_nTagId));
 
-  m_strFamily = GetSetting(Name("StlFnt_%dFamily"));
-  m_strStyle = GetSetting(Name("StlFnt_%dStyle"), "normal");
-  m_strVariant = GetSetting(Name("StlFnt_%dVariant"), "normal");
-  m_strWeight = GetSetting(Name("StlFnt_%dWeight"), "normal");
-  m_strSizeKW = GetSetting(Name("StlFnt_%dSizeKW"), "medium");
-  m_strSize = GetSetting(Name("StlFnt_%dSize"));
+  Load(m_strFamily, "StlFnt_%dFamily");
+  Load(m_strStyle, "StlFnt_%dStyle", "normal");
+  Load(m_strVariant, "StlFnt_%dVariant", "normal");
+  Load(m_strWeight, "StlFnt_%dWeight", "normal");
+  Load(m_strSizeKW, "StlFnt_%dSizeKW", "medium");
+  Load(m_strSize, "StlFnt_%dSize");
   const int flags = GetSettingInt(Name("StlFnt_%dFlag"));
 
   CheckBoxes(kBoxes, flags);

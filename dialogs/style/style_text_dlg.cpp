@@ -97,15 +97,15 @@ bool CStyleTextDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_TX_LH_SPIN, 0, 32767);
   SetTitle(plat::J(" STYLE : テキストの設定 ") + ElementLabel(m_nTagId));
 
-  m_strWordSpacing = GetSetting(Name("SylTxt_%dWS"), "0");
-  m_strLetterSpacing = GetSetting(Name("SylTxt_%dLS"), "0");
-  m_strDecoration = GetSetting(Name("SylTxt_%dDecrtn"), "none");
-  m_strTextAlign = GetSetting(Name("SylTxt_%dTAlign"), "left");
-  m_strVAPercent = GetSetting(Name("SylTxt_%dVAPER"), "0");
-  m_strVAKeyword = GetSetting(Name("SylTxt_%dVAKWD"), "baseline");
-  m_strTransform = GetSetting(Name("SylTxt_%dTransform"), "none");
-  m_strIndent = GetSetting(Name("SylTxt_%dIndent"), "0");
-  m_strLineHeight = GetSetting(Name("SylTxt_%dHeight"), "1");
+  Load(m_strWordSpacing, "SylTxt_%dWS", "0");
+  Load(m_strLetterSpacing, "SylTxt_%dLS", "0");
+  Load(m_strDecoration, "SylTxt_%dDecrtn", "none");
+  Load(m_strTextAlign, "SylTxt_%dTAlign", "left");
+  Load(m_strVAPercent, "SylTxt_%dVAPER", "0");
+  Load(m_strVAKeyword, "SylTxt_%dVAKWD", "baseline");
+  Load(m_strTransform, "SylTxt_%dTransform", "none");
+  Load(m_strIndent, "SylTxt_%dIndent", "0");
+  Load(m_strLineHeight, "SylTxt_%dHeight", "1");
   const int flags = GetSettingInt(Name("SylTxt_%dFlag"), kDefaultFlags);
 
   CheckBoxes(kBoxes, flags);

@@ -9,6 +9,15 @@
 //    the DLL only formats integers into registry value names and colours.
 // Every export catches everything, so the exception type thrown for a
 // failed precondition does not matter to anyone but its message.
+// Two more keep the start-up and exception support from pulling objects
+// whose work the DLL does not need:
+//  - the per-thread exception state lives in emulated thread-local storage
+//    (its allocator, keys and thread-exit hooks); the plug-in runs on its
+//    host's one thread, so one static record serves;
+//  - the loader fix-up for data imported from other DLLs (pseudo
+//    relocations, with its error reporting): the DLL imports functions
+//    only, which the link checks (--disable-auto-import), and the fix-up
+//    below refuses to start if a relocation ever turns up anyway.
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +37,31 @@ class RuntimeFault : public std::exception {
 };
 
 }  // namespace
+
+namespace __cxxabiv1 {
+// The layout libsupc++ keeps: the caught-exception stack and the count of
+// exceptions thrown but not yet caught.
+struct __cxa_eh_globals {
+  void* caughtExceptions;
+  unsigned int uncaughtExceptions;
+};
+
+extern "C" {
+__cxa_eh_globals* __cxa_get_globals_fast() noexcept {
+  static __cxa_eh_globals globals;
+  return &globals;
+}
+__cxa_eh_globals* __cxa_get_globals() noexcept { return __cxa_get_globals_fast(); }
+}
+}  // namespace __cxxabiv1
+
+extern "C" {
+extern char __RUNTIME_PSEUDO_RELOC_LIST__;
+extern char __RUNTIME_PSEUDO_RELOC_LIST_END__;
+void _pei386_runtime_relocator() {
+  if (&__RUNTIME_PSEUDO_RELOC_LIST__ != &__RUNTIME_PSEUDO_RELOC_LIST_END__) std::abort();
+}
+}
 
 namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }

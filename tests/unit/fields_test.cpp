@@ -42,6 +42,7 @@ TEST(Fields, BuildNeedsNoProfileAndFollowsTheRows) {
   body.m_strVLink = "#f00";
   body.m_strOnLoad = "go()";
   EXPECT_EQ(body.Build(CBodyDlg::kVLink | CBodyDlg::kOnLoad), "<BODY onLoad=\"go()\" VLINK=\"#f00\">\r\n\r\n</BODY>");
+  EXPECT_EQ(profile->writes(), 0);  // building saves nothing
 }
 
 }  // namespace tqtest
