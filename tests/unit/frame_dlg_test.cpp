@@ -8,28 +8,6 @@ namespace tqtest {
 using namespace tq;
 using FrameDlg = Headless;
 
-TEST_F(FrameDlg, FirstUseOfFrameAndInlineFrame) {
-  std::string r = RunWith(29166, "abc", [&](D& d) {
-    EXPECT_EQ(d.GetText(IDC_FR_MGNW) + d.GetText(IDC_FR_MGNH) + d.GetText(IDC_FR_SCROLL), "11auto");
-    EXPECT_FALSE(d.IsEnabled(IDC_FR_WIDTH_CHK) || d.IsEnabled(IDC_FR_HEIGHT_CHK) || d.IsEnabled(IDC_FR_ALIGN_CHK));
-    EXPECT_TRUE(d.IsEnabled(IDC_FR_NORESIZE_CHK));
-    EXPECT_TRUE(d.GetCheck(IDC_FR_BORDER_ON) == 1 && d.GetCheck(IDC_FR_WIDTH_PX) == 1);
-    EXPECT_FALSE(d.IsEnabled(IDC_FR_BORDER_ON) || d.IsEnabled(IDC_FR_SCROLL_LIST));
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<FRAME>abc");
-  EXPECT_EQ(Int("FRM_166Flag"), 0);
-  EXPECT_EQ(Str("FRM_166MgnW"), "<absent>");  // defaults are not written unless checked
-
-  r = RunWith(29460, "abc", [&](D& d) {
-    EXPECT_TRUE(d.IsEnabled(IDC_FR_WIDTH_CHK) && d.IsEnabled(IDC_FR_ALIGN_CHK));
-    EXPECT_FALSE(d.IsEnabled(IDC_FR_NORESIZE_CHK));
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<IFRAME>abc</IFRAME>");
-  EXPECT_EQ(backend.opened, (std::vector<std::string>{"<FRAME> の設定", "<IFRAME> の設定"}));
-}
-
 TEST_F(FrameDlg, FrameSourceBorderAndMargin) {
   std::string r = RunWith(29166, "", [](D& d) {
     Tick(d, IDC_FR_SRC_CHK, IDC_FR_SRC, "a.htm");

@@ -9,20 +9,6 @@ namespace tqtest {
 using namespace tq;
 using FrameSetDlg = Headless;
 
-TEST_F(FrameSetDlg, FirstUseWrapsTheSelectionOnLinesOfItsOwn) {
-  bool anyEnabled = false;
-  std::string r = RunWith(29165, "abc", [&](D& d) {
-    for (int c : {IDC_FS_ROWS, IDC_FS_COLS, IDC_FS_ONLOAD, IDC_FS_ONLOAD_BROWSE, IDC_FS_ONUNLOAD,
-                  IDC_FS_ONUNLOAD_BROWSE, IDC_FS_ATTR, IDC_FS_ATTR_EDIT})
-      anyEnabled = anyEnabled || d.IsEnabled(c);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<FRAMESET>\r\nabc\r\n</FRAMESET>");
-  EXPECT_FALSE(anyEnabled);
-  EXPECT_EQ(backend.opened, std::vector<std::string>{"<FRAMESET>の設定"});
-  EXPECT_EQ(Int("FRSET_165Flag"), 0);
-}
-
 TEST_F(FrameSetDlg, AttributesInOrderRememberedAndCoreTextJoined) {
   std::string r = RunWith(29165, "x", [](D& d) {
     Tick(d, IDC_FS_COLS_CHK, IDC_FS_COLS, "*,*");

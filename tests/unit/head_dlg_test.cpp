@@ -8,16 +8,6 @@ namespace tqtest {
 using namespace tq;
 using HeadDlg = Headless;
 
-TEST_F(HeadDlg, NothingCheckedBuildsTheBareElements) {
-  EXPECT_EQ(Run(29111, "t"), "<TITLE>t</TITLE>");
-  EXPECT_EQ(Run(29114, "s"), "<STYLE TYPE=\"text/css\">\r\ns\r\n</STYLE>\r\n");
-  EXPECT_EQ(Run(29113, "m"), "<META CONTENT=\"\">m");
-  EXPECT_EQ(Run(29110, "h"), "<HEAD>\r\nh\r\n</HEAD>\r\n");
-  EXPECT_EQ(Run(29112, "b"), "<BASE>b");
-  EXPECT_EQ(backend.opened, (std::vector<std::string>{"<TITLE>の設定", "<STYLE>の設定", "<META>の設定",
-                                                        "<HEAD>の設定", "<BASE>の設定"}));
-}
-
 TEST_F(HeadDlg, BaseHrefAndTargetInOrderAndRemembered) {
   std::string r = RunWith(29112, "", [](D& d) {
     Tick(d, IDC_HD_TARGET_CHK, IDC_HD_TARGET, "_top");

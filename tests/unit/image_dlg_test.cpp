@@ -11,22 +11,6 @@ using ImageDlg = Headless;
 
 constexpr int kImg = 29455;
 
-TEST_F(ImageDlg, FirstRunGivesSrcAndAltOnlyAndShowsTheDefaults) {
-  std::string r = RunWith(kImg, "abc", [&](D& d) {
-    EXPECT_EQ(Texts(d, {IDC_IM_ALIGN, IDC_IM_BORDER, IDC_IM_HSPACE, IDC_IM_VSPACE}), "bottom|0|0|0|");
-    EXPECT_EQ(Enabled(d, {IDC_IM_LONGDESC_BROWSE, IDC_IM_WIDTH_PCT, IDC_IM_HEIGHT_SPIN, IDC_IM_USEMAP,
-                          IDC_IM_ALIGN_LIST, IDC_IM_BORDER_PIX, IDC_IM_HSPACE, IDC_IM_VSPACE_SPIN, IDC_IM_ATTR_EDIT}),
-              0);
-    EXPECT_EQ(Enabled(d, {IDC_IM_SRC, IDC_IM_ALT, IDC_IM_SRC_BROWSE}), 3);
-    EXPECT_EQ(d.GetCheck(IDC_IM_WIDTH_PIX), 1);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<IMG SRC=\"\" ALT=\"\">abc");
-  EXPECT_EQ(backend.opened, std::vector<std::string>{"画像<IMG>の設定"});
-  EXPECT_EQ(Str("IMG_455Src") + "|" + Str("IMG_455Alt") + "|" + Str("IMG_455Align"), "||<absent>");
-  EXPECT_EQ(Int("IMG_455Flag"), 0);
-}
-
 TEST_F(ImageDlg, EveryAttributeInOrderAndRememberedPerBox) {
   std::string r = RunWith(kImg, "", [&](D& d) {
     // Clicked against the output order: the order is fixed by the dialog.

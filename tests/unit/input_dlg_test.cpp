@@ -8,26 +8,6 @@ namespace tqtest {
 using namespace tq;
 using InputDlg = Headless;
 
-TEST_F(InputDlg, FirstUseOfInputAndButton) {
-  std::string r = RunWith(29466, "abc", [&](D& d) {
-    EXPECT_EQ(d.GetText(IDC_IN_TYPE) + d.GetText(IDC_IN_SIZE) + d.GetText(IDC_IN_TABINDEX), "text01");
-    EXPECT_TRUE(d.GetCheck(IDC_IN_NAME_CHK) == 1 && d.IsEnabled(IDC_IN_NAME));
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<INPUT TYPE=\"text\" NAME=\"\">abc");
-  EXPECT_EQ(Int("INPUT_466Flag"), 3);
-  EXPECT_EQ(Str("INPUT_466Size"), "<absent>");
-
-  r = RunWith(29472, "abc", [&](D& d) {
-    EXPECT_EQ(d.GetText(IDC_IN_TYPE), "submit");
-    EXPECT_EQ(d.GetCheck(IDC_IN_NAME_CHK), 0);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<BUTTON TYPE=\"submit\">abc</BUTTON>");
-  EXPECT_EQ(Int("INPUT_472Flag"), 1);
-  EXPECT_EQ(backend.opened, (std::vector<std::string>{"<INPUT>の設定", "<BUTTON>の設定"}));
-}
-
 TEST_F(InputDlg, TypeRulesFromTheListOnlyEverAddOrRemoveTheirChecks) {
   const std::string title = "フォームコントロールのタイプ(TYPE)";
   std::string r = RunWith(29466, "", [&](D& d) {

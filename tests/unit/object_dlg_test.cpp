@@ -9,21 +9,6 @@ namespace tqtest {
 using namespace tq;
 using ObjectDlg = Headless;
 
-TEST_F(ObjectDlg, FirstUseOfObjectAndApplet) {
-  std::string r = RunWith(29456, "abc", [&](D& d) {
-    EXPECT_EQ(d.GetText(IDC_OB_TABINDEX), "1");
-    for (int c : {IDC_OB_CLASSID_BROWSE, IDC_OB_ARCHIVE_ADD, IDC_OB_WIDTH_PCT, IDC_OB_TABINDEX_SPIN,
-                  IDC_OB_ALIGN_LIST, IDC_OB_ATTR_EDIT})
-      EXPECT_FALSE(d.IsEnabled(c)) << c;
-    EXPECT_EQ(d.GetCheck(IDC_OB_BORDER_PIX), 1);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<OBJECT>abc</OBJECT>");
-  EXPECT_EQ(Int("OBJ_456Flag"), 0);
-  EXPECT_EQ(Run(29458, "abc"), "<APPLET>abc</APPLET>");
-  EXPECT_EQ(backend.opened, (std::vector<std::string>{"<OBJECT>の設定", "<APPLET>の設定"}));
-}
-
 TEST_F(ObjectDlg, DeclaredDataWithTypesFromTheListsAndPercentWidth) {
   std::string r = RunWith(29456, "abc", [&](D& d) {
     ClickAll(d, {IDC_OB_DECLARE_CHK, IDC_OB_TYPE_CHK, IDC_OB_CODETYPE_CHK});

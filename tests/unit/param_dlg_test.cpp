@@ -8,17 +8,6 @@ namespace tqtest {
 using namespace tq;
 using ParamDlg = Headless;
 
-TEST_F(ParamDlg, FirstUseIsABareStartTag) {
-  std::string r = RunWith(29457, "abc", [&](D& d) {
-    for (int c : {IDC_PA_ID, IDC_PA_NAME, IDC_PA_VALUE, IDC_PA_VTYPE_LIST, IDC_PA_TYPE_LIST})
-      EXPECT_FALSE(d.IsEnabled(c)) << c;
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<PARAM>abc");
-  EXPECT_EQ(backend.opened, std::vector<std::string>{"パラメタ<PARAM>の設定"});
-  EXPECT_EQ(Int("PARAM_457Flag"), 0);
-}
-
 TEST_F(ParamDlg, ValuesFromTheListsRememberedForTheNextParam) {
   std::string r = RunWith(29457, "x", [&](D& d) {
     d.Click(IDC_PA_VTYPE_CHK);

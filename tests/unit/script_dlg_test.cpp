@@ -8,18 +8,6 @@ namespace tqtest {
 using namespace tq;
 using ScriptDlg = Headless;
 
-TEST_F(ScriptDlg, FirstRunGivesAnEmptyTypeAndFlagOne) {
-  std::string r = RunWith(29170, "f();", [&](D& d) {
-    EXPECT_FALSE(d.IsEnabled(IDC_SC_LANG) || d.IsEnabled(IDC_SC_CHARSET_LIST) || d.IsEnabled(IDC_SC_SRC_BROWSE));
-    EXPECT_TRUE(d.IsEnabled(IDC_SC_TYPE_LIST));  // TYPE is always there
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<SCRIPT TYPE=\"\">f();</SCRIPT>");
-  EXPECT_EQ(backend.opened, std::vector<std::string>{"<SCRIPT>の設定"});
-  EXPECT_EQ(Int("SCRIPT_170Flag"), 1);
-  EXPECT_EQ(Str("SCRIPT_170Type"), "");
-}
-
 TEST_F(ScriptDlg, AllAttributesInTheirOrderAndRestoredOnReopening) {
   std::string r = RunWith(29170, "var a = 1;", [&](D& d) {
     ClickAll(d, {IDC_SC_DEFER_CHK, IDC_SC_CHARSET_CHK});

@@ -11,25 +11,10 @@ namespace tqtest {
 using namespace tq;
 using TableDlg = Headless;
 
-TEST_F(TableDlg, FirstRunShowsDefaultsWithEverythingOff) {
-  std::string r = RunWith(29151, "<TR><TD>a</TD></TR>", [&](D& d) {
-    EXPECT_EQ(Texts(d, {IDC_TB_BORDER, IDC_TB_WIDTH, IDC_TB_SUMMARY, IDC_TB_FRAME, IDC_TB_RULES, IDC_TB_SPACING,
-                        IDC_TB_PADDING, IDC_TB_ATTR}),
-              "1|1||border|all|1|1||");
-    EXPECT_EQ(Enabled(d, {IDC_TB_BORDER, IDC_TB_BORDER_SPIN, IDC_TB_WIDTH_PCT, IDC_TB_SUMMARY, IDC_TB_FRAME_LIST,
-                          IDC_TB_RULES, IDC_TB_SPACING_PX, IDC_TB_PADDING_SPIN, IDC_TB_ATTR, IDC_TB_ATTR_EDIT}),
-              0);
-    EXPECT_EQ(Checked(d, {IDC_TB_WIDTH_PX, IDC_TB_SPACING_PX, IDC_TB_PADDING_PX}), 3);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<TABLE>\r\n<TR><TD>a</TD></TR>\r\n</TABLE>");
-  EXPECT_EQ(backend.opened, std::vector<std::string>{"作表に関する属性の設定 <TABLE>"});
-  EXPECT_EQ(Int("Tbl_151Flag"), 0);
-  EXPECT_EQ(Str("Tbl_151Border"), "<absent>");  // defaults are written only when checked
-
+TEST_F(TableDlg, FramesRulesAndBorder) {
   // A list entry gives the word before its blank, keeping what was typed
   // elsewhere; typing after it wins.
-  r = RunWith(29151, "x", [](D& d) {
+  std::string r = RunWith(29151, "x", [](D& d) {
     ClickAll(d, {IDC_TB_FRAME_CHK, IDC_TB_RULES_CHK});
     Tick(d, IDC_TB_BORDER_CHK, IDC_TB_BORDER, "5");
     EXPECT_TRUE(d.IsEnabled(IDC_TB_BORDER_SPIN));

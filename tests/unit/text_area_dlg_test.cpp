@@ -8,22 +8,8 @@ namespace tqtest {
 using namespace tq;
 using TextAreaDlg = Headless;
 
-// First use, then every box stored checked: each element keeps only its own.
+// Every box stored checked: each element keeps only its own.
 TEST_F(TextAreaDlg, EachElementOffersOnlyItsOwnBoxes) {
-  std::string r = RunWith(29470, "abc", [&](D& d) {
-    EXPECT_EQ(d.GetText(IDC_TA_TABINDEX), "1");
-    EXPECT_TRUE(d.IsEnabled(IDC_TA_COLS) && d.IsEnabled(IDC_TA_ROWS_SPIN) && d.IsEnabled(IDC_TA_COLS_LABEL));
-    EXPECT_FALSE(d.IsEnabled(IDC_TA_SIZE_CHK) || d.IsEnabled(IDC_TA_MULTIPLE_CHK));
-    EXPECT_TRUE(d.IsEnabled(IDC_TA_READONLY_CHK) && d.IsEnabled(IDC_TA_SELECT_CHK));
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<TEXTAREA COLS=\"\" ROWS=\"\">abc</TEXTAREA>");
-  EXPECT_EQ(Int("TXTAR_470Flag"), 0);
-  EXPECT_EQ(Str("TXTAR_470Cols"), "");  // written on every OK
-  EXPECT_EQ(Run(29467, "abc"), "<SELECT>abc</SELECT>");
-  EXPECT_EQ(Str("TXTAR_467Cols"), "<absent>");
-  EXPECT_EQ(backend.opened, (std::vector<std::string>{"<TEXTAREA>の設定", "<SELECT>の設定"}));
-
   profile->WriteInt("HTML", "TXTAR_467Flag", 0x7FF1);
   RunWith(29467, "", [](D& d) {
     EXPECT_FALSE(d.IsEnabled(IDC_TA_COLS) || d.IsEnabled(IDC_TA_ROWS) || d.IsEnabled(IDC_TA_COLS_SPIN) ||
