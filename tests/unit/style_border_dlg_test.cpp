@@ -33,7 +33,6 @@ TEST_F(StyleBorderDlg, ShorthandAndEdgesExcludeEachOther) {
   });
   EXPECT_EQ(r, "border-right:1px dotted #00FF00;\r\nborder-left:thick double Red;");
   EXPECT_TRUE(ValidCss(r, CssKind::Declarations));
-  EXPECT_EQ(backend.opened.at(0), " STYLE : 枠(Border)の設定 <H1>");
   EXPECT_EQ(Int("BDR_121Flag"), 0x14);
   EXPECT_EQ(Str("BDR_121Left"), "thick double Red");
   EXPECT_EQ(Str("BDR_121All"), "<absent>");

@@ -48,25 +48,6 @@ TEST_F(StyleDlg, JoinsCheckedGroupsOneLineEachInFixedOrder) {
   EXPECT_EQ(profile->writes() - before, 5);  // four groups and the flag word
 }
 
-TEST_F(StyleDlg, NothingCheckedAndCancel) {
-  EXPECT_EQ(Open(29127, [](D& d) { d.Ok(); }), "");
-  EXPECT_EQ(Int("Syl_127Flag"), 0);
-  EXPECT_EQ(profile->writes(), 1);
-
-  EXPECT_EQ(Open(29127,
-                 [](D& d) {
-                   Tick(d, IDC_SY_BORDER_CHK, IDC_SY_BORDER, "border:none;");
-                   d.Cancel();
-                 }),
-            "<cancelled>");
-  EXPECT_EQ(profile->writes(), 1);
-  Open(29127, [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_SY_BORDER_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_SY_BORDER) || d.IsEnabled(IDC_SY_BORDER_CHANGE));
-    d.Cancel();
-  });
-}
-
 // Each group dialog gets the composer's id and handed-in text; its result
 // replaces the group text, keeping what was typed into the other boxes.
 TEST_F(StyleDlg, GroupButtonsRunTheGroupDialogs) {

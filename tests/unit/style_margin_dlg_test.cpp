@@ -36,7 +36,6 @@ TEST_F(StyleMarginDlg, SidesAndShorthandExcludeEachOther) {
   EXPECT_EQ(Int("SylMgn_121Flag"), 0x4 | 0x200);
   EXPECT_EQ(Str("SylMgn_121MBottom"), "1px");
   EXPECT_EQ(Str("SylMgn_121PTop"), "<absent>");
-  EXPECT_EQ(backend.opened.at(0), " STYLE : Margin/Paddingの設定 <H1>");
 }
 
 TEST_F(StyleMarginDlg, StoredSidesWinOverAStoredShorthand) {
