@@ -1,6 +1,7 @@
 // What each element dialog shows on an empty profile: its title, the
 // defaults in its fields and which controls wait for their boxes. What OK
 // then builds and writes is in the command-line golden file.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@
 namespace tqtest {
 
 using namespace tq;
+
 class FirstUse : public Headless {
  public:
   template <class Dlg>
@@ -39,132 +41,96 @@ class FirstUse : public Headless {
 };
 
 TEST_F(FirstUse, TitleDefaultsAndControlsWaitingForTheirBoxes) {
-  struct Case {
-    int id;
-    const char* title;
-    std::vector<int> fields;  // their texts joined by "|"
-    const char* defaults;
-    std::vector<int> off, on, checked;
+  const std::map<int, const char*> titles = {
+      {29455, "画像<IMG>の設定"},       {29457, "パラメタ<PARAM>の設定"}, {29151, "作表に関する属性の設定 <TABLE>"},
+      {29160, "作表に関する設定 <TD>"}, {29159, "作表に関する設定 <TH>"}, {29170, "<SCRIPT>の設定"},
+      {29172, "<FORM>の設定"},          {29165, "<FRAMESET>の設定"},      {29166, "<FRAME> の設定"},
+      {29460, "<IFRAME> の設定"},       {29466, "<INPUT>の設定"},         {29472, "<BUTTON>の設定"},
+      {29456, "<OBJECT>の設定"},        {29458, "<APPLET>の設定"},        {29116, "<BODY>の設定"},
+      {29470, "<TEXTAREA>の設定"},      {29467, "<SELECT>の設定"},        {29110, "<HEAD>の設定"},
+      {29111, "<TITLE>の設定"},         {29112, "<BASE>の設定"},          {29113, "<META>の設定"},
+      {29114, "<STYLE>の設定"},
   };
-  const Case cases[] = {
-      {29455,
-       "画像<IMG>の設定",
-       {IDC_IM_ALIGN, IDC_IM_BORDER, IDC_IM_HSPACE, IDC_IM_VSPACE},
-       "bottom|0|0|0|",
-       {IDC_IM_LONGDESC_BROWSE, IDC_IM_WIDTH_PCT, IDC_IM_HEIGHT_SPIN, IDC_IM_USEMAP, IDC_IM_ALIGN_LIST,
-        IDC_IM_BORDER_PIX, IDC_IM_HSPACE, IDC_IM_VSPACE_SPIN, IDC_IM_ATTR_EDIT},
-       {IDC_IM_SRC, IDC_IM_ALT, IDC_IM_SRC_BROWSE},
-       {IDC_IM_WIDTH_PIX}},
-      {29457,
-       "パラメタ<PARAM>の設定",
-       {},
-       "",
-       {IDC_PA_ID, IDC_PA_NAME, IDC_PA_VALUE, IDC_PA_VTYPE_LIST, IDC_PA_TYPE_LIST},
-       {},
-       {}},
+  // The fields' texts, each followed by "|".
+  const std::map<int, std::pair<std::vector<int>, const char*>> defaults = {
+      {29455, {{IDC_IM_ALIGN, IDC_IM_BORDER, IDC_IM_HSPACE, IDC_IM_VSPACE}, "bottom|0|0|0|"}},
       {29151,
-       "作表に関する属性の設定 <TABLE>",
-       {IDC_TB_BORDER, IDC_TB_WIDTH, IDC_TB_SUMMARY, IDC_TB_FRAME, IDC_TB_RULES, IDC_TB_SPACING, IDC_TB_PADDING,
-        IDC_TB_ATTR},
-       "1|1||border|all|1|1||",
-       {IDC_TB_BORDER, IDC_TB_BORDER_SPIN, IDC_TB_WIDTH_PCT, IDC_TB_SUMMARY, IDC_TB_FRAME_LIST, IDC_TB_RULES,
-        IDC_TB_SPACING_PX, IDC_TB_PADDING_SPIN, IDC_TB_ATTR, IDC_TB_ATTR_EDIT},
-       {},
-       {IDC_TB_WIDTH_PX, IDC_TB_SPACING_PX, IDC_TB_PADDING_PX}},
+       {{IDC_TB_BORDER, IDC_TB_WIDTH, IDC_TB_SUMMARY, IDC_TB_FRAME, IDC_TB_RULES, IDC_TB_SPACING, IDC_TB_PADDING,
+         IDC_TB_ATTR},
+        "1|1||border|all|1|1||"}},
       {29160,
-       "作表に関する設定 <TD>",
-       {IDC_TC_ABBR, IDC_TC_AXIS, IDC_TC_HEADERS, IDC_TC_SCOPE, IDC_TC_COLSPAN, IDC_TC_ROWSPAN, IDC_TC_ALIGN,
-        IDC_TC_CHAR, IDC_TC_CHAROFF, IDC_TC_VALIGN, IDC_TC_ATTR},
-       "||||1|1|center|.|0|baseline||",
-       {IDC_TC_ABBR, IDC_TC_SCOPE_LIST, IDC_TC_COLSPAN_SPIN, IDC_TC_ALIGN, IDC_TC_VALIGN_LIST, IDC_TC_ATTR_EDIT,
-        IDC_TC_CHAR, IDC_TC_CHAROFF_PCT},
-       {},
-       {}},
-      {29159, "作表に関する設定 <TH>", {}, "", {}, {}, {}},
-      {29170,
-       "<SCRIPT>の設定",
-       {},
-       "",
-       {IDC_SC_LANG, IDC_SC_CHARSET_LIST, IDC_SC_SRC_BROWSE},
-       {IDC_SC_TYPE_LIST},  // TYPE is always there
-       {}},
-      {29172,
-       "<FORM>の設定",
-       {IDC_FM_ENCTYPE, IDC_FM_CHARSET},
-       "application/x-www-form-urlencoded|shift-jis|",
-       {IDC_FM_POST, IDC_FM_CHARSET_ADD, IDC_FM_ATTR_EDIT},
-       {IDC_FM_ACTION_BROWSE},
-       {IDC_FM_GET}},
-      {29165,
-       "<FRAMESET>の設定",
-       {},
-       "",
-       {IDC_FS_ROWS, IDC_FS_COLS, IDC_FS_ONLOAD, IDC_FS_ONLOAD_BROWSE, IDC_FS_ONUNLOAD, IDC_FS_ONUNLOAD_BROWSE,
-        IDC_FS_ATTR, IDC_FS_ATTR_EDIT},
-       {},
-       {}},
-      // FRAME and IFRAME offer different boxes.
-      {29166,
-       "<FRAME> の設定",
-       {IDC_FR_MGNW, IDC_FR_MGNH, IDC_FR_SCROLL},
-       "1|1|auto|",
-       {IDC_FR_WIDTH_CHK, IDC_FR_HEIGHT_CHK, IDC_FR_ALIGN_CHK, IDC_FR_BORDER_ON, IDC_FR_SCROLL_LIST},
-       {IDC_FR_NORESIZE_CHK},
-       {IDC_FR_BORDER_ON, IDC_FR_WIDTH_PX}},
-      {29460, "<IFRAME> の設定", {}, "", {IDC_FR_NORESIZE_CHK}, {IDC_FR_WIDTH_CHK, IDC_FR_ALIGN_CHK}, {}},
-      // INPUT starts with its NAME box checked, BUTTON without.
-      {29466,
-       "<INPUT>の設定",
-       {IDC_IN_TYPE, IDC_IN_SIZE, IDC_IN_TABINDEX},
-       "text|0|1|",
-       {},
-       {IDC_IN_NAME},
-       {IDC_IN_NAME_CHK}},
-      {29472, "<BUTTON>の設定", {IDC_IN_TYPE}, "submit|", {IDC_IN_NAME}, {}, {}},
-      {29456,
-       "<OBJECT>の設定",
-       {IDC_OB_TABINDEX},
-       "1|",
-       {IDC_OB_CLASSID_BROWSE, IDC_OB_ARCHIVE_ADD, IDC_OB_WIDTH_PCT, IDC_OB_TABINDEX_SPIN, IDC_OB_ALIGN_LIST,
-        IDC_OB_ATTR_EDIT},
-       {},
-       {IDC_OB_BORDER_PIX}},
-      {29458, "<APPLET>の設定", {}, "", {}, {}, {}},
-      {29116,
-       "<BODY>の設定",
-       {},
-       "",
-       {IDC_BD_ONLOAD, IDC_BD_ONLOAD_BROWSE, IDC_BD_ATTR, IDC_BD_ATTR_EDIT, IDC_BD_BKG_BROWSE, IDC_BD_BGCOLOR,
-        IDC_BD_VLINK_PICK},
-       {},
-       {}},
-      // TEXTAREA and SELECT offer different boxes.
-      {29470,
-       "<TEXTAREA>の設定",
-       {IDC_TA_TABINDEX},
-       "1|",
-       {IDC_TA_SIZE_CHK, IDC_TA_MULTIPLE_CHK},
-       {IDC_TA_COLS, IDC_TA_ROWS_SPIN, IDC_TA_COLS_LABEL, IDC_TA_READONLY_CHK, IDC_TA_SELECT_CHK},
-       {}},
-      {29467, "<SELECT>の設定", {}, "", {}, {}, {}},
-      {29110, "<HEAD>の設定", {}, "", {}, {}, {}},
-      {29111, "<TITLE>の設定", {}, "", {}, {}, {}},
-      {29112, "<BASE>の設定", {}, "", {}, {}, {}},
-      {29113, "<META>の設定", {}, "", {}, {}, {}},
-      {29114, "<STYLE>の設定", {}, "", {}, {}, {}},
+       {{IDC_TC_ABBR, IDC_TC_AXIS, IDC_TC_HEADERS, IDC_TC_SCOPE, IDC_TC_COLSPAN, IDC_TC_ROWSPAN, IDC_TC_ALIGN,
+         IDC_TC_CHAR, IDC_TC_CHAROFF, IDC_TC_VALIGN, IDC_TC_ATTR},
+        "||||1|1|center|.|0|baseline||"}},
+      {29172, {{IDC_FM_ENCTYPE, IDC_FM_CHARSET}, "application/x-www-form-urlencoded|shift-jis|"}},
+      {29166, {{IDC_FR_MGNW, IDC_FR_MGNH, IDC_FR_SCROLL}, "1|1|auto|"}},
+      {29466, {{IDC_IN_TYPE, IDC_IN_SIZE, IDC_IN_TABINDEX}, "text|0|1|"}},
+      {29472, {{IDC_IN_TYPE}, "submit|"}},
+      {29456, {{IDC_OB_TABINDEX}, "1|"}},
+      {29470, {{IDC_TA_TABINDEX}, "1|"}},
   };
-  for (const Case& c : cases) {
+  // Off until their boxes are checked, or withdrawn from the element.
+  const std::map<int, std::vector<int>> off = {
+      {29455,
+       {IDC_IM_LONGDESC_BROWSE, IDC_IM_WIDTH_PCT, IDC_IM_HEIGHT_SPIN, IDC_IM_USEMAP, IDC_IM_ALIGN_LIST,
+        IDC_IM_BORDER_PIX, IDC_IM_HSPACE, IDC_IM_VSPACE_SPIN, IDC_IM_ATTR_EDIT}},
+      {29457, {IDC_PA_ID, IDC_PA_NAME, IDC_PA_VALUE, IDC_PA_VTYPE_LIST, IDC_PA_TYPE_LIST}},
+      {29151,
+       {IDC_TB_BORDER, IDC_TB_BORDER_SPIN, IDC_TB_WIDTH_PCT, IDC_TB_SUMMARY, IDC_TB_FRAME_LIST, IDC_TB_RULES,
+        IDC_TB_SPACING_PX, IDC_TB_PADDING_SPIN, IDC_TB_ATTR, IDC_TB_ATTR_EDIT}},
+      {29160,
+       {IDC_TC_ABBR, IDC_TC_SCOPE_LIST, IDC_TC_COLSPAN_SPIN, IDC_TC_ALIGN, IDC_TC_VALIGN_LIST, IDC_TC_ATTR_EDIT,
+        IDC_TC_CHAR, IDC_TC_CHAROFF_PCT}},
+      {29170, {IDC_SC_LANG, IDC_SC_CHARSET_LIST, IDC_SC_SRC_BROWSE}},
+      {29172, {IDC_FM_POST, IDC_FM_CHARSET_ADD, IDC_FM_ATTR_EDIT}},
+      {29165,
+       {IDC_FS_ROWS, IDC_FS_COLS, IDC_FS_ONLOAD, IDC_FS_ONLOAD_BROWSE, IDC_FS_ONUNLOAD, IDC_FS_ONUNLOAD_BROWSE,
+        IDC_FS_ATTR, IDC_FS_ATTR_EDIT}},
+      {29166, {IDC_FR_WIDTH_CHK, IDC_FR_HEIGHT_CHK, IDC_FR_ALIGN_CHK, IDC_FR_BORDER_ON, IDC_FR_SCROLL_LIST}},
+      {29460, {IDC_FR_NORESIZE_CHK}},
+      {29472, {IDC_IN_NAME}},
+      {29456,
+       {IDC_OB_CLASSID_BROWSE, IDC_OB_ARCHIVE_ADD, IDC_OB_WIDTH_PCT, IDC_OB_TABINDEX_SPIN, IDC_OB_ALIGN_LIST,
+        IDC_OB_ATTR_EDIT}},
+      {29116,
+       {IDC_BD_ONLOAD, IDC_BD_ONLOAD_BROWSE, IDC_BD_ATTR, IDC_BD_ATTR_EDIT, IDC_BD_BKG_BROWSE, IDC_BD_BGCOLOR,
+        IDC_BD_VLINK_PICK}},
+      {29470, {IDC_TA_SIZE_CHK, IDC_TA_MULTIPLE_CHK}},
+  };
+  // On from the start: SCRIPT's TYPE always, INPUT's NAME (BUTTON's not),
+  // and the boxes FRAME and IFRAME, TEXTAREA and SELECT do not share.
+  const std::map<int, std::vector<int>> on = {
+      {29455, {IDC_IM_SRC, IDC_IM_ALT, IDC_IM_SRC_BROWSE}},
+      {29170, {IDC_SC_TYPE_LIST}},
+      {29172, {IDC_FM_ACTION_BROWSE}},
+      {29166, {IDC_FR_NORESIZE_CHK}},
+      {29460, {IDC_FR_WIDTH_CHK, IDC_FR_ALIGN_CHK}},
+      {29466, {IDC_IN_NAME}},
+      {29470, {IDC_TA_COLS, IDC_TA_ROWS_SPIN, IDC_TA_COLS_LABEL, IDC_TA_READONLY_CHK, IDC_TA_SELECT_CHK}},
+  };
+  const std::map<int, std::vector<int>> checked = {
+      {29455, {IDC_IM_WIDTH_PIX}}, {29151, {IDC_TB_WIDTH_PX, IDC_TB_SPACING_PX, IDC_TB_PADDING_PX}},
+      {29172, {IDC_FM_GET}},       {29166, {IDC_FR_BORDER_ON, IDC_FR_WIDTH_PX}},
+      {29466, {IDC_IN_NAME_CHK}},  {29456, {IDC_OB_BORDER_PIX}},
+  };
+  auto of = [](const std::map<int, std::vector<int>>& m, int id) {
+    auto it = m.find(id);
+    return it == m.end() ? std::vector<int>{} : it->second;
+  };
+  for (const auto& [id, title] : titles) {
     backend.opened.clear();
-    RunWith(c.id, "s", [&](D& d) {
-      std::string texts;
-      for (int f : c.fields) texts += d.GetText(f) + "|";
-      EXPECT_EQ(texts, c.defaults) << c.id;
-      for (int o : c.off) EXPECT_FALSE(d.IsEnabled(o)) << c.id << " " << o;
-      for (int o : c.on) EXPECT_TRUE(d.IsEnabled(o)) << c.id << " " << o;
-      for (int o : c.checked) EXPECT_EQ(d.GetCheck(o), 1) << c.id << " " << o;
+    RunWith(id, "s", [&, id = id](D& d) {
+      if (auto it = defaults.find(id); it != defaults.end()) {
+        std::string texts;
+        for (int f : it->second.first) texts += d.GetText(f) + "|";
+        EXPECT_EQ(texts, it->second.second) << id;
+      }
+      for (int c : of(off, id)) EXPECT_FALSE(d.IsEnabled(c)) << id << " " << c;
+      for (int c : of(on, id)) EXPECT_TRUE(d.IsEnabled(c)) << id << " " << c;
+      for (int c : of(checked, id)) EXPECT_EQ(d.GetCheck(c), 1) << id << " " << c;
       d.Ok();
     });
-    EXPECT_EQ(backend.opened, std::vector<std::string>{c.title}) << c.id;
+    EXPECT_EQ(backend.opened, std::vector<std::string>{title}) << id;
   }
 }
 
