@@ -117,12 +117,14 @@ int CheckedFields(CAttrDialog::Access& a, const Field<D> (&rows)[N]) {
   return flags;
 }
 
-// Remembers the text of every row that is on, in row order, then the word.
+// Remembers the text of every row that is on, in row order, then the word
+// (its bits in kept: bits a dialog sets for its element are not remembered).
 template <class D, size_t N>
-void SaveFields(CAttrDialog::Access& a, const D& d, const Field<D> (&rows)[N], int flags, const char* flagValue) {
+void SaveFields(CAttrDialog::Access& a, const D& d, const Field<D> (&rows)[N], int flags, const char* flagValue,
+                int kept = ~0) {
   for (const Field<D>& f : rows)
     if ((!f.bit || (flags & f.bit)) && f.member && f.value) PutSetting(a.Name(f.value), d.*f.member);
-  PutSettingInt(a.Name(flagValue), flags);
+  PutSettingInt(a.Name(flagValue), flags & kept);
 }
 
 }  // namespace tq
