@@ -24,6 +24,7 @@ enum class Emit : unsigned char {
   Other,   // the other-attributes text, joined to one line
   Word,    // the bare word in attr (DEFER, NOSHADE)
   Choice,  // NAME="the chosen option button's word"
+  Unit,    // NAME="value and the chosen option button's word" (a length)
 };
 
 // Option buttons kept as bits of the flag word, the one way for every
@@ -63,6 +64,10 @@ void BuildFields(const D& d, const Field<D> (&rows)[N], int flags, std::string& 
       case Emit::Word: out.append(" ").append(f.attr); break;
       case Emit::Choice:
         out.append(" ").append(f.attr).append("=\"").append(f.radios->words[f.radios->Index(flags)]).append("\"");
+        break;
+      case Emit::Unit:
+        out.append(" ").append(f.attr).append("=\"").append(d.*f.member);
+        out.append(f.radios->words[f.radios->Index(flags)]).append("\"");
         break;
     }
   }
