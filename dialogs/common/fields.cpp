@@ -65,10 +65,10 @@ int CheckedFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n) {
 }
 
 void SaveFieldRows(CAttrDialog::Access& a, const CAttrDialog& d, const FieldRow* rows, size_t n, int flags,
-                   const char* flagValue, int kept) {
+                   const char* flagValue, int word) {
   for (const FieldRow* f = rows; f != rows + n; ++f)
     if ((!f->bit || (flags & f->bit)) && f->member && f->value) PutSetting(a.Name(f->value), d.*f->member);
-  PutSettingInt(a.Name(flagValue), flags & kept);
+  PutSettingInt(a.Name(flagValue), word);
 }
 
 }  // namespace tq

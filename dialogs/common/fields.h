@@ -77,7 +77,7 @@ void ExchangeFieldRows(plat::DataExchange& dx, CAttrDialog& d, const FieldRow* r
 int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, size_t n, const char* flagValue);
 int CheckedFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n);
 void SaveFieldRows(CAttrDialog::Access& a, const CAttrDialog& d, const FieldRow* rows, size_t n, int flags,
-                   const char* flagValue, int kept);
+                   const char* flagValue, int word);
 
 // The pure part: the text the rows add for this flag word, in row order.
 template <class D, size_t N>
@@ -109,12 +109,17 @@ int CheckedFields(CAttrDialog::Access& a, const Field<D> (&rows)[N]) {
   return CheckedFieldRows(a, rows, N);
 }
 
-// Remembers the text of every row that is on, in row order, then the word
-// (its bits in kept: bits a dialog sets for its element are not remembered).
+// Remembers the text of every row that is on, in row order, then the word.
+template <class D, size_t N>
+void SaveFields(CAttrDialog::Access& a, const D& d, const Field<D> (&rows)[N], int flags, const char* flagValue) {
+  SaveFieldRows(a, d, rows, N, flags, flagValue, flags);
+}
+// The same where the word remembered is not the flags the rows were built
+// with: bits a dialog sets for its element are not remembered.
 template <class D, size_t N>
 void SaveFields(CAttrDialog::Access& a, const D& d, const Field<D> (&rows)[N], int flags, const char* flagValue,
-                int kept = ~0) {
-  SaveFieldRows(a, d, rows, N, flags, flagValue, kept);
+                int word) {
+  SaveFieldRows(a, d, rows, N, flags, flagValue, word);
 }
 
 }  // namespace tq

@@ -147,7 +147,7 @@ void CAnchorDlg::OnOK() {
   int flags = CheckedFields(a, kFields) & ~kTextBits;
   flags |= TextBits(flags);
   m_strResult = Build(flags);
-  SaveFields(a, *this, kFields, flags, kFlagValue, ~kTextBits);
+  SaveFields(a, *this, kFields, flags, kFlagValue, flags & ~kTextBits);
   EndDialog(plat::IDOK);
 }
 

@@ -127,7 +127,7 @@ void CColGroupDlg::OnOK() {
   int flags = CheckedFields(a, kFields) & ~(kCharBits | kCharOffPct);
   flags |= CharBits(flags, IsChecked(IDC_CG_CHAROFF_PCT) != 0);
   m_strResult = Build(flags);
-  SaveFields(a, *this, kFields, flags, kFlagValue, ~kCharBits);
+  SaveFields(a, *this, kFields, flags, kFlagValue, flags & ~kCharBits);
   EndDialog(plat::IDOK);
 }
 

@@ -119,7 +119,7 @@ void CHeadDlg::OnOK() {
   Access a = Fields();
   const int flags = (CheckedFields(a, kFields) & ~kElementBits) | ElementBits();
   m_strResult = Build(flags);
-  SaveFields(a, *this, kFields, flags, kFlagValue, ~kElementBits);
+  SaveFields(a, *this, kFields, flags, kFlagValue, flags & ~kElementBits);
   EndDialog(plat::IDOK);
 }
 

@@ -108,7 +108,7 @@ void CTableCellDlg::OnOK() {
   int flags = CheckedFields(a, kFields) & ~(kCharBits | kCharOffPct);
   flags |= CharBits(flags, IsChecked(IDC_TC_CHAROFF_PCT) != 0);
   m_strResult = Build(flags);
-  SaveFields(a, *this, kFields, flags, kFlagValue, ~kCharBits);
+  SaveFields(a, *this, kFields, flags, kFlagValue, flags & ~kCharBits);
   EndDialog(plat::IDOK);
 }
 

@@ -86,7 +86,7 @@ void CTextAreaDlg::OnOK() {
   // A text area cannot do without its size: both are written every time.
   if (!IsSelect()) flags |= kColsRows;
   m_strResult = Build(flags);
-  SaveFields(a, *this, kFields, flags, kFlagValue, ~kColsRows);
+  SaveFields(a, *this, kFields, flags, kFlagValue, flags & ~kColsRows);
   EndDialog(plat::IDOK);
 }
 
