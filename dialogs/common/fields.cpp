@@ -39,13 +39,14 @@ void ExchangeFieldRows(plat::DataExchange& dx, CAttrDialog& d, const FieldRow* r
     if (f->edit && f->member) dx.Text(f->edit, d.*f->member);
 }
 
-int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, size_t n, const char* flagValue) {
+int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, size_t n, const char* flagValue,
+                  int flagsDef) {
   for (const FieldRow* f = rows; f != rows + n; ++f)
     if (f->member && f->value) d.*f->member = GetSetting(a.Name(f->value), f->def);
-  const int flags = GetSettingInt(a.Name(flagValue));
+  const int flags = GetSettingInt(a.Name(flagValue), flagsDef);
   for (const FieldRow* f = rows; f != rows + n; ++f) {
     if (f->check && f->bit) a.Check(f->check, (flags & f->bit) ? 1 : 0);
-    if (f->radios)
+    if (f->radios && f->radios->count)
       a.CheckRadio(f->radios->first, f->radios->first + f->radios->count - 1,
                    f->radios->first + f->radios->Index(flags));
   }

@@ -29,7 +29,8 @@ enum class Emit : unsigned char {
 
 // Option buttons kept as bits of the flag word, the one way for every
 // dialog: buttons first..first + count - 1 in template order, the chosen
-// one's index stored under mask.
+// one's index stored under mask. With count 0 there are no buttons: the
+// dialog sets the bits under mask itself.
 struct RadioBits {
   int first;
   int count;
@@ -74,7 +75,8 @@ struct Field : FieldRow {
 void BuildFieldRows(const CAttrDialog& d, const FieldRow* rows, size_t n, int flags, std::string& out);
 void GovernFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n);
 void ExchangeFieldRows(plat::DataExchange& dx, CAttrDialog& d, const FieldRow* rows, size_t n);
-int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, size_t n, const char* flagValue);
+int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, size_t n, const char* flagValue,
+                  int flagsDef);
 int CheckedFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n);
 void SaveFieldRows(CAttrDialog::Access& a, const CAttrDialog& d, const FieldRow* rows, size_t n, int flags,
                    const char* flagValue, int word);
@@ -96,10 +98,11 @@ void ExchangeFields(plat::DataExchange& dx, D& d, const Field<D> (&rows)[N]) {
   ExchangeFieldRows(dx, d, rows, N);
 }
 
-// Members from their values, check boxes from the flag word; the word.
+// Members from their values, check boxes from the flag word (flagsDef
+// before anything was remembered); the word.
 template <class D, size_t N>
-int LoadFields(CAttrDialog::Access& a, D& d, const Field<D> (&rows)[N], const char* flagValue) {
-  return LoadFieldRows(a, d, rows, N, flagValue);
+int LoadFields(CAttrDialog::Access& a, D& d, const Field<D> (&rows)[N], const char* flagValue, int flagsDef = 0) {
+  return LoadFieldRows(a, d, rows, N, flagValue, flagsDef);
 }
 
 // The bits of the checked boxes, of the rows that are always on, and of the
