@@ -41,23 +41,25 @@ struct RadioBits {
 };
 
 // Two buttons a row's check box enables with its edit box: browse, list.
+// Control ids fit 16 bits; a row is read-only data in every dialog, so
+// its size counts.
 struct FieldButtons {
-  int first = 0;
-  int second = 0;
+  unsigned short first = 0;
+  unsigned short second = 0;
 };
 
 // A row as the code below reads it, whatever its dialog.
 struct FieldRow {
-  int bit;                               // in the flag word; 0: always on
-  int check;                             // its check box, or 0
-  int edit;                              // the edit box the member is shown in, or 0
-  std::string CAttrDialog::*member;      // the text, or nullptr (Emit::Word)
-  const char* attr;                      // attribute name (Attr) or word (Word)
-  const char* value;                     // remembered under this value name, or nullptr
-  FieldButtons buttons;                  // enabled with the box
+  int bit;                           // in the flag word; 0: always on
+  unsigned short check;              // its check box, or 0
+  unsigned short edit;               // the edit box the member is shown in, or 0
+  std::string CAttrDialog::*member;  // the text, or nullptr (Emit::Word)
+  const char* attr;                  // attribute name (Attr) or word (Word)
+  const char* value;                 // remembered under this value name, or nullptr
+  FieldButtons buttons;              // enabled with the box
   Emit emit;
-  const char* def;                       // the text before anything was remembered
-  const RadioBits* radios;               // Emit::Choice and Unit: its option buttons
+  const char* def;          // the text before anything was remembered
+  const RadioBits* radios;  // Emit::Choice and Unit: its option buttons
 };
 
 // A dialog's row: names its member as D's and keeps it as the base's, so
@@ -67,8 +69,16 @@ struct Field : FieldRow {
   constexpr Field(int bit, int check, int edit, std::string D::*member, const char* attr, const char* value,
                   FieldButtons buttons = {}, Emit emit = Emit::Attr, const char* def = "",
                   const RadioBits* radios = nullptr)
-      : FieldRow{bit,   check,   edit, static_cast<std::string CAttrDialog::*>(member), attr, value, buttons,
-                 emit, def, radios} {}
+      : FieldRow{bit,
+                 static_cast<unsigned short>(check),
+                 static_cast<unsigned short>(edit),
+                 static_cast<std::string CAttrDialog::*>(member),
+                 attr,
+                 value,
+                 buttons,
+                 emit,
+                 def,
+                 radios} {}
 };
 
 // The out-of-line code, on rows of any dialog.
