@@ -24,11 +24,13 @@ enum class Emit : unsigned char {
   Other,   // the other-attributes text, joined to one line
   Word,    // the bare word in attr (DEFER, NOSHADE)
   Choice,  // NAME="the chosen option button's word"
+  Unit,    // NAME="value and the chosen option button's word" (a length)
 };
 
 // Option buttons kept as bits of the flag word, the one way for every
 // dialog: buttons first..first + count - 1 in template order, the chosen
-// one's index stored under mask.
+// one's index stored under mask. With count 0 there are no buttons: the
+// dialog sets the bits under mask itself.
 struct RadioBits {
   int first;
   int count;
@@ -38,91 +40,99 @@ struct RadioBits {
   int Bits(int index) const { return index * (mask & -mask) & mask; }
 };
 
-template <class D>
-struct Field {
-  int bit;                  // in the flag word; 0: always on
-  int check;                // its check box, or 0
-  int edit;                 // the edit box the member is shown in, or 0
-  std::string D::*member;   // the text, or nullptr (Emit::Word)
-  const char* attr;         // attribute name (Attr) or word (Word)
-  const char* value;        // remembered under this value name, or nullptr
-  int buttons[2] = {0, 0};  // browse and list buttons enabled with the box
-  Emit emit = Emit::Attr;
-  const char* def = "";               // the text before anything was remembered
-  const RadioBits* radios = nullptr;  // Emit::Choice: its option buttons
+// Two buttons a row's check box enables with its edit box: browse, list.
+// Control ids fit 16 bits; a row is read-only data in every dialog, so
+// its size counts.
+struct FieldButtons {
+  unsigned short first = 0;
+  unsigned short second = 0;
 };
+
+// A row as the code below reads it, whatever its dialog.
+struct FieldRow {
+  int bit;                           // in the flag word; 0: always on
+  unsigned short check;              // its check box, or 0
+  unsigned short edit;               // the edit box the member is shown in, or 0
+  std::string CAttrDialog::*member;  // the text, or nullptr (Emit::Word)
+  const char* attr;                  // attribute name (Attr) or word (Word)
+  const char* value;                 // remembered under this value name, or nullptr
+  FieldButtons buttons;              // enabled with the box
+  Emit emit;
+  const char* def;          // the text before anything was remembered
+  const RadioBits* radios;  // Emit::Choice and Unit: its option buttons
+};
+
+// A dialog's row: names its member as D's and keeps it as the base's, so
+// that one copy of the code below serves every dialog.
+template <class D>
+struct Field : FieldRow {
+  constexpr Field(int bit, int check, int edit, std::string D::*member, const char* attr, const char* value,
+                  FieldButtons buttons = {}, Emit emit = Emit::Attr, const char* def = "",
+                  const RadioBits* radios = nullptr)
+      : FieldRow{bit,
+                 static_cast<unsigned short>(check),
+                 static_cast<unsigned short>(edit),
+                 static_cast<std::string CAttrDialog::*>(member),
+                 attr,
+                 value,
+                 buttons,
+                 emit,
+                 def,
+                 radios} {}
+};
+
+// The out-of-line code, on rows of any dialog.
+void BuildFieldRows(const CAttrDialog& d, const FieldRow* rows, size_t n, int flags, std::string& out);
+void GovernFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n);
+void ExchangeFieldRows(plat::DataExchange& dx, CAttrDialog& d, const FieldRow* rows, size_t n);
+int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, size_t n, const char* flagValue,
+                  int flagsDef);
+int CheckedFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n);
+void SaveFieldRows(CAttrDialog::Access& a, const CAttrDialog& d, const FieldRow* rows, size_t n, int flags,
+                   const char* flagValue, int word);
 
 // The pure part: the text the rows add for this flag word, in row order.
 template <class D, size_t N>
 void BuildFields(const D& d, const Field<D> (&rows)[N], int flags, std::string& out) {
-  for (const Field<D>& f : rows) {
-    if (f.bit && !(flags & f.bit)) continue;
-    switch (f.emit) {
-      case Emit::Attr: out.append(" ").append(f.attr).append("=\"").append(d.*f.member).append("\""); break;
-      case Emit::Other: out += " " + NormalizeWhitespace(d.*f.member); break;
-      case Emit::Word: out.append(" ").append(f.attr); break;
-      case Emit::Choice:
-        out.append(" ").append(f.attr).append("=\"").append(f.radios->words[f.radios->Index(flags)]).append("\"");
-        break;
-    }
-  }
+  BuildFieldRows(d, rows, N, flags, out);
 }
 
 // The rows' check boxes govern their edit boxes and buttons.
 template <class D, size_t N>
 void GovernFields(CAttrDialog::Access& a, const Field<D> (&rows)[N]) {
-  for (const Field<D>& f : rows) {
-    if (!f.check) continue;
-    std::vector<int> controls;
-    for (int c : {f.edit, f.buttons[0], f.buttons[1]})
-      if (c) controls.push_back(c);
-    if (f.radios)
-      for (int i = 0; i < f.radios->count; ++i) controls.push_back(f.radios->first + i);
-    if (!controls.empty()) a.Governs(f.check, std::move(controls));
-  }
+  GovernFieldRows(a, rows, N);
 }
 
 template <class D, size_t N>
 void ExchangeFields(plat::DataExchange& dx, D& d, const Field<D> (&rows)[N]) {
-  for (const Field<D>& f : rows)
-    if (f.edit && f.member) dx.Text(f.edit, d.*f.member);
+  ExchangeFieldRows(dx, d, rows, N);
 }
 
-// Members from their values, check boxes from the flag word; the word.
+// Members from their values, check boxes from the flag word (flagsDef
+// before anything was remembered); the word.
 template <class D, size_t N>
-int LoadFields(CAttrDialog::Access& a, D& d, const Field<D> (&rows)[N], const char* flagValue) {
-  for (const Field<D>& f : rows)
-    if (f.member && f.value) d.*f.member = GetSetting(a.Name(f.value), f.def);
-  const int flags = GetSettingInt(a.Name(flagValue));
-  for (const Field<D>& f : rows) {
-    if (f.check && f.bit) a.Check(f.check, (flags & f.bit) ? 1 : 0);
-    if (f.radios)
-      a.CheckRadio(f.radios->first, f.radios->first + f.radios->count - 1, f.radios->first + f.radios->Index(flags));
-  }
-  return flags;
+int LoadFields(CAttrDialog::Access& a, D& d, const Field<D> (&rows)[N], const char* flagValue, int flagsDef = 0) {
+  return LoadFieldRows(a, d, rows, N, flagValue, flagsDef);
 }
 
 // The bits of the checked boxes, of the rows that are always on, and of the
 // chosen option buttons of the rows that are on.
 template <class D, size_t N>
 int CheckedFields(CAttrDialog::Access& a, const Field<D> (&rows)[N]) {
-  int flags = 0;
-  for (const Field<D>& f : rows) {
-    const bool on = !f.check || a.IsChecked(f.check);
-    if (f.bit && on) flags |= f.bit;
-    if (f.radios && on)
-      for (int i = 0; i < f.radios->count; ++i)
-        if (a.IsChecked(f.radios->first + i)) flags |= f.radios->Bits(i);
-  }
-  return flags;
+  return CheckedFieldRows(a, rows, N);
 }
 
 // Remembers the text of every row that is on, in row order, then the word.
 template <class D, size_t N>
 void SaveFields(CAttrDialog::Access& a, const D& d, const Field<D> (&rows)[N], int flags, const char* flagValue) {
-  for (const Field<D>& f : rows)
-    if ((!f.bit || (flags & f.bit)) && f.member && f.value) PutSetting(a.Name(f.value), d.*f.member);
-  PutSettingInt(a.Name(flagValue), flags);
+  SaveFieldRows(a, d, rows, N, flags, flagValue, flags);
+}
+// The same where the word remembered is not the flags the rows were built
+// with: bits a dialog sets for its element are not remembered.
+template <class D, size_t N>
+void SaveFields(CAttrDialog::Access& a, const D& d, const Field<D> (&rows)[N], int flags, const char* flagValue,
+                int word) {
+  SaveFieldRows(a, d, rows, N, flags, flagValue, word);
 }
 
 }  // namespace tq

@@ -22,15 +22,18 @@ class CAnchorDlg : public CAttrDialog {
     kCharset = 0x1, kType = 0x2, kName = 0x4, kNoHref = 0x8, kHrefLang = 0x10, kRel = 0x20,
     kRev = 0x40, kAccessKey = 0x80, kShape = 0x100, kTabIndex = 0x200, kOnFocus = 0x400,
     kOnBlur = 0x800, kTarget = 0x1000, kAttr = 0x2000,
+    // Set while HREF, ALT and (with SHAPE, unless "default") COORDS have a
+    // text, never remembered.
+    kHrefOn = 0x10000, kAltOn = 0x20000, kCoordsOn = 0x40000,
   };
   // The element of this id: "A", "LINK", "MAP" or "AREA" (A for any other).
   static const char* ElementOf(int tagId);
   // The check boxes the element of this id does not have, as flag bits.
   static int WithdrawnBits(int tagId);
 
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -42,6 +45,8 @@ class CAnchorDlg : public CAttrDialog {
   // The dependent-control rule, then COORDS: offered unless the shape is
   // "default".
   void ApplyRules();
+  // The bits of HREF, ALT and COORDS for the box bits.
+  int TextBits(int flags) const;
 };
 
 }  // namespace tq

@@ -1,6 +1,6 @@
 #include "dialogs/document/col_group_dlg.h"
 
-#include "dialogs/common/text_rules.h"
+#include "dialogs/common/fields.h"
 #include "dialogs/document/table_parts.h"
 #include "plat/text.h"
 #include "res/commands.h"
@@ -9,12 +9,33 @@ namespace tq {
 
 namespace {
 
-// Check boxes in flag-bit order.
-constexpr FlagBox kBoxes[] = {
-    {IDC_CG_SPAN_CHK, CColGroupDlg::kSpan},     {IDC_CG_WIDTH_CHK, CColGroupDlg::kWidth},
-    {IDC_CG_ALIGN_CHK, CColGroupDlg::kAlign},   {IDC_CG_VALIGN_CHK, CColGroupDlg::kVAlign},
-    {IDC_CG_ATTR_CHK, CColGroupDlg::kOtherAttr},
+using D = CColGroupDlg;
+constexpr const char* kUnitWords[] = {"px", "%"};
+constexpr RadioBits kWidthUnit = {IDC_CG_WIDTH_PX, 2, D::kWidthPct, kUnitWords};
+constexpr RadioBits kCharOffUnit = {IDC_CG_CHAROFF_PX, 2, D::kCharOffPct, kUnitWords};
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit           check box           edit box         member             attribute  value
+    {D::kSpan,       IDC_CG_SPAN_CHK,    IDC_CG_SPAN,     &D::m_strSpan,      "SPAN",    "Clg_%dSpan",
+     {IDC_CG_SPAN_SPIN}, Emit::Attr, "1"},
+    {D::kWidth,      IDC_CG_WIDTH_CHK,   IDC_CG_WIDTH,    &D::m_strWidth,     "WIDTH",   "Clg_%dWidth",
+     {IDC_CG_WIDTH_SPIN}, Emit::Unit, "", &kWidthUnit},
+    {D::kAlign,      IDC_CG_ALIGN_CHK,   IDC_CG_ALIGN,    &D::m_strAlign,     "ALIGN",   "Clg_%dAlign",
+     {IDC_CG_ALIGN_LIST}, Emit::Attr, "center"},
+    {D::kCharOn,     0,                  IDC_CG_CHAR,     &D::m_strChar,      "CHAR",    "Clg_%dAlignChar",
+     {}, Emit::Attr, "."},
+    {D::kCharOffOn,  0,                  IDC_CG_CHAROFF,  &D::m_strCharOff,   "CHAROFF", "Clg_%dAlignCharOff",
+     {}, Emit::Unit, "0", &kCharOffUnit},
+    {D::kVAlign,     IDC_CG_VALIGN_CHK,  IDC_CG_VALIGN,   &D::m_strVAlign,    "VALIGN",  "Clg_%dVAlign",
+     {IDC_CG_VALIGN_LIST}, Emit::Attr, "baseline"},
+    {D::kOtherAttr,  IDC_CG_ATTR_CHK,    IDC_CG_ATTR,     &D::m_strOtherAttr, nullptr,   "Clg_%dOtherAttr",
+     {IDC_CG_ATTR_EDIT}, Emit::Other},
 };
+// clang-format on
+constexpr const char* kFlagValue = "Clg_%dFlag";
+// Set from ALIGN's text, not by a box: never remembered. The CHAROFF unit
+// is remembered only when CHAROFF is built.
+constexpr int kCharBits = D::kCharOn | D::kCharOffOn;
 
 // Offered only while ALIGN is checked and says "char". The CHAROFF unit
 // buttons stay enabled throughout.
@@ -28,8 +49,12 @@ struct Element {
   const char* end;
 };
 constexpr Element kElements[] = {
-    {cmd::kColGroupDetail, "<COLGROUP", "</COLGROUP>"}, {cmd::kColDetail, "<COL", "</COL>"}, {cmd::kTheadDetail, "<THEAD", ""},
-    {cmd::kTbodyDetail, "<TBODY", ""},               {cmd::kTfootDetail, "<TFOOT", ""},     {cmd::kTRDetail, "<TR", "</TR>"},
+    {cmd::kColGroupDetail, "<COLGROUP", "</COLGROUP>"},
+    {cmd::kColDetail, "<COL", "</COL>"},
+    {cmd::kTheadDetail, "<THEAD", ""},
+    {cmd::kTbodyDetail, "<TBODY", ""},
+    {cmd::kTfootDetail, "<TFOOT", ""},
+    {cmd::kTRDetail, "<TR", "</TR>"},
 };
 
 const Element& ElementOf(int id) {
@@ -41,22 +66,11 @@ const Element& ElementOf(int id) {
 }  // namespace
 
 CColGroupDlg::CColGroupDlg(plat::WindowHandle parent) : CAttrDialog(IDD_COL_GROUP, parent) {
-  Governs(IDC_CG_SPAN_CHK, {IDC_CG_SPAN, IDC_CG_SPAN_SPIN});
-  Governs(IDC_CG_WIDTH_CHK, {IDC_CG_WIDTH, IDC_CG_WIDTH_SPIN, IDC_CG_WIDTH_PX, IDC_CG_WIDTH_PCT});
-  Governs(IDC_CG_ALIGN_CHK, {IDC_CG_ALIGN, IDC_CG_ALIGN_LIST});
-  Governs(IDC_CG_VALIGN_CHK, {IDC_CG_VALIGN, IDC_CG_VALIGN_LIST});
-  Governs(IDC_CG_ATTR_CHK, {IDC_CG_ATTR, IDC_CG_ATTR_EDIT});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CColGroupDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_CG_SPAN, m_strSpan);
-  dx.Text(IDC_CG_WIDTH, m_strWidth);
-  dx.Text(IDC_CG_ALIGN, m_strAlign);
-  dx.Text(IDC_CG_CHAR, m_strChar);
-  dx.Text(IDC_CG_CHAROFF, m_strCharOff);
-  dx.Text(IDC_CG_VALIGN, m_strVAlign);
-  dx.Text(IDC_CG_ATTR, m_strOtherAttr);
-}
+void CColGroupDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CColGroupDlg::OnInitDialog() {
   SetTitle(plat::J("作表に関する設定 ") + ElementLabel(m_nTagId));
@@ -66,19 +80,8 @@ bool CColGroupDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_CG_WIDTH_SPIN, 0, 32767);
   impl().SetUpDownRange(IDC_CG_CHAROFF_SPIN, -32767, 32767);
 
-  Load(m_strSpan, "Clg_%dSpan", "1");
-  Load(m_strWidth, "Clg_%dWidth");
-  Load(m_strAlign, "Clg_%dAlign", "center");
-  Load(m_strChar, "Clg_%dAlignChar", ".");
-  Load(m_strCharOff, "Clg_%dAlignCharOff", "0");
-  Load(m_strVAlign, "Clg_%dVAlign", "baseline");
-  Load(m_strOtherAttr, "Clg_%dOtherAttr");
-  const int flags = GetSettingInt(Name("Clg_%dFlag"));
-
-  CheckBoxes(kBoxes, flags);
-  CheckRadio(IDC_CG_WIDTH_PX, IDC_CG_WIDTH_PCT, (flags & kWidthPct) ? IDC_CG_WIDTH_PCT : IDC_CG_WIDTH_PX);
-  CheckRadio(IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT,
-             (flags & kCharOffPct) ? IDC_CG_CHAROFF_PCT : IDC_CG_CHAROFF_PX);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   if (IsRowGroup()) {
     Withdraw(IDC_CG_SPAN_CHK);
     Withdraw(IDC_CG_WIDTH_CHK);
@@ -104,44 +107,37 @@ void CColGroupDlg::ApplyAlignRule() {
   }
 }
 
-std::string CColGroupDlg::Build(int flags, bool charOffPct) {
+int CColGroupDlg::CharBits(int flags, bool charOffPct) const {
+  if (!(flags & kAlign) || !IsCharAlign(m_strAlign)) return 0;
+  int bits = m_strChar.empty() ? 0 : kCharOn;
+  if (!m_strCharOff.empty()) bits |= kCharOffOn | (charOffPct ? kCharOffPct : 0);
+  return bits;
+}
+
+std::string CColGroupDlg::Build(int flags) const {
   const Element& e = ElementOf(m_nTagId);
   std::string r = e.start;
-  PutAttr(r, flags & kSpan, "SPAN", m_strSpan, "Clg_%dSpan");
-  PutAttr(r, flags & kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "px", "Clg_%dWidth");
-  flags &= ~kCharOffPct;
-  if (flags & kAlign) {
-    PutAttr(r, true, "ALIGN", m_strAlign, "Clg_%dAlign");
-    if (IsCharAlign(m_strAlign)) {
-      PutAttr(r, !m_strChar.empty(), "CHAR", m_strChar, "Clg_%dAlignChar");
-      if (!m_strCharOff.empty()) {
-        PutAttr(r, true, "CHAROFF", m_strCharOff, charOffPct ? "%" : "px", "Clg_%dAlignCharOff");
-        if (charOffPct) flags |= kCharOffPct;
-      }
-    }
-  }
-  PutAttr(r, flags & kVAlign, "VALIGN", m_strVAlign, "Clg_%dVAlign");
-  PutOtherAttr(r, flags & kOtherAttr, m_strOtherAttr, "Clg_%dOtherAttr");
-  PutSettingInt(Name("Clg_%dFlag"), flags);
-
-  r += ">" + m_strText + e.end;
-  return r;
+  BuildFields(*this, kFields, flags, r);
+  return r + ">" + m_strText + e.end;
 }
 
 void CColGroupDlg::OnOK() {
   UpdateData(true);
-  int flags = CheckedBits(kBoxes);
-  // The WIDTH unit is kept only with its box.
-  if ((flags & kWidth) && IsChecked(IDC_CG_WIDTH_PCT)) flags |= kWidthPct;
-  m_strResult = Build(flags, IsChecked(IDC_CG_CHAROFF_PCT) != 0);
+  Access a = Fields();
+  int flags = CheckedFields(a, kFields) & ~(kCharBits | kCharOffPct);
+  flags |= CharBits(flags, IsChecked(IDC_CG_CHAROFF_PCT) != 0);
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue, flags & ~kCharBits);
   EndDialog(plat::IDOK);
 }
 
 bool CColGroupDlg::OnCommand(int id, int code) {
   if (code == plat::kSelChange) {
     if (id != IDC_CG_ALIGN_LIST && id != IDC_CG_VALIGN_LIST) return false;
-    if (id == IDC_CG_VALIGN_LIST) TakeListValue(id, m_strVAlign);
-    else if (TakeListValue(id, m_strAlign)) ApplyCharRule();
+    if (id == IDC_CG_VALIGN_LIST)
+      TakeListValue(id, m_strVAlign);
+    else if (TakeListValue(id, m_strAlign))
+      ApplyCharRule();
     return true;
   }
   if (CAttrDialog::OnCommand(id, code)) {

@@ -21,12 +21,12 @@ class CColGroupDlg : public CAttrDialog {
   enum : int {
     kSpan = 0x1, kWidth = 0x2, kWidthPct = 0x4, kAlign = 0x10, kCharOffPct = 0x20, kVAlign = 0x80,
     kOtherAttr = 0x100,
+    // Set while ALIGN says "char" and the text is there, never remembered.
+    kCharOn = 0x10000, kCharOffOn = 0x20000,
   };
-  // The element built from the fields and the flag word of the check boxes
-  // and the WIDTH unit (and the writes OK makes), apart from any window.
-  // charOffPct: the "%" unit of CHAROFF is selected; its flag bit is set
-  // only when CHAROFF is emitted.
-  std::string Build(int flags, bool charOffPct);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -39,6 +39,8 @@ class CColGroupDlg : public CAttrDialog {
   bool IsRowGroup() const { return m_nTagId >= cmd::kTheadDetail && m_nTagId <= cmd::kTRDetail; }
   void ApplyAlignRule();
   void ApplyCharRule();
+  // The CHAR and CHAROFF bits (and the CHAROFF unit) for the box bits.
+  int CharBits(int flags, bool charOffPct) const;
 };
 
 }  // namespace tq

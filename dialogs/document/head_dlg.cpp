@@ -1,22 +1,44 @@
 #include "dialogs/document/head_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
+#include "dialogs/common/value_lists.h"
 #include "plat/text.h"
 #include "res/commands.h"
-#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
 namespace {
 
-// Check boxes in flag-bit order.
-constexpr FlagBox kBoxes[] = {
-    {IDC_HD_PROFILE_CHK, CHeadDlg::kProfile}, {IDC_HD_HREF_CHK, CHeadDlg::kHref},
-    {IDC_HD_TARGET_CHK, CHeadDlg::kTarget},   {IDC_HD_TITLE_CHK, CHeadDlg::kTitle},
-    {IDC_HD_MEDIA_CHK, CHeadDlg::kMedia},     {IDC_HD_LANG_CHK, CHeadDlg::kLang},
-    {IDC_HD_DIR_CHK, CHeadDlg::kDir},         {IDC_HD_HTTPEQUIV_CHK, CHeadDlg::kHttpEquiv},
-    {IDC_HD_NAME_CHK, CHeadDlg::kName},       {IDC_HD_SCHEME_CHK, CHeadDlg::kScheme},
+using D = CHeadDlg;
+constexpr const char* kDirWords[] = {"ltr", "rtl"};
+constexpr RadioBits kDirRadios = {IDC_HD_LTR, 2, D::kRtl, kDirWords};
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit           check box              edit box           member              attribute     value
+    {D::kProfile,    IDC_HD_PROFILE_CHK,    IDC_HD_PROFILE,    &D::m_strProfile,    "PROFILE",    "HEAD_%dProfile",
+     {IDC_HD_PROFILE_BROWSE, IDC_HD_PROFILE_ADD}},
+    {D::kHref,       IDC_HD_HREF_CHK,       IDC_HD_HREF,       &D::m_strHref,       "HREF",       "HEAD_%dHref",
+     {IDC_HD_HREF_BROWSE}},
+    {D::kTarget,     IDC_HD_TARGET_CHK,     IDC_HD_TARGET,     &D::m_strTarget,     "TARGET",     "HEAD_%dTarget"},
+    {D::kTypeOn,     0,                     IDC_HD_TYPE,       &D::m_strType,       "TYPE",       "HEAD_%dType",
+     {}, Emit::Attr, "text/css"},
+    {D::kTitle,      IDC_HD_TITLE_CHK,      IDC_HD_TITLE,      &D::m_strTitle,      "TITLE",      "HEAD_%dTitle"},
+    {D::kMedia,      IDC_HD_MEDIA_CHK,      IDC_HD_MEDIA,      &D::m_strMedia,      "MEDIA",      "HEAD_%dMedia",
+     {IDC_HD_MEDIA_LIST}},
+    {D::kLang,       IDC_HD_LANG_CHK,       IDC_HD_LANG,       &D::m_strLang,       "LANG",       "HEAD_%dLang",
+     {IDC_HD_LANG_LIST}},
+    {D::kDir,        IDC_HD_DIR_CHK,        0,                 nullptr,             "DIR",        nullptr,
+     {}, Emit::Choice, "", &kDirRadios},
+    {D::kHttpEquiv,  IDC_HD_HTTPEQUIV_CHK,  IDC_HD_HTTPEQUIV,  &D::m_strHttpEquiv,  "HTTP-EQUIV", "HEAD_%dHttpEquiv"},
+    {D::kName,       IDC_HD_NAME_CHK,       IDC_HD_NAME,       &D::m_strName,       "NAME",       "HEAD_%dName",
+     {IDC_HD_NAME_LIST}},
+    {D::kContentOn,  0,                     IDC_HD_CONTENT,    &D::m_strContent,    "CONTENT",    "HEAD_%dContent"},
+    {D::kScheme,     IDC_HD_SCHEME_CHK,     IDC_HD_SCHEME,     &D::m_strScheme,     "SCHEME",     "HEAD_%dScheme"},
 };
+// clang-format on
+constexpr const char* kFlagValue = "HEAD_%dFlag";
+constexpr int kElementBits = D::kTypeOn | D::kContentOn;
 
 const char* ElementName(int id) {
   switch (id) {
@@ -31,50 +53,17 @@ const char* ElementName(int id) {
 }  // namespace
 
 CHeadDlg::CHeadDlg(plat::WindowHandle parent) : CAttrDialog(IDD_HEAD, parent) {
-  Governs(IDC_HD_PROFILE_CHK, {IDC_HD_PROFILE, IDC_HD_PROFILE_BROWSE, IDC_HD_PROFILE_ADD});
-  Governs(IDC_HD_HREF_CHK, {IDC_HD_HREF, IDC_HD_HREF_BROWSE});
-  Governs(IDC_HD_TARGET_CHK, {IDC_HD_TARGET});
-  Governs(IDC_HD_TITLE_CHK, {IDC_HD_TITLE});
-  Governs(IDC_HD_MEDIA_CHK, {IDC_HD_MEDIA, IDC_HD_MEDIA_LIST});
-  Governs(IDC_HD_LANG_CHK, {IDC_HD_LANG, IDC_HD_LANG_LIST});
-  Governs(IDC_HD_DIR_CHK, {IDC_HD_LTR, IDC_HD_RTL});
-  Governs(IDC_HD_HTTPEQUIV_CHK, {IDC_HD_HTTPEQUIV});
-  Governs(IDC_HD_NAME_CHK, {IDC_HD_NAME, IDC_HD_NAME_LIST});
-  Governs(IDC_HD_SCHEME_CHK, {IDC_HD_SCHEME});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CHeadDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_HD_LANG, m_strLang);
-  dx.Text(IDC_HD_PROFILE, m_strProfile);
-  dx.Text(IDC_HD_HREF, m_strHref);
-  dx.Text(IDC_HD_TYPE, m_strType);
-  dx.Text(IDC_HD_CONTENT, m_strContent);
-  dx.Text(IDC_HD_HTTPEQUIV, m_strHttpEquiv);
-  dx.Text(IDC_HD_MEDIA, m_strMedia);
-  dx.Text(IDC_HD_NAME, m_strName);
-  dx.Text(IDC_HD_SCHEME, m_strScheme);
-  dx.Text(IDC_HD_TARGET, m_strTarget);
-  dx.Text(IDC_HD_TITLE, m_strTitle);
-}
+void CHeadDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CHeadDlg::OnInitDialog() {
   SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
 
-  Load(m_strProfile, "HEAD_%dProfile");
-  Load(m_strHref, "HEAD_%dHref");
-  Load(m_strTarget, "HEAD_%dTarget");
-  Load(m_strType, "HEAD_%dType", "text/css");
-  Load(m_strTitle, "HEAD_%dTitle");
-  Load(m_strMedia, "HEAD_%dMedia");
-  Load(m_strLang, "HEAD_%dLang");
-  Load(m_strHttpEquiv, "HEAD_%dHttpEquiv");
-  Load(m_strName, "HEAD_%dName");
-  Load(m_strContent, "HEAD_%dContent");
-  Load(m_strScheme, "HEAD_%dScheme");
-  const int flags = GetSettingInt(Name("HEAD_%dFlag"));
-
-  CheckBoxes(kBoxes, flags);
-  CheckRadio(IDC_HD_LTR, IDC_HD_RTL, (flags & kRtl) ? IDC_HD_RTL : IDC_HD_LTR);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
 
   const int id = m_nTagId;
   if (id != cmd::kHeadDetail) Withdraw(IDC_HD_PROFILE_CHK);
@@ -105,29 +94,17 @@ bool CHeadDlg::OnInitDialog() {
   return true;
 }
 
-int CHeadDlg::FlagsFromControls() const {
-  int flags = CheckedBits(kBoxes);
-  if ((flags & kDir) && IsChecked(IDC_HD_RTL)) flags |= kRtl;
-  return flags;
+// TYPE belongs to STYLE and CONTENT to META: the element sets their bits.
+int CHeadDlg::ElementBits() const {
+  if (m_nTagId == cmd::kStyleDetail) return kTypeOn;
+  if (m_nTagId == cmd::kMetaDetail) return kContentOn;
+  return 0;
 }
 
-std::string CHeadDlg::Build(int flags) {
+std::string CHeadDlg::Build(int flags) const {
   const int id = m_nTagId;
   std::string r = std::string("<") + ElementName(id);
-  PutAttr(r, flags & kProfile, "PROFILE", m_strProfile, "HEAD_%dProfile");
-  PutAttr(r, flags & kHref, "HREF", m_strHref, "HEAD_%dHref");
-  PutAttr(r, flags & kTarget, "TARGET", m_strTarget, "HEAD_%dTarget");
-  PutAttr(r, id == cmd::kStyleDetail, "TYPE", m_strType, "HEAD_%dType");
-  PutAttr(r, flags & kTitle, "TITLE", m_strTitle, "HEAD_%dTitle");
-  PutAttr(r, flags & kMedia, "MEDIA", m_strMedia, "HEAD_%dMedia");
-  PutAttr(r, flags & kLang, "LANG", m_strLang, "HEAD_%dLang");
-  if (flags & kDir) r += (flags & kRtl) ? " DIR=\"rtl\"" : " DIR=\"ltr\"";
-  PutAttr(r, flags & kHttpEquiv, "HTTP-EQUIV", m_strHttpEquiv, "HEAD_%dHttpEquiv");
-  PutAttr(r, flags & kName, "NAME", m_strName, "HEAD_%dName");
-  PutAttr(r, id == cmd::kMetaDetail, "CONTENT", m_strContent, "HEAD_%dContent");
-  PutAttr(r, flags & kScheme, "SCHEME", m_strScheme, "HEAD_%dScheme");
-  PutSettingInt(Name("HEAD_%dFlag"), flags);
-
+  BuildFields(*this, kFields, flags, r);
   switch (id) {
     case cmd::kHeadDetail: r += ">\r\n" + m_strText + "\r\n</HEAD>\r\n"; break;
     case cmd::kTitleDetail: r += ">" + m_strText + "</TITLE>"; break;
@@ -139,7 +116,10 @@ std::string CHeadDlg::Build(int flags) {
 
 void CHeadDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(FlagsFromControls());
+  Access a = Fields();
+  const int flags = (CheckedFields(a, kFields) & ~kElementBits) | ElementBits();
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue, flags & ~kElementBits);
   EndDialog(plat::IDOK);
 }
 
@@ -148,9 +128,7 @@ bool CHeadDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   switch (id) {
     case IDC_HD_PROFILE_BROWSE: BrowseInto(m_strProfile, "HEAD_ProfilePath", "PROFILEの設定"); return true;
-    case IDC_HD_PROFILE_ADD:
-      BrowseInto(m_strProfile, "HEAD_ProfilePath", "PROFILEの設定(追加)", true);
-      return true;
+    case IDC_HD_PROFILE_ADD: BrowseInto(m_strProfile, "HEAD_ProfilePath", "PROFILEの設定(追加)", true); return true;
     case IDC_HD_HREF_BROWSE: BrowseInto(m_strHref, "HEAD_HrefPath", "HREFの設定"); return true;
     case IDC_HD_LANG_LIST: ChooseInto(m_strLang, list::kLang); return true;
     case IDC_HD_TYPE_LIST: ChooseInto(m_strType, list::kMime); return true;

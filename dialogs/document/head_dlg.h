@@ -19,10 +19,12 @@ class CHeadDlg : public CAttrDialog {
   enum : int {
     kProfile = 0x1, kHref = 0x2, kTarget = 0x4, kTitle = 0x10, kMedia = 0x20, kLang = 0x40,
     kDir = 0x80, kRtl = 0x100, kHttpEquiv = 0x800, kName = 0x1000, kScheme = 0x4000,
+    // Set by the element, never remembered: TYPE (STYLE), CONTENT (META).
+    kTypeOn = 0x10000, kContentOn = 0x20000,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -31,7 +33,7 @@ class CHeadDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  int FlagsFromControls() const;
+  int ElementBits() const;
 };
 
 }  // namespace tq

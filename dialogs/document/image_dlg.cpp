@@ -1,116 +1,79 @@
 #include "dialogs/document/image_dlg.h"
 
-#include "dialogs/common/text_rules.h"
-#include "plat/text.h"
+#include "dialogs/common/fields.h"
 #include "dialogs/common/value_lists.h"
 
 namespace tq {
 
 namespace {
 
-// Check boxes in flag-bit order.
-constexpr FlagBox kBoxes[] = {
-    {IDC_IM_LONGDESC_CHK, CImageDlg::kLongDesc}, {IDC_IM_WIDTH_CHK, CImageDlg::kWidth},
-    {IDC_IM_HEIGHT_CHK, CImageDlg::kHeight},     {IDC_IM_USEMAP_CHK, CImageDlg::kUseMap},
-    {IDC_IM_ISMAP_CHK, CImageDlg::kIsMap},       {IDC_IM_ATTR_CHK, CImageDlg::kAttr},
-    {IDC_IM_ALIGN_CHK, CImageDlg::kAlign},       {IDC_IM_BORDER_CHK, CImageDlg::kBorder},
-    {IDC_IM_HSPACE_CHK, CImageDlg::kHSpace},     {IDC_IM_VSPACE_CHK, CImageDlg::kVSpace},
+using D = CImageDlg;
+// A pixel length is the bare number; only a percentage is marked.
+constexpr const char* kUnitWords[] = {"", "%"};
+constexpr RadioBits kWidthUnit = {IDC_IM_WIDTH_PIX, 2, D::kWidthPct, kUnitWords};
+constexpr RadioBits kHeightUnit = {IDC_IM_HEIGHT_PIX, 2, D::kHeightPct, kUnitWords};
+constexpr RadioBits kBorderUnit = {IDC_IM_BORDER_PIX, 2, D::kBorderPct, kUnitWords};
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit         check box            edit box          member             attribute   value
+    {0,            0,                   IDC_IM_SRC,       &D::m_strSrc,      "SRC",      "IMG_%dSrc"},
+    {0,            0,                   IDC_IM_ALT,       &D::m_strAlt,      "ALT",      "IMG_%dAlt"},
+    {D::kLongDesc, IDC_IM_LONGDESC_CHK, IDC_IM_LONGDESC,  &D::m_strLongDesc, "LONGDESC", "IMG_%dLongdesc",
+     {IDC_IM_LONGDESC_BROWSE}},
+    {D::kWidth,    IDC_IM_WIDTH_CHK,    IDC_IM_WIDTH,     &D::m_strWidth,    "WIDTH",    "IMG_%dWD",
+     {IDC_IM_WIDTH_SPIN}, Emit::Unit, "", &kWidthUnit},
+    {D::kHeight,   IDC_IM_HEIGHT_CHK,   IDC_IM_HEIGHT,    &D::m_strHeight,   "HEIGHT",   "IMG_%dHGT",
+     {IDC_IM_HEIGHT_SPIN}, Emit::Unit, "", &kHeightUnit},
+    {D::kUseMap,   IDC_IM_USEMAP_CHK,   IDC_IM_USEMAP,    &D::m_strUseMap,   "USEMAP",   "IMG_%dUsemap"},
+    {D::kIsMap,    IDC_IM_ISMAP_CHK,    0,                nullptr,           "ISMAP",    nullptr,
+     {}, Emit::Word},
+    {D::kAttr,     IDC_IM_ATTR_CHK,     IDC_IM_ATTR,      &D::m_strAttr,     nullptr,    "IMG_%dAttr",
+     {IDC_IM_ATTR_EDIT}, Emit::Other},
+    {D::kAlign,    IDC_IM_ALIGN_CHK,    IDC_IM_ALIGN,     &D::m_strAlign,    "ALIGN",    "IMG_%dAlign",
+     {IDC_IM_ALIGN_LIST}, Emit::Attr, "bottom"},
+    {D::kBorder,   IDC_IM_BORDER_CHK,   IDC_IM_BORDER,    &D::m_strBorder,   "BORDER",   "IMG_%dBorder",
+     {IDC_IM_BORDER_SPIN}, Emit::Unit, "0", &kBorderUnit},
+    {D::kHSpace,   IDC_IM_HSPACE_CHK,   IDC_IM_HSPACE,    &D::m_strHSpace,   "HSPACE",   "IMG_%dHSpace",
+     {IDC_IM_HSPACE_SPIN}, Emit::Attr, "0"},
+    {D::kVSpace,   IDC_IM_VSPACE_CHK,   IDC_IM_VSPACE,    &D::m_strVSpace,   "VSPACE",   "IMG_%dVSpace",
+     {IDC_IM_VSPACE_SPIN}, Emit::Attr, "0"},
 };
-
-// A length's unit pair: its box, the "％" button and the unit bit.
-struct UnitPair {
-  int box, pix, pct, bit;
-};
-constexpr UnitPair kUnits[] = {
-    {CImageDlg::kWidth, IDC_IM_WIDTH_PIX, IDC_IM_WIDTH_PCT, CImageDlg::kWidthPct},
-    {CImageDlg::kHeight, IDC_IM_HEIGHT_PIX, IDC_IM_HEIGHT_PCT, CImageDlg::kHeightPct},
-    {CImageDlg::kBorder, IDC_IM_BORDER_PIX, IDC_IM_BORDER_PCT, CImageDlg::kBorderPct},
-};
+// clang-format on
+constexpr const char* kFlagValue = "IMG_%dFlag";
 
 }  // namespace
 
 CImageDlg::CImageDlg(plat::WindowHandle parent) : CAttrDialog(IDD_IMAGE, parent) {
-  Governs(IDC_IM_LONGDESC_CHK, {IDC_IM_LONGDESC, IDC_IM_LONGDESC_BROWSE});
-  Governs(IDC_IM_WIDTH_CHK, {IDC_IM_WIDTH, IDC_IM_WIDTH_SPIN, IDC_IM_WIDTH_PIX, IDC_IM_WIDTH_PCT});
-  Governs(IDC_IM_HEIGHT_CHK, {IDC_IM_HEIGHT, IDC_IM_HEIGHT_SPIN, IDC_IM_HEIGHT_PIX, IDC_IM_HEIGHT_PCT});
-  Governs(IDC_IM_USEMAP_CHK, {IDC_IM_USEMAP});
-  Governs(IDC_IM_ATTR_CHK, {IDC_IM_ATTR, IDC_IM_ATTR_EDIT});
-  Governs(IDC_IM_ALIGN_CHK, {IDC_IM_ALIGN, IDC_IM_ALIGN_LIST});
-  Governs(IDC_IM_BORDER_CHK, {IDC_IM_BORDER, IDC_IM_BORDER_SPIN, IDC_IM_BORDER_PIX, IDC_IM_BORDER_PCT});
-  Governs(IDC_IM_HSPACE_CHK, {IDC_IM_HSPACE, IDC_IM_HSPACE_SPIN});
-  Governs(IDC_IM_VSPACE_CHK, {IDC_IM_VSPACE, IDC_IM_VSPACE_SPIN});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CImageDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_IM_SRC, m_strSrc);
-  dx.Text(IDC_IM_ALT, m_strAlt);
-  dx.Text(IDC_IM_LONGDESC, m_strLongDesc);
-  dx.Text(IDC_IM_WIDTH, m_strWidth);
-  dx.Text(IDC_IM_HEIGHT, m_strHeight);
-  dx.Text(IDC_IM_USEMAP, m_strUseMap);
-  dx.Text(IDC_IM_ALIGN, m_strAlign);
-  dx.Text(IDC_IM_BORDER, m_strBorder);
-  dx.Text(IDC_IM_HSPACE, m_strHSpace);
-  dx.Text(IDC_IM_VSPACE, m_strVSpace);
-  dx.Text(IDC_IM_ATTR, m_strAttr);
-}
+void CImageDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CImageDlg::OnInitDialog() {
-  for (int spin : {IDC_IM_WIDTH_SPIN, IDC_IM_HEIGHT_SPIN, IDC_IM_BORDER_SPIN, IDC_IM_HSPACE_SPIN,
-                   IDC_IM_VSPACE_SPIN})
+  for (int spin : {IDC_IM_WIDTH_SPIN, IDC_IM_HEIGHT_SPIN, IDC_IM_BORDER_SPIN, IDC_IM_HSPACE_SPIN, IDC_IM_VSPACE_SPIN})
     impl().SetUpDownRange(spin, 0, 32767);
 
-  Load(m_strSrc, "IMG_%dSrc");
-  Load(m_strAlt, "IMG_%dAlt");
-  Load(m_strLongDesc, "IMG_%dLongdesc");
-  Load(m_strWidth, "IMG_%dWD");
-  Load(m_strHeight, "IMG_%dHGT");
-  Load(m_strUseMap, "IMG_%dUsemap");
-  Load(m_strAttr, "IMG_%dAttr");
-  Load(m_strAlign, "IMG_%dAlign", "bottom");
-  Load(m_strBorder, "IMG_%dBorder", "0");
-  Load(m_strHSpace, "IMG_%dHSpace", "0");
-  Load(m_strVSpace, "IMG_%dVSpace", "0");
-  const int flags = GetSettingInt(Name("IMG_%dFlag"));
-
-  CheckBoxes(kBoxes, flags);
-  for (const UnitPair& u : kUnits) CheckRadio(u.pix, u.pct, (flags & u.bit) ? u.pct : u.pix);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
 
   UpdateData(false);
   ApplyDependents();
   return true;
 }
 
-int CImageDlg::FlagsFromControls() const {
-  int flags = CheckedBits(kBoxes);
-  // A unit is kept only with the box that offers it.
-  for (const UnitPair& u : kUnits)
-    if ((flags & u.box) && IsChecked(u.pct)) flags |= u.bit;
-  return flags;
-}
-
-std::string CImageDlg::Build(int flags) {
-  std::string r = "<IMG SRC=\"" + m_strSrc + "\" ALT=\"" + m_strAlt + "\"";
-  PutSetting(Name("IMG_%dSrc"), m_strSrc);
-  PutSetting(Name("IMG_%dAlt"), m_strAlt);
-  // A pixel length is the bare number; only a percentage is marked.
-  PutAttr(r, flags & kLongDesc, "LONGDESC", m_strLongDesc, "IMG_%dLongdesc");
-  PutAttr(r, flags & kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "", "IMG_%dWD");
-  PutAttr(r, flags & kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "", "IMG_%dHGT");
-  PutAttr(r, flags & kUseMap, "USEMAP", m_strUseMap, "IMG_%dUsemap");
-  if (flags & kIsMap) r += " ISMAP";
-  PutOtherAttr(r, flags & kAttr, m_strAttr, "IMG_%dAttr");
-  PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "IMG_%dAlign");
-  PutAttr(r, flags & kBorder, "BORDER", m_strBorder, (flags & kBorderPct) ? "%" : "", "IMG_%dBorder");
-  PutAttr(r, flags & kHSpace, "HSPACE", m_strHSpace, "IMG_%dHSpace");
-  PutAttr(r, flags & kVSpace, "VSPACE", m_strVSpace, "IMG_%dVSpace");
-  PutSettingInt(Name("IMG_%dFlag"), flags);
+std::string CImageDlg::Build(int flags) const {
+  std::string r = "<IMG";
+  BuildFields(*this, kFields, flags, r);
   return r + ">" + m_strText;
 }
 
 void CImageDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(FlagsFromControls());
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 
@@ -119,9 +82,7 @@ bool CImageDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   switch (id) {
     case IDC_IM_SRC_BROWSE: BrowseInto(m_strSrc, "IMG_SrcPath", "画像ファイルの指定"); return true;
-    case IDC_IM_LONGDESC_BROWSE:
-      BrowseInto(m_strLongDesc, "IMG_LongdescPath", "LONGDESCファイルの指定");
-      return true;
+    case IDC_IM_LONGDESC_BROWSE: BrowseInto(m_strLongDesc, "IMG_LongdescPath", "LONGDESCファイルの指定"); return true;
     case IDC_IM_ALIGN_LIST: ChooseInto(m_strAlign, list::kImageAlign); return true;
     case IDC_IM_ATTR_EDIT: EditOtherAttributes(m_strAttr); return true;
   }

@@ -22,18 +22,15 @@ class CImageDlg : public CAttrDialog {
     kIsMap = 0x100, kAttr = 0x200, kAlign = 0x800, kBorder = 0x1000, kBorderPct = 0x2000,
     kHSpace = 0x4000, kVSpace = 0x10000,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
   bool OnInitDialog() override;
   void OnOK() override;
   bool OnCommand(int id, int code) override;
-
- private:
-  int FlagsFromControls() const;
 };
 
 }  // namespace tq

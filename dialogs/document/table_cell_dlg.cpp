@@ -1,6 +1,6 @@
 #include "dialogs/document/table_cell_dlg.h"
 
-#include "dialogs/common/text_rules.h"
+#include "dialogs/common/fields.h"
 #include "dialogs/document/table_parts.h"
 #include "plat/text.h"
 
@@ -8,50 +8,54 @@ namespace tq {
 
 namespace {
 
-// Check boxes in flag-bit order.
-constexpr FlagBox kBoxes[] = {
-    {IDC_TC_ABBR_CHK, CTableCellDlg::kAbbr},       {IDC_TC_AXIS_CHK, CTableCellDlg::kAxis},
-    {IDC_TC_HEADERS_CHK, CTableCellDlg::kHeaders}, {IDC_TC_SCOPE_CHK, CTableCellDlg::kScope},
-    {IDC_TC_COLSPAN_CHK, CTableCellDlg::kColSpan}, {IDC_TC_ROWSPAN_CHK, CTableCellDlg::kRowSpan},
-    {IDC_TC_ALIGN_CHK, CTableCellDlg::kAlign},     {IDC_TC_VALIGN_CHK, CTableCellDlg::kVAlign},
-    {IDC_TC_ATTR_CHK, CTableCellDlg::kOtherAttr},
+using D = CTableCellDlg;
+constexpr const char* kUnitWords[] = {"px", "%"};
+constexpr RadioBits kCharOffUnit = {IDC_TC_CHAROFF_PX, 2, D::kCharOffPct, kUnitWords};
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit           check box            edit box         member             attribute  value
+    {D::kAbbr,       IDC_TC_ABBR_CHK,     IDC_TC_ABBR,     &D::m_strAbbr,      "ABBR",    "Tcl_%dAbbr"},
+    {D::kAxis,       IDC_TC_AXIS_CHK,     IDC_TC_AXIS,     &D::m_strAxis,      "AXIS",    "Tcl_%dAxis"},
+    {D::kHeaders,    IDC_TC_HEADERS_CHK,  IDC_TC_HEADERS,  &D::m_strHeaders,   "HEADERS", "Tcl_%dHeaders"},
+    {D::kScope,      IDC_TC_SCOPE_CHK,    IDC_TC_SCOPE,    &D::m_strScope,     "SCOPE",   "Tcl_%dScope",
+     {IDC_TC_SCOPE_LIST}},
+    {D::kColSpan,    IDC_TC_COLSPAN_CHK,  IDC_TC_COLSPAN,  &D::m_strColSpan,   "COLSPAN", "Tcl_%dColSpan",
+     {IDC_TC_COLSPAN_SPIN}, Emit::Attr, "1"},
+    {D::kRowSpan,    IDC_TC_ROWSPAN_CHK,  IDC_TC_ROWSPAN,  &D::m_strRowSpan,   "ROWSPAN", "Tcl_%dRowSpan",
+     {IDC_TC_ROWSPAN_SPIN}, Emit::Attr, "1"},
+    {D::kAlign,      IDC_TC_ALIGN_CHK,    IDC_TC_ALIGN,    &D::m_strAlign,     "ALIGN",   "Tcl_%dAlign",
+     {IDC_TC_ALIGN_LIST}, Emit::Attr, "center"},
+    {D::kCharOn,     0,                   IDC_TC_CHAR,     &D::m_strChar,      "CHAR",    "Tcl_%dChar",
+     {}, Emit::Attr, "."},
+    {D::kCharOffOn,  0,                   IDC_TC_CHAROFF,  &D::m_strCharOff,   "CHAROFF", "Tcl_%dOffset",
+     {}, Emit::Unit, "0", &kCharOffUnit},
+    {D::kVAlign,     IDC_TC_VALIGN_CHK,   IDC_TC_VALIGN,   &D::m_strVAlign,    "VALIGN",  "Tcl_%dVAlign",
+     {IDC_TC_VALIGN_LIST}, Emit::Attr, "baseline"},
+    {D::kOtherAttr,  IDC_TC_ATTR_CHK,     IDC_TC_ATTR,     &D::m_strOtherAttr, nullptr,   "Tcl_%dOtherAttr",
+     {IDC_TC_ATTR_EDIT}, Emit::Other},
 };
+// clang-format on
+constexpr const char* kFlagValue = "Tcl_%dFlag";
+// Set from ALIGN's text, not by a box: never remembered. The CHAROFF unit
+// is remembered only when CHAROFF is built.
+constexpr int kCharBits = D::kCharOn | D::kCharOffOn;
 
 const char* const kScopeEntries[] = {"row", "col", "colgroup", "rowgroup"};
 
 // Offered only while ALIGN is checked and says "char".
 constexpr int kCharControls[] = {
-    IDC_TC_CHAR_LABEL,   IDC_TC_CHAR,      IDC_TC_CHAROFF_LABEL,
-    IDC_TC_CHAROFF,      IDC_TC_CHAROFF_SPIN, IDC_TC_CHAROFF_PX, IDC_TC_CHAROFF_PCT,
+    IDC_TC_CHAR_LABEL,   IDC_TC_CHAR,       IDC_TC_CHAROFF_LABEL, IDC_TC_CHAROFF,
+    IDC_TC_CHAROFF_SPIN, IDC_TC_CHAROFF_PX, IDC_TC_CHAROFF_PCT,
 };
 
 }  // namespace
 
 CTableCellDlg::CTableCellDlg(plat::WindowHandle parent) : CAttrDialog(IDD_TABLE_CELL, parent) {
-  Governs(IDC_TC_ABBR_CHK, {IDC_TC_ABBR});
-  Governs(IDC_TC_AXIS_CHK, {IDC_TC_AXIS});
-  Governs(IDC_TC_HEADERS_CHK, {IDC_TC_HEADERS});
-  Governs(IDC_TC_SCOPE_CHK, {IDC_TC_SCOPE, IDC_TC_SCOPE_LIST});
-  Governs(IDC_TC_COLSPAN_CHK, {IDC_TC_COLSPAN, IDC_TC_COLSPAN_SPIN});
-  Governs(IDC_TC_ROWSPAN_CHK, {IDC_TC_ROWSPAN, IDC_TC_ROWSPAN_SPIN});
-  Governs(IDC_TC_ALIGN_CHK, {IDC_TC_ALIGN, IDC_TC_ALIGN_LIST});
-  Governs(IDC_TC_VALIGN_CHK, {IDC_TC_VALIGN, IDC_TC_VALIGN_LIST});
-  Governs(IDC_TC_ATTR_CHK, {IDC_TC_ATTR, IDC_TC_ATTR_EDIT});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CTableCellDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_TC_ABBR, m_strAbbr);
-  dx.Text(IDC_TC_AXIS, m_strAxis);
-  dx.Text(IDC_TC_HEADERS, m_strHeaders);
-  dx.Text(IDC_TC_SCOPE, m_strScope);
-  dx.Text(IDC_TC_COLSPAN, m_strColSpan);
-  dx.Text(IDC_TC_ROWSPAN, m_strRowSpan);
-  dx.Text(IDC_TC_ALIGN, m_strAlign);
-  dx.Text(IDC_TC_CHAR, m_strChar);
-  dx.Text(IDC_TC_CHAROFF, m_strCharOff);
-  dx.Text(IDC_TC_ATTR, m_strOtherAttr);
-  dx.Text(IDC_TC_VALIGN, m_strVAlign);
-}
+void CTableCellDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CTableCellDlg::OnInitDialog() {
   SetTitle(plat::J("作表に関する設定 ") + ElementLabel(m_nTagId));
@@ -62,22 +66,8 @@ bool CTableCellDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_TC_ROWSPAN_SPIN, 0, 32767);
   impl().SetUpDownRange(IDC_TC_CHAROFF_SPIN, -32767, 32767);
 
-  Load(m_strAbbr, "Tcl_%dAbbr");
-  Load(m_strAxis, "Tcl_%dAxis");
-  Load(m_strHeaders, "Tcl_%dHeaders");
-  Load(m_strScope, "Tcl_%dScope");
-  Load(m_strColSpan, "Tcl_%dColSpan", "1");
-  Load(m_strRowSpan, "Tcl_%dRowSpan", "1");
-  Load(m_strAlign, "Tcl_%dAlign", "center");
-  Load(m_strChar, "Tcl_%dChar", ".");
-  Load(m_strCharOff, "Tcl_%dOffset", "0");
-  Load(m_strVAlign, "Tcl_%dVAlign", "baseline");
-  Load(m_strOtherAttr, "Tcl_%dOtherAttr");
-  const int flags = GetSettingInt(Name("Tcl_%dFlag"));
-
-  CheckBoxes(kBoxes, flags);
-  CheckRadio(IDC_TC_CHAROFF_PX, IDC_TC_CHAROFF_PCT,
-             (flags & kCharOffPct) ? IDC_TC_CHAROFF_PCT : IDC_TC_CHAROFF_PX);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
 
   UpdateData(false);
   ApplyDependents();
@@ -99,45 +89,38 @@ void CTableCellDlg::ApplyAlignRule() {
   }
 }
 
-std::string CTableCellDlg::Build(int flags, bool charOffPct) {
-  std::string r = IsHeader() ? "<TH" : "<TD";
-  PutAttr(r, flags & kAbbr, "ABBR", m_strAbbr, "Tcl_%dAbbr");
-  PutAttr(r, flags & kAxis, "AXIS", m_strAxis, "Tcl_%dAxis");
-  PutAttr(r, flags & kHeaders, "HEADERS", m_strHeaders, "Tcl_%dHeaders");
-  PutAttr(r, flags & kScope, "SCOPE", m_strScope, "Tcl_%dScope");
-  PutAttr(r, flags & kColSpan, "COLSPAN", m_strColSpan, "Tcl_%dColSpan");
-  PutAttr(r, flags & kRowSpan, "ROWSPAN", m_strRowSpan, "Tcl_%dRowSpan");
-  flags &= ~kCharOffPct;
-  if (flags & kAlign) {
-    PutAttr(r, true, "ALIGN", m_strAlign, "Tcl_%dAlign");
-    if (IsCharAlign(m_strAlign)) {
-      PutAttr(r, !m_strChar.empty(), "CHAR", m_strChar, "Tcl_%dChar");
-      if (!m_strCharOff.empty()) {
-        PutAttr(r, true, "CHAROFF", m_strCharOff, charOffPct ? "%" : "px", "Tcl_%dOffset");
-        if (charOffPct) flags |= kCharOffPct;
-      }
-    }
-  }
-  PutAttr(r, flags & kVAlign, "VALIGN", m_strVAlign, "Tcl_%dVAlign");
-  PutOtherAttr(r, flags & kOtherAttr, m_strOtherAttr, "Tcl_%dOtherAttr");
-  PutSettingInt(Name("Tcl_%dFlag"), flags);
+int CTableCellDlg::CharBits(int flags, bool charOffPct) const {
+  if (!(flags & kAlign) || !IsCharAlign(m_strAlign)) return 0;
+  int bits = m_strChar.empty() ? 0 : kCharOn;
+  if (!m_strCharOff.empty()) bits |= kCharOffOn | (charOffPct ? kCharOffPct : 0);
+  return bits;
+}
 
-  r += ">" + m_strText + (IsHeader() ? "</TH>" : "</TD>");
-  return r;
+std::string CTableCellDlg::Build(int flags) const {
+  std::string r = IsHeader() ? "<TH" : "<TD";
+  BuildFields(*this, kFields, flags, r);
+  return r + ">" + m_strText + (IsHeader() ? "</TH>" : "</TD>");
 }
 
 void CTableCellDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(CheckedBits(kBoxes), IsChecked(IDC_TC_CHAROFF_PCT) != 0);
+  Access a = Fields();
+  int flags = CheckedFields(a, kFields) & ~(kCharBits | kCharOffPct);
+  flags |= CharBits(flags, IsChecked(IDC_TC_CHAROFF_PCT) != 0);
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue, flags & ~kCharBits);
   EndDialog(plat::IDOK);
 }
 
 bool CTableCellDlg::OnCommand(int id, int code) {
   if (code == plat::kSelChange) {
     if (id != IDC_TC_SCOPE_LIST && id != IDC_TC_ALIGN_LIST && id != IDC_TC_VALIGN_LIST) return false;
-    if (id == IDC_TC_SCOPE_LIST) TakeListValue(id, m_strScope, true);
-    else if (id == IDC_TC_VALIGN_LIST) TakeListValue(id, m_strVAlign);
-    else if (TakeListValue(id, m_strAlign)) ApplyCharRule();
+    if (id == IDC_TC_SCOPE_LIST)
+      TakeListValue(id, m_strScope, true);
+    else if (id == IDC_TC_VALIGN_LIST)
+      TakeListValue(id, m_strVAlign);
+    else if (TakeListValue(id, m_strAlign))
+      ApplyCharRule();
     return true;
   }
   if (CAttrDialog::OnCommand(id, code)) {

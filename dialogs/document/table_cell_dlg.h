@@ -22,11 +22,12 @@ class CTableCellDlg : public CAttrDialog {
   enum : int {
     kAbbr = 0x1, kAxis = 0x2, kHeaders = 0x4, kScope = 0x8, kColSpan = 0x10, kRowSpan = 0x20,
     kAlign = 0x40, kCharOffPct = 0x80, kVAlign = 0x400, kOtherAttr = 0x800,
+    // Set while ALIGN says "char" and the text is there, never remembered.
+    kCharOn = 0x10000, kCharOffOn = 0x20000,
   };
-  // The element built from the fields and the check boxes' flag word (and
-  // the writes OK makes), apart from any window. charOffPct: the "%" unit
-  // of CHAROFF is selected; its flag bit is set only when CHAROFF is emitted.
-  std::string Build(int flags, bool charOffPct);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -39,6 +40,8 @@ class CTableCellDlg : public CAttrDialog {
   // The ALIGN box with its alignment-character controls.
   void ApplyAlignRule();
   void ApplyCharRule();
+  // The CHAR and CHAROFF bits (and the CHAROFF unit) for the box bits.
+  int CharBits(int flags, bool charOffPct) const;
 };
 
 }  // namespace tq

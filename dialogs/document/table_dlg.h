@@ -21,18 +21,15 @@ class CTableDlg : public CAttrDialog {
     kBorder = 0x1, kWidth = 0x2, kWidthPct = 0x4, kSummary = 0x10, kFrame = 0x20, kRules = 0x40,
     kSpacing = 0x80, kSpacingPct = 0x100, kPadding = 0x400, kPaddingPct = 0x800, kOtherAttr = 0x8000,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
   bool OnInitDialog() override;
   void OnOK() override;
   bool OnCommand(int id, int code) override;
-
- private:
-  int FlagsFromControls() const;
 };
 
 }  // namespace tq

@@ -1,9 +1,9 @@
 #include "dialogs/form/form_item_dlg.h"
 
-#include "dialogs/common/text_rules.h"
+#include "dialogs/common/fields.h"
+#include "dialogs/common/value_lists.h"
 #include "plat/text.h"
 #include "res/commands.h"
-#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -11,26 +11,34 @@ namespace {
 
 using D = CFormItemDlg;
 
-// Check boxes in flag-bit order.
-constexpr FlagBox kBoxes[] = {
-    {IDC_FI_LABEL_CHK, D::kLabel},       {IDC_FI_FOR_CHK, D::kFor},
-    {IDC_FI_VALUE_CHK, D::kValue},       {IDC_FI_ACCESSKEY_CHK, D::kAccessKey},
-    {IDC_FI_DISABLED_CHK, D::kDisabled}, {IDC_FI_SELECTED_CHK, D::kSelected},
-    {IDC_FI_ALIGN_CHK, D::kAlign},       {IDC_FI_FOCUS_CHK, D::kOnFocus},
-    {IDC_FI_BLUR_CHK, D::kOnBlur},       {IDC_FI_ATTR_CHK, D::kAttr},
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit          check box             edit box          member             attribute    value
+    {D::kLabel,     IDC_FI_LABEL_CHK,     IDC_FI_LABEL,     &D::m_strLabel,     "LABEL",     "FMM_%dLabel"},
+    {D::kFor,       IDC_FI_FOR_CHK,       IDC_FI_FOR,       &D::m_strFor,       "FOR",       "FMM_%dFor"},
+    {D::kValue,     IDC_FI_VALUE_CHK,     IDC_FI_VALUE,     &D::m_strValue,     "VALUE",     "FMM_%dValue"},
+    {D::kAccessKey, IDC_FI_ACCESSKEY_CHK, IDC_FI_ACCESSKEY, &D::m_strAccessKey, "ACCESSKEY", "FMM_%dAccessKey"},
+    {D::kDisabled,  IDC_FI_DISABLED_CHK,  0,                nullptr,            "DISABLED",  nullptr,
+     {}, Emit::Word},
+    {D::kSelected,  IDC_FI_SELECTED_CHK,  0,                nullptr,            "SELECTED",  nullptr,
+     {}, Emit::Word},
+    {D::kAlign,     IDC_FI_ALIGN_CHK,     IDC_FI_ALIGN,     &D::m_strAlign,     "ALIGN",     "FMM_%dAlign",
+     {IDC_FI_ALIGN_LIST}},
+    {D::kOnFocus,   IDC_FI_FOCUS_CHK,     IDC_FI_FOCUS,     &D::m_strOnFocus,   "onFocus",   "FMM_%dOnFocus",
+     {IDC_FI_FOCUS_BROWSE}},
+    {D::kOnBlur,    IDC_FI_BLUR_CHK,      IDC_FI_BLUR,      &D::m_strOnBlur,    "onBlur",    "FMM_%dOnBlur",
+     {IDC_FI_BLUR_BROWSE}},
+    {D::kAttr,      IDC_FI_ATTR_CHK,      IDC_FI_ATTR,      &D::m_strAttr,      nullptr,     "FMM_%dAttr",
+     {IDC_FI_ATTR_EDIT}, Emit::Other},
 };
+// clang-format on
+constexpr const char* kFlagValue = "FMM_%dFlag";
 
 }  // namespace
 
 CFormItemDlg::CFormItemDlg(plat::WindowHandle parent) : CAttrDialog(IDD_FORMITEM, parent) {
-  Governs(IDC_FI_LABEL_CHK, {IDC_FI_LABEL});
-  Governs(IDC_FI_FOR_CHK, {IDC_FI_FOR});
-  Governs(IDC_FI_VALUE_CHK, {IDC_FI_VALUE});
-  Governs(IDC_FI_ACCESSKEY_CHK, {IDC_FI_ACCESSKEY});
-  Governs(IDC_FI_ALIGN_CHK, {IDC_FI_ALIGN, IDC_FI_ALIGN_LIST});
-  Governs(IDC_FI_FOCUS_CHK, {IDC_FI_FOCUS, IDC_FI_FOCUS_BROWSE});
-  Governs(IDC_FI_BLUR_CHK, {IDC_FI_BLUR, IDC_FI_BLUR_BROWSE});
-  Governs(IDC_FI_ATTR_CHK, {IDC_FI_ATTR, IDC_FI_ATTR_EDIT});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
 const char* CFormItemDlg::Element() const {
@@ -51,60 +59,35 @@ int CFormItemDlg::Offered() const {
   }
 }
 
-void CFormItemDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_FI_LABEL, m_strLabel);
-  dx.Text(IDC_FI_FOR, m_strFor);
-  dx.Text(IDC_FI_VALUE, m_strValue);
-  dx.Text(IDC_FI_ACCESSKEY, m_strAccessKey);
-  dx.Text(IDC_FI_ALIGN, m_strAlign);
-  dx.Text(IDC_FI_FOCUS, m_strOnFocus);
-  dx.Text(IDC_FI_BLUR, m_strOnBlur);
-  dx.Text(IDC_FI_ATTR, m_strAttr);
-}
+void CFormItemDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CFormItemDlg::OnInitDialog() {
   SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
 
-  Load(m_strLabel, "FMM_%dLabel");
-  Load(m_strFor, "FMM_%dFor");
-  Load(m_strValue, "FMM_%dValue");
-  Load(m_strAccessKey, "FMM_%dAccessKey");
-  Load(m_strAlign, "FMM_%dAlign");
-  Load(m_strOnFocus, "FMM_%dOnFocus");
-  Load(m_strOnBlur, "FMM_%dOnBlur");
-  Load(m_strAttr, "FMM_%dAttr");
-  CheckBoxes(kBoxes, GetSettingInt(Name("FMM_%dFlag")));
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
 
   const int offered = Offered();
-  for (const FlagBox& b : kBoxes)
-    if (!(offered & b.bit)) Withdraw(b.id);
+  for (const Field<D>& f : kFields)
+    if (!(offered & f.bit)) Withdraw(f.check);
 
   UpdateData(false);
   ApplyDependents();
   return true;
 }
 
-std::string CFormItemDlg::Build(int flags) {
+std::string CFormItemDlg::Build(int flags) const {
   std::string r = std::string("<") + Element();
-  PutAttr(r, flags & kLabel, "LABEL", m_strLabel, "FMM_%dLabel");
-  PutAttr(r, flags & kFor, "FOR", m_strFor, "FMM_%dFor");
-  PutAttr(r, flags & kValue, "VALUE", m_strValue, "FMM_%dValue");
-  PutAttr(r, flags & kAccessKey, "ACCESSKEY", m_strAccessKey, "FMM_%dAccessKey");
-  if (flags & kDisabled) r += " DISABLED";
-  if (flags & kSelected) r += " SELECTED";
-  PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "FMM_%dAlign");
-  PutAttr(r, flags & kOnFocus, "onFocus", m_strOnFocus, "FMM_%dOnFocus");
-  PutAttr(r, flags & kOnBlur, "onBlur", m_strOnBlur, "FMM_%dOnBlur");
-  PutOtherAttr(r, flags & kAttr, m_strAttr, "FMM_%dAttr");
-  PutSettingInt(Name("FMM_%dFlag"), flags);
-
-  r += ">" + m_strText + "</" + Element() + ">";
-  return r;
+  BuildFields(*this, kFields, flags, r);
+  return r + ">" + m_strText + "</" + Element() + ">";
 }
 
 void CFormItemDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(CheckedBits(kBoxes));
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 

@@ -21,9 +21,9 @@ class CFormItemDlg : public CAttrDialog {
     kLabel = 0x1, kFor = 0x2, kValue = 0x4, kAccessKey = 0x8, kDisabled = 0x10,
     kSelected = 0x20, kAlign = 0x40, kOnFocus = 0x80, kOnBlur = 0x100, kAttr = 0x200,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

@@ -23,9 +23,9 @@ class CFrameDlg : public CAttrDialog {
     kMarginHeight = 0x40, kNoResize = 0x80, kScrolling = 0x100, kWidth = 0x200, kWidthPct = 0x400,
     kHeight = 0x800, kHeightPct = 0x1000, kAlign = 0x2000, kAttr = 0x4000,
   };
-  // The tag built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The tag built from the fields and a flag word, apart from any window
+  // and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -35,7 +35,6 @@ class CFrameDlg : public CAttrDialog {
 
  private:
   bool IsInline() const { return m_nTagId == cmd::kIFrameDetail; }
-  int FlagsFromControls() const;
 };
 
 }  // namespace tq

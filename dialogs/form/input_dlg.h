@@ -25,10 +25,12 @@ class CInputDlg : public CAttrDialog {
     kTabIndex = 0x800, kAccessKey = 0x1000, kAccept = 0x2000, kOnFocus = 0x4000,
     kOnBlur = 0x8000, kOnSelect = 0x10000, kOnChange = 0x20000, kAlign = 0x40000,
     kAttr = 0x80000,
+    // SIZE counts pixels (the type is not a text box), never remembered.
+    kSizePx = 0x1000000,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

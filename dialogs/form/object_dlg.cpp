@@ -1,104 +1,88 @@
 #include "dialogs/form/object_dlg.h"
 
-#include "dialogs/common/text_rules.h"
-#include "plat/text.h"
+#include "dialogs/common/fields.h"
 #include "dialogs/common/value_lists.h"
+#include "plat/text.h"
 
 namespace tq {
 
 namespace {
 
-// Check boxes in flag-bit order.
-constexpr FlagBox kBoxes[] = {
-    {IDC_OB_DECLARE_CHK, CObjectDlg::kDeclare},   {IDC_OB_CLASSID_CHK, CObjectDlg::kClassId},
-    {IDC_OB_CODEBASE_CHK, CObjectDlg::kCodeBase}, {IDC_OB_DATA_CHK, CObjectDlg::kData},
-    {IDC_OB_TYPE_CHK, CObjectDlg::kType},         {IDC_OB_CODETYPE_CHK, CObjectDlg::kCodeType},
-    {IDC_OB_ARCHIVE_CHK, CObjectDlg::kArchive},   {IDC_OB_STANDBY_CHK, CObjectDlg::kStandby},
-    {IDC_OB_WIDTH_CHK, CObjectDlg::kWidth},       {IDC_OB_HEIGHT_CHK, CObjectDlg::kHeight},
-    {IDC_OB_USEMAP_CHK, CObjectDlg::kUseMap},     {IDC_OB_NAME_CHK, CObjectDlg::kName},
-    {IDC_OB_TABINDEX_CHK, CObjectDlg::kTabIndex}, {IDC_OB_ALIGN_CHK, CObjectDlg::kAlign},
-    {IDC_OB_BORDER_CHK, CObjectDlg::kBorder},     {IDC_OB_HSPACE_CHK, CObjectDlg::kHSpace},
-    {IDC_OB_VSPACE_CHK, CObjectDlg::kVSpace},     {IDC_OB_ATTR_CHK, CObjectDlg::kAttr},
+using D = CObjectDlg;
+// A pixel length carries no unit; only a percentage is marked.
+constexpr const char* kUnitWords[] = {"", "%"};
+constexpr RadioBits kWidthUnit = {IDC_OB_WIDTH_PIX, 2, D::kWidthPct, kUnitWords};
+constexpr RadioBits kHeightUnit = {IDC_OB_HEIGHT_PIX, 2, D::kHeightPct, kUnitWords};
+constexpr RadioBits kBorderUnit = {IDC_OB_BORDER_PIX, 2, D::kBorderPct, kUnitWords};
+// An APPLET builds CODE, OBJECT and ALT from the boxes OBJECT calls DATA,
+// STANDBY and USEMAP: rows of their own, turned on in their place.
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit          check box            edit box          member             attribute   value
+    {D::kDeclare,   IDC_OB_DECLARE_CHK,  0,                nullptr,            "DECLARE",  nullptr,
+     {}, Emit::Word},
+    {D::kClassId,   IDC_OB_CLASSID_CHK,  IDC_OB_CLASSID,   &D::m_strClassId,   "CLASSID",  "OBJ_%dCID",
+     {IDC_OB_CLASSID_BROWSE}},
+    {D::kCodeBase,  IDC_OB_CODEBASE_CHK, IDC_OB_CODEBASE,  &D::m_strCodeBase,  "CODEBASE", "OBJ_%dCBASE",
+     {IDC_OB_CODEBASE_BROWSE}},
+    {D::kData,      IDC_OB_DATA_CHK,     IDC_OB_DATA,      &D::m_strData,      "DATA",     "OBJ_%dData",
+     {IDC_OB_DATA_BROWSE}},
+    {D::kCodeOn,    0,                   0,                &D::m_strData,      "CODE",     "OBJ_%dData"},
+    {D::kType,      IDC_OB_TYPE_CHK,     IDC_OB_TYPE,      &D::m_strType,      "TYPE",     "OBJ_%dType",
+     {IDC_OB_TYPE_LIST}},
+    {D::kCodeType,  IDC_OB_CODETYPE_CHK, IDC_OB_CODETYPE,  &D::m_strCodeType,  "CODETYPE", "OBJ_%dCType",
+     {IDC_OB_CODETYPE_LIST}},
+    {D::kArchive,   IDC_OB_ARCHIVE_CHK,  IDC_OB_ARCHIVE,   &D::m_strArchive,   "ARCHIVE",  "OBJ_%dArc",
+     {IDC_OB_ARCHIVE_ADD}},
+    {D::kStandby,   IDC_OB_STANDBY_CHK,  IDC_OB_STANDBY,   &D::m_strStandby,   "STANDBY",  "OBJ_%dStdby"},
+    {D::kObjectOn,  0,                   0,                &D::m_strStandby,   "OBJECT",   "OBJ_%dStdby"},
+    {D::kWidth,     IDC_OB_WIDTH_CHK,    IDC_OB_WIDTH,     &D::m_strWidth,     "WIDTH",    "OBJ_%dWidth",
+     {IDC_OB_WIDTH_SPIN}, Emit::Unit, "", &kWidthUnit},
+    {D::kHeight,    IDC_OB_HEIGHT_CHK,   IDC_OB_HEIGHT,    &D::m_strHeight,    "HEIGHT",   "OBJ_%dHeight",
+     {IDC_OB_HEIGHT_SPIN}, Emit::Unit, "", &kHeightUnit},
+    {D::kUseMap,    IDC_OB_USEMAP_CHK,   IDC_OB_USEMAP,    &D::m_strUseMap,    "USEMAP",   "OBJ_%dUsemap"},
+    {D::kAltOn,     0,                   0,                &D::m_strUseMap,    "ALT",      "OBJ_%dUsemap"},
+    {D::kName,      IDC_OB_NAME_CHK,     IDC_OB_NAME,      &D::m_strName,      "NAME",     "OBJ_%dName"},
+    {D::kTabIndex,  IDC_OB_TABINDEX_CHK, IDC_OB_TABINDEX,  &D::m_strTabIndex,  "TABINDEX", "OBJ_%dTbIdx",
+     {IDC_OB_TABINDEX_SPIN}, Emit::Attr, "1"},
+    {D::kAlign,     IDC_OB_ALIGN_CHK,    IDC_OB_ALIGN,     &D::m_strAlign,     "ALIGN",    "OBJ_%dAlign",
+     {IDC_OB_ALIGN_LIST}},
+    {D::kBorder,    IDC_OB_BORDER_CHK,   IDC_OB_BORDER,    &D::m_strBorder,    "BORDER",   "OBJ_%dBorder",
+     {IDC_OB_BORDER_SPIN}, Emit::Unit, "", &kBorderUnit},
+    {D::kHSpace,    IDC_OB_HSPACE_CHK,   IDC_OB_HSPACE,    &D::m_strHSpace,    "HSPACE",   "OBJ_%dHSpace",
+     {IDC_OB_HSPACE_SPIN}},
+    {D::kVSpace,    IDC_OB_VSPACE_CHK,   IDC_OB_VSPACE,    &D::m_strVSpace,    "VSPACE",   "OBJ_%dVSpace",
+     {IDC_OB_VSPACE_SPIN}},
+    {D::kAttr,      IDC_OB_ATTR_CHK,     IDC_OB_ATTR,      &D::m_strAttr,      nullptr,    "OBJ_%dAttr",
+     {IDC_OB_ATTR_EDIT}, Emit::Other},
 };
+// clang-format on
+constexpr const char* kFlagValue = "OBJ_%dFlag";
+// Each APPLET row's bit with the OBJECT box it stands in for.
+constexpr int kAppletRows[][2] = {{D::kData, D::kCodeOn}, {D::kStandby, D::kObjectOn}, {D::kUseMap, D::kAltOn}};
+constexpr int kAppletBits = D::kCodeOn | D::kObjectOn | D::kAltOn;
 
 }  // namespace
 
 CObjectDlg::CObjectDlg(plat::WindowHandle parent) : CAttrDialog(IDD_OBJECT, parent) {
-  Governs(IDC_OB_CLASSID_CHK, {IDC_OB_CLASSID, IDC_OB_CLASSID_BROWSE});
-  Governs(IDC_OB_CODEBASE_CHK, {IDC_OB_CODEBASE, IDC_OB_CODEBASE_BROWSE});
-  Governs(IDC_OB_DATA_CHK, {IDC_OB_DATA, IDC_OB_DATA_BROWSE});
-  Governs(IDC_OB_TYPE_CHK, {IDC_OB_TYPE, IDC_OB_TYPE_LIST});
-  Governs(IDC_OB_CODETYPE_CHK, {IDC_OB_CODETYPE, IDC_OB_CODETYPE_LIST});
-  Governs(IDC_OB_ARCHIVE_CHK, {IDC_OB_ARCHIVE, IDC_OB_ARCHIVE_ADD});
-  Governs(IDC_OB_STANDBY_CHK, {IDC_OB_STANDBY});
-  Governs(IDC_OB_WIDTH_CHK, {IDC_OB_WIDTH, IDC_OB_WIDTH_SPIN, IDC_OB_WIDTH_PIX, IDC_OB_WIDTH_PCT});
-  Governs(IDC_OB_HEIGHT_CHK, {IDC_OB_HEIGHT, IDC_OB_HEIGHT_SPIN, IDC_OB_HEIGHT_PIX, IDC_OB_HEIGHT_PCT});
-  Governs(IDC_OB_USEMAP_CHK, {IDC_OB_USEMAP});
-  Governs(IDC_OB_NAME_CHK, {IDC_OB_NAME});
-  Governs(IDC_OB_TABINDEX_CHK, {IDC_OB_TABINDEX, IDC_OB_TABINDEX_SPIN});
-  Governs(IDC_OB_ALIGN_CHK, {IDC_OB_ALIGN, IDC_OB_ALIGN_LIST});
-  Governs(IDC_OB_BORDER_CHK, {IDC_OB_BORDER, IDC_OB_BORDER_SPIN, IDC_OB_BORDER_PIX, IDC_OB_BORDER_PCT});
-  Governs(IDC_OB_HSPACE_CHK, {IDC_OB_HSPACE, IDC_OB_HSPACE_SPIN});
-  Governs(IDC_OB_VSPACE_CHK, {IDC_OB_VSPACE, IDC_OB_VSPACE_SPIN});
-  Governs(IDC_OB_ATTR_CHK, {IDC_OB_ATTR, IDC_OB_ATTR_EDIT});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CObjectDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_OB_ALIGN, m_strAlign);
-  dx.Text(IDC_OB_ARCHIVE, m_strArchive);
-  dx.Text(IDC_OB_BORDER, m_strBorder);
-  dx.Text(IDC_OB_CLASSID, m_strClassId);
-  dx.Text(IDC_OB_CODEBASE, m_strCodeBase);
-  dx.Text(IDC_OB_CODETYPE, m_strCodeType);
-  dx.Text(IDC_OB_DATA, m_strData);
-  dx.Text(IDC_OB_HEIGHT, m_strHeight);
-  dx.Text(IDC_OB_HSPACE, m_strHSpace);
-  dx.Text(IDC_OB_NAME, m_strName);
-  dx.Text(IDC_OB_ATTR, m_strAttr);
-  dx.Text(IDC_OB_STANDBY, m_strStandby);
-  dx.Text(IDC_OB_TABINDEX, m_strTabIndex);
-  dx.Text(IDC_OB_TYPE, m_strType);
-  dx.Text(IDC_OB_USEMAP, m_strUseMap);
-  dx.Text(IDC_OB_VSPACE, m_strVSpace);
-  dx.Text(IDC_OB_WIDTH, m_strWidth);
-}
+void CObjectDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CObjectDlg::OnInitDialog() {
-  for (int spin : {IDC_OB_WIDTH_SPIN, IDC_OB_HEIGHT_SPIN, IDC_OB_BORDER_SPIN, IDC_OB_HSPACE_SPIN,
-                   IDC_OB_VSPACE_SPIN})
+  for (int spin : {IDC_OB_WIDTH_SPIN, IDC_OB_HEIGHT_SPIN, IDC_OB_BORDER_SPIN, IDC_OB_HSPACE_SPIN, IDC_OB_VSPACE_SPIN})
     impl().SetUpDownRange(spin, 0, 32767);
   impl().SetUpDownRange(IDC_OB_TABINDEX_SPIN, 1, 32767);
   SetTitle(ElementLabel(m_nTagId) + plat::J("の設定"));
 
-  Load(m_strClassId, "OBJ_%dCID");
-  Load(m_strCodeBase, "OBJ_%dCBASE");
-  Load(m_strData, "OBJ_%dData");
-  Load(m_strType, "OBJ_%dType");
-  Load(m_strCodeType, "OBJ_%dCType");
-  Load(m_strArchive, "OBJ_%dArc");
-  Load(m_strStandby, "OBJ_%dStdby");
-  Load(m_strWidth, "OBJ_%dWidth");
-  Load(m_strHeight, "OBJ_%dHeight");
-  Load(m_strUseMap, "OBJ_%dUsemap");
-  Load(m_strName, "OBJ_%dName");
-  Load(m_strTabIndex, "OBJ_%dTbIdx", "1");
-  Load(m_strAlign, "OBJ_%dAlign");
-  Load(m_strBorder, "OBJ_%dBorder");
-  Load(m_strHSpace, "OBJ_%dHSpace");
-  Load(m_strVSpace, "OBJ_%dVSpace");
-  Load(m_strAttr, "OBJ_%dAttr");
-  const int flags = GetSettingInt(Name("OBJ_%dFlag"));
-
-  CheckBoxes(kBoxes, flags);
-  CheckRadio(IDC_OB_WIDTH_PIX, IDC_OB_WIDTH_PCT, (flags & kWidthPct) ? IDC_OB_WIDTH_PCT : IDC_OB_WIDTH_PIX);
-  CheckRadio(IDC_OB_HEIGHT_PIX, IDC_OB_HEIGHT_PCT,
-             (flags & kHeightPct) ? IDC_OB_HEIGHT_PCT : IDC_OB_HEIGHT_PIX);
-  CheckRadio(IDC_OB_BORDER_PIX, IDC_OB_BORDER_PCT,
-             (flags & kBorderPct) ? IDC_OB_BORDER_PCT : IDC_OB_BORDER_PIX);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
 
   if (IsApplet()) {
-    for (int c : {IDC_OB_DECLARE_CHK, IDC_OB_CLASSID_CHK, IDC_OB_TYPE_CHK, IDC_OB_CODETYPE_CHK,
-                  IDC_OB_TABINDEX_CHK, IDC_OB_BORDER_CHK})
+    for (int c : {IDC_OB_DECLARE_CHK, IDC_OB_CLASSID_CHK, IDC_OB_TYPE_CHK, IDC_OB_CODETYPE_CHK, IDC_OB_TABINDEX_CHK,
+                  IDC_OB_BORDER_CHK})
       Withdraw(c);
     SetItemText(IDC_OB_DATA_CHK, "CODE");
     SetItemText(IDC_OB_STANDBY_CHK, "OBJECT");
@@ -110,44 +94,23 @@ bool CObjectDlg::OnInitDialog() {
   return true;
 }
 
-int CObjectDlg::FlagsFromControls() const {
-  int flags = CheckedBits(kBoxes);
-  // A unit is kept only with the box that offers it.
-  if ((flags & kWidth) && IsChecked(IDC_OB_WIDTH_PCT)) flags |= kWidthPct;
-  if ((flags & kHeight) && IsChecked(IDC_OB_HEIGHT_PCT)) flags |= kHeightPct;
-  if ((flags & kBorder) && IsChecked(IDC_OB_BORDER_PCT)) flags |= kBorderPct;
-  return flags;
-}
-
-std::string CObjectDlg::Build(int flags) {
+std::string CObjectDlg::Build(int flags) const {
   const bool applet = IsApplet();
   std::string r = applet ? "<APPLET" : "<OBJECT";
-  if (flags & kDeclare) r += " DECLARE";
-  PutAttr(r, flags & kClassId, "CLASSID", m_strClassId, "OBJ_%dCID");
-  PutAttr(r, flags & kCodeBase, "CODEBASE", m_strCodeBase, "OBJ_%dCBASE");
-  PutAttr(r, flags & kData, applet ? "CODE" : "DATA", m_strData, "OBJ_%dData");
-  PutAttr(r, flags & kType, "TYPE", m_strType, "OBJ_%dType");
-  PutAttr(r, flags & kCodeType, "CODETYPE", m_strCodeType, "OBJ_%dCType");
-  PutAttr(r, flags & kArchive, "ARCHIVE", m_strArchive, "OBJ_%dArc");
-  PutAttr(r, flags & kStandby, applet ? "OBJECT" : "STANDBY", m_strStandby, "OBJ_%dStdby");
-  // A pixel length carries no unit; only a percentage is marked.
-  PutAttr(r, flags & kWidth, "WIDTH", m_strWidth, (flags & kWidthPct) ? "%" : "", "OBJ_%dWidth");
-  PutAttr(r, flags & kHeight, "HEIGHT", m_strHeight, (flags & kHeightPct) ? "%" : "", "OBJ_%dHeight");
-  PutAttr(r, flags & kUseMap, applet ? "ALT" : "USEMAP", m_strUseMap, "OBJ_%dUsemap");
-  PutAttr(r, flags & kName, "NAME", m_strName, "OBJ_%dName");
-  PutAttr(r, flags & kTabIndex, "TABINDEX", m_strTabIndex, "OBJ_%dTbIdx");
-  PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "OBJ_%dAlign");
-  PutAttr(r, flags & kBorder, "BORDER", m_strBorder, (flags & kBorderPct) ? "%" : "", "OBJ_%dBorder");
-  PutAttr(r, flags & kHSpace, "HSPACE", m_strHSpace, "OBJ_%dHSpace");
-  PutAttr(r, flags & kVSpace, "VSPACE", m_strVSpace, "OBJ_%dVSpace");
-  PutOtherAttr(r, flags & kAttr, m_strAttr, "OBJ_%dAttr");
-  PutSettingInt(Name("OBJ_%dFlag"), flags);
+  BuildFields(*this, kFields, flags, r);
   return r + ">" + m_strText + (applet ? "</APPLET>" : "</OBJECT>");
 }
 
 void CObjectDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(FlagsFromControls());
+  Access a = Fields();
+  const int word = CheckedFields(a, kFields) & ~kAppletBits;
+  int flags = word;
+  if (IsApplet())
+    for (const auto& row : kAppletRows)
+      if (flags & row[0]) flags = (flags & ~row[0]) | row[1];
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue, word);
   EndDialog(plat::IDOK);
 }
 
@@ -166,9 +129,7 @@ bool CObjectDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   switch (id) {
     case IDC_OB_CLASSID_BROWSE: BrowseInto(m_strClassId, "Obj_ClassIDPath", "CLASSIDの設定"); return true;
-    case IDC_OB_CODEBASE_BROWSE:
-      BrowseInto(m_strCodeBase, "Obj_CodebasePath", "CODEBASEの設定");
-      return true;
+    case IDC_OB_CODEBASE_BROWSE: BrowseInto(m_strCodeBase, "Obj_CodebasePath", "CODEBASEの設定"); return true;
     case IDC_OB_DATA_BROWSE:
       BrowseInto(m_strData, "Obj_DataPath", IsApplet() ? "アプレットCODEの設定" : "オブジェクトDATAの設定");
       return true;

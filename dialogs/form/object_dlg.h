@@ -25,10 +25,13 @@ class CObjectDlg : public CAttrDialog {
     kHeightPct = 0x1000, kUseMap = 0x4000, kName = 0x8000, kTabIndex = 0x10000, kAlign = 0x20000,
     kBorder = 0x40000, kBorderPct = 0x80000, kHSpace = 0x200000, kVSpace = 0x400000,
     kAttr = 0x800000,
+    // An APPLET's CODE, OBJECT and ALT, set in place of kData, kStandby and
+    // kUseMap, never remembered.
+    kCodeOn = 0x1000000, kObjectOn = 0x2000000, kAltOn = 0x4000000,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -38,7 +41,6 @@ class CObjectDlg : public CAttrDialog {
 
  private:
   bool IsApplet() const { return m_nTagId == cmd::kAppletDetail; }
-  int FlagsFromControls() const;
   void AddArchive();
 };
 

@@ -22,10 +22,12 @@ class CTextAreaDlg : public CAttrDialog {
     kName = 0x1, kSize = 0x10, kDisabled = 0x20, kReadOnly = 0x40, kMultiple = 0x80,
     kTabIndex = 0x100, kAccessKey = 0x200, kOnFocus = 0x400, kOnBlur = 0x800,
     kOnSelect = 0x1000, kOnChange = 0x2000, kAttr = 0x4000,
+    // Set for TEXTAREA, never remembered: COLS and ROWS.
+    kColsRows = 0x10000,
   };
-  // The element built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The element built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

@@ -1,0 +1,75 @@
+#include "dialogs/common/fields.h"
+
+#include <vector>
+
+namespace tq {
+
+void BuildFieldRows(const CAttrDialog& d, const FieldRow* rows, size_t n, int flags, std::string& out) {
+  for (const FieldRow* f = rows; f != rows + n; ++f) {
+    if (f->bit && !(flags & f->bit)) continue;
+    switch (f->emit) {
+      case Emit::Attr: out.append(" ").append(f->attr).append("=\"").append(d.*f->member).append("\""); break;
+      case Emit::Other: out += " " + NormalizeWhitespace(d.*f->member); break;
+      case Emit::Word: out.append(" ").append(f->attr); break;
+      case Emit::Choice:
+        out.append(" ").append(f->attr).append("=\"").append(f->radios->words[f->radios->Index(flags)]).append("\"");
+        break;
+      case Emit::Unit:
+        out.append(" ").append(f->attr).append("=\"").append(d.*f->member);
+        out.append(f->radios->words[f->radios->Index(flags)]).append("\"");
+        break;
+    }
+  }
+}
+
+void GovernFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n) {
+  for (const FieldRow* f = rows; f != rows + n; ++f) {
+    if (!f->check) continue;
+    std::vector<int> controls;
+    for (int c : {f->edit, f->buttons.first, f->buttons.second})
+      if (c) controls.push_back(c);
+    if (f->radios)
+      for (int i = 0; i < f->radios->count; ++i) controls.push_back(f->radios->first + i);
+    if (!controls.empty()) a.Governs(f->check, std::move(controls));
+  }
+}
+
+void ExchangeFieldRows(plat::DataExchange& dx, CAttrDialog& d, const FieldRow* rows, size_t n) {
+  for (const FieldRow* f = rows; f != rows + n; ++f)
+    if (f->edit && f->member) dx.Text(f->edit, d.*f->member);
+}
+
+int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, size_t n, const char* flagValue,
+                  int flagsDef) {
+  for (const FieldRow* f = rows; f != rows + n; ++f)
+    if (f->member && f->value) d.*f->member = GetSetting(a.Name(f->value), f->def);
+  const int flags = GetSettingInt(a.Name(flagValue), flagsDef);
+  for (const FieldRow* f = rows; f != rows + n; ++f) {
+    if (f->check && f->bit) a.Check(f->check, (flags & f->bit) ? 1 : 0);
+    if (f->radios && f->radios->count)
+      a.CheckRadio(f->radios->first, f->radios->first + f->radios->count - 1,
+                   f->radios->first + f->radios->Index(flags));
+  }
+  return flags;
+}
+
+int CheckedFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n) {
+  int flags = 0;
+  for (const FieldRow* f = rows; f != rows + n; ++f) {
+    const bool on = !f->check || a.IsChecked(f->check);
+    if (f->bit && on) flags |= f->bit;
+    if (f->radios && on)
+      for (int i = 0; i < f->radios->count; ++i)
+        if (a.IsChecked(f->radios->first + i)) flags |= f->radios->Bits(i);
+  }
+  return flags;
+}
+
+void SaveFieldRows(CAttrDialog::Access& a, const CAttrDialog& d, const FieldRow* rows, size_t n, int flags,
+                   const char* flagValue, int word) {
+  for (const FieldRow* f = rows; f != rows + n; ++f)
+    if ((!f->bit || (flags & f->bit)) && f->member && f->value) PutSetting(a.Name(f->value), d.*f->member);
+  PutSettingInt(a.Name(flagValue), word);
+}
+
+}  // namespace tq
