@@ -22,26 +22,10 @@ case $sh in
         setup="function fish_prompt; echo '$ '; end; source '$src/completions/tagquill.fish'" ;;
 esac
 
-keys() { tmux -S "$sock" send-keys -t tq "$@"; }
-screen() { tmux -S "$sock" capture-pane -p -t tq; }
-wait_text() {  # regex; at most 10 s
-  local i
-  for ((i = 0; i < 100; i++)); do
-    screen | grep -qE -- "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+. "$src/tests/lib/tmux.sh"
 # Waits until the screen holds nothing but an empty prompt.
-wait_clear() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(screen | grep -v '^$')" = '$' ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-shot() { { echo "== $1"; screen; } >> "$screens"; }
+is_clear() { [ "$(screen | grep -v '^$')" = '$' ]; }
+wait_clear() { wait_for is_clear; }
 # Types $1, presses Tab ($2 times), expects regex $3 on the screen.
 try() {
   keys C-u clear Enter

@@ -21,26 +21,10 @@ printf 'abc\n' > "$dir/t.html"
 : > "$screens"
 fail=0
 
-keys() { tmux -S "$sock" send-keys -t tq "$@"; }
-screen() { tmux -S "$sock" capture-pane -p -t tq; }
+. "$src/tests/lib/tmux.sh"
 # Waits (at most 10 s) until line $1 of the screen is exactly $2.
-wait_line() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    [ "$(screen | sed -n "$1p")" = "$2" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-wait_text() {
-  local i
-  for ((i = 0; i < 100; i++)); do
-    screen | grep -qE -- "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-shot() { { echo "== $1"; screen; } >> "$screens"; }
+line_is() { [ "$(screen | sed -n "$1p")" = "$2" ]; }
+wait_line() { wait_for line_is "$1" "$2"; }
 expect() {  # name line text
   if ! wait_line "$2" "$3"; then echo "FAIL $1: screen line $2 is not $(printf %q "$3")"; fail=1; fi
 }
