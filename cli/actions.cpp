@@ -492,16 +492,15 @@ std::string Driver::Failure() const {
   for (size_t i = next_; i < actions_.size(); ++i)
     if (!actions_[i].answersCommonDialog())
       return "'" + actions_[i].spelling + "' comes after the dialog closed";
-  if (backend_.pendingFiles() + backend_.pendingColors() + backend_.pendingFonts() > 0) {
-    for (const Action& a : actions_)
-      if (a.answersCommonDialog()) {
-        // Which one was left: the last ones of their kind are.
-        size_t left = a.kind == Action::File ? backend_.pendingFiles()
-                      : a.kind == Action::Color ? backend_.pendingColors()
-                                                : backend_.pendingFonts();
-        if (left) return "no dialog asked for '" + a.spelling + "'";
-      }
-  }
+  // Answers are taken in order, so the ones left are the last of their kind.
+  size_t used[3] = {0, 0, 0};
+  const size_t pending[3] = {backend_.pendingFiles(), backend_.pendingColors(), backend_.pendingFonts()};
+  size_t given[3] = {0, 0, 0};
+  for (const Action& a : actions_)
+    if (a.answersCommonDialog()) ++given[a.kind - Action::File];
+  for (const Action& a : actions_)
+    if (a.answersCommonDialog() && used[a.kind - Action::File]++ >= given[a.kind - Action::File] - pending[a.kind - Action::File])
+      return "no dialog asked for '" + a.spelling + "'";
   return "";
 }
 

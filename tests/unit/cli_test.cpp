@@ -174,6 +174,8 @@ TEST_F(Cli, LabelsAreWhatTheControlsShow) {
                                 "参照(&G)", "--pick", "bo"},
        "", "'bo' starts several entries"},
       {"an answer nothing asked for", {"run", "29121", "--file", "x"}, "", "no dialog asked for '--file x'"},
+      {"the answer left over is named", {"run", "29455", "--press", "参照(&S)", "--file", "/a", "--file", "/b"},
+       "", "no dialog asked for '--file /b'"},
       {"an action after the dialog closed", {"run", "29121", "--ok", "--check", "ID"}, "",
        "'--check ID' comes after the dialog closed"},
       {"field actions on a simple command", {"run", "29021", "--check", "ID"}, "",
