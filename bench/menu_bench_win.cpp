@@ -36,7 +36,7 @@ std::vector<Item> Capture(HMENU m) {
     GetMenuStringA(m, i, text, sizeof text, MF_BYPOSITION);
     HMENU sub = GetSubMenu(m, i);
     UINT state = GetMenuState(m, i, MF_BYPOSITION);
-    Item it{sub ? MF_POPUP : (state & MF_SEPARATOR) ? MF_SEPARATOR : MF_STRING,
+    Item it{static_cast<UINT>(sub ? MF_POPUP : (state & MF_SEPARATOR) ? MF_SEPARATOR : MF_STRING),
             sub ? 0 : GetMenuItemID(m, i), text, {}};
     if (sub) it.sub = Capture(sub);
     items.push_back(std::move(it));
@@ -65,8 +65,8 @@ double Seconds(LARGE_INTEGER a, LARGE_INTEGER b, LARGE_INTEGER f) {
 int main() {
   HMODULE dll = LoadLibraryA("Tagquill.dll");
   if (!dll) return std::fprintf(stderr, "cannot load Tagquill.dll\n"), 2;
-  auto setInfo = reinterpret_cast<TagquillSetAppInfoFn>(GetProcAddress(dll, "SetAppInfo"));
-  auto make = reinterpret_cast<TagquillMakeHtmlMenuFn>(GetProcAddress(dll, "MakeHtmlMenu"));
+  auto setInfo = reinterpret_cast<TagquillSetAppInfoFn>(reinterpret_cast<void*>(GetProcAddress(dll, "SetAppInfo")));
+  auto make = reinterpret_cast<TagquillMakeHtmlMenuFn>(reinterpret_cast<void*>(GetProcAddress(dll, "MakeHtmlMenu")));
   setInfo(2, nullptr, 0);  // no host to ask: the plug-in's own work only
   Menu probe(CreateMenu());
   make(&probe);
