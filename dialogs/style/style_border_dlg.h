@@ -19,6 +19,7 @@ constexpr int kBorderRowStep = IDC_BD_TOP_CHK - IDC_BD_ALL_CHK;
 class CBorderEdgeDlg : public CAttrDialog {
  public:
   explicit CBorderEdgeDlg(plat::WindowHandle parent);
+  using CAttrDialog::Init;  // the handed-in text's form stays callable
   // Stores the id and the settings slot; there is no handed-in text.
   void Init(int tagId);
 

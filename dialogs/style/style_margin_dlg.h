@@ -19,6 +19,7 @@ constexpr int kBoxRowStep = IDC_BV_RIGHT_LABEL - IDC_BV_TOP_LABEL;
 class CBoxValueDlg : public CAttrDialog {
  public:
   explicit CBoxValueDlg(plat::WindowHandle parent);
+  using CAttrDialog::Init;  // the handed-in text's form stays callable
   // Stores the id, the settings slot and the mode word.
   void Init(int tagId, int mode);
 
