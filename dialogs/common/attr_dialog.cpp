@@ -72,14 +72,14 @@ void CAttrDialog::Init(int tagId, const std::string& handedIn) {
   m_strText = handedIn;
 }
 
-void CAttrDialog::Governs(int checkId, std::initializer_list<int> controls) {
-  m_deps.emplace_back(checkId, std::vector<int>(controls));
+void CAttrDialog::Governs(int checkId, std::initializer_list<int> controls, int unless) {
+  m_deps.push_back({checkId, unless, std::vector<int>(controls)});
 }
 
 void CAttrDialog::ApplyDependents() {
-  for (const auto& [check, controls] : m_deps) {
-    bool on = IsChecked(check) != 0 && IsItemEnabled(check);
-    for (int c : controls) EnableItem(c, on);
+  for (const Dependents& dep : m_deps) {
+    const bool on = IsChecked(dep.check) != 0 && IsItemEnabled(dep.check) && !(dep.unless && IsChecked(dep.unless));
+    for (int c : dep.controls) EnableItem(c, on);
   }
 }
 
@@ -139,8 +139,8 @@ int CAttrDialog::Message(const char* text, unsigned flags) {
 
 bool CAttrDialog::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
-  for (const auto& dep : m_deps)
-    if (dep.first == id) {
+  for (const Dependents& dep : m_deps)
+    if (dep.check == id || (dep.unless && dep.unless == id)) {
       ApplyDependents();
       return true;
     }

@@ -59,7 +59,9 @@ class CAttrDialog : public plat::Dialog {
   // What the field-table code (fields.h) may do to a dialog.
   class Access {
    public:
-    void Governs(int check, std::vector<int> controls) { d_.m_deps.emplace_back(check, std::move(controls)); }
+    void Governs(int check, std::vector<int> controls, int unless = 0) {
+      d_.m_deps.push_back({check, unless, std::move(controls)});
+    }
     SettingKey Name(const char* pattern) const { return d_.Name(pattern); }
     void Check(int id, int state) { d_.Check(id, state); }
     bool IsChecked(int id) const { return d_.IsChecked(id) != 0; }
@@ -80,8 +82,9 @@ class CAttrDialog : public plat::Dialog {
   // call where a dialog reads its fields at opening.
   void Load(std::string& field, const char* pattern, const char* def = "");
 
-  // A check box and the controls it enables while checked.
-  void Governs(int checkId, std::initializer_list<int> controls);
+  // A check box and the controls it enables while checked (and while the
+  // box unless, if any, is not).
+  void Governs(int checkId, std::initializer_list<int> controls, int unless = 0);
   void ApplyDependents();  // the rule for every governing check box
   // Clears and disables a check box that does not apply to this element.
   void Withdraw(int checkId);
@@ -127,11 +130,17 @@ class CAttrDialog : public plat::Dialog {
   // line, and remembers the text as typed under the setting pattern.
   void PutOtherAttr(std::string& out, bool on, const std::string& value, const char* setting);
 
-  // Re-applies the dependent-control rule when a governing box is clicked.
+  // Re-applies the dependent-control rule when a governing box (or one that
+  // turns controls off) is clicked.
   bool OnCommand(int id, int code) override;
 
  private:
-  std::vector<std::pair<int, std::vector<int>>> m_deps;
+  struct Dependents {
+    int check;
+    int unless;
+    std::vector<int> controls;
+  };
+  std::vector<Dependents> m_deps;
 };
 
 // Runner: constructs D with the parent, initialises it with (id, buffer),
