@@ -61,6 +61,11 @@ struct RadioBits {
   }
 };
 
+// A word without buttons after a declaration's value: the parenthesis
+// that closes "url(".
+inline constexpr const char* kUrlEndWords[] = {")"};
+inline constexpr RadioBits kUrlEnd = {0, 0, 0, kUrlEndWords, 0};
+
 // A one-bit mask as its bit number plus one (0: none), so that rows keep
 // it in a byte.
 constexpr unsigned char BitNumber(int bit) {

@@ -12,8 +12,6 @@ namespace tq {
 namespace {
 
 using D = CStyleColorDlg;
-constexpr const char* kUrlEnd[] = {")"};
-constexpr RadioBits kUrl = {0, 0, 0, kUrlEnd, 0};
 constexpr const char* kPosWords[] = {"% ", "cm "};
 constexpr RadioBits kPosLUnit = {IDC_CL_POSL_PERCENT, 2, D::kPosLCm, kPosWords};
 constexpr RadioBits kPosVUnit = {IDC_CL_POSV_PERCENT, 2, D::kPosVCm, kPosWords};
@@ -27,7 +25,7 @@ constexpr Field<D> kFields[] = {
     {D::kBkg,        IDC_CL_BKG_CHK,    IDC_CL_BKG_SWATCH,   &D::m_strBkgName,   nullptr,                  "SylClr_%dBkgName",
      {IDC_CL_BKG_NAME, IDC_CL_BKG_PICK}, Emit::None},
     {D::kImage,      IDC_CL_IMAGE_CHK,  IDC_CL_IMAGE,        &D::m_strImage,     "background-image:url(",  "SylClr_%dImage",
-     {IDC_CL_IMAGE_BROWSE}, Emit::Decl, "", &kUrl},
+     {IDC_CL_IMAGE_BROWSE}, Emit::Decl, "", &kUrlEnd},
     {D::kRepeat,     IDC_CL_REPEAT_CHK, IDC_CL_REPEAT,       &D::m_strRepeat,    "background-repeat:",     "SylClr_%dRepeat",
      {IDC_CL_REPEAT_LIST}, Emit::Decl, "repeat"},
     {D::kAttachment, IDC_CL_ATTACH_CHK, IDC_CL_ATTACH,       &D::m_strAttachment, "background-attachment:", "SylClr_%dAttachment",
