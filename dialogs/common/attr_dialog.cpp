@@ -72,8 +72,8 @@ void CAttrDialog::Init(int tagId, const std::string& handedIn) {
   m_strText = handedIn;
 }
 
-void CAttrDialog::Governs(int checkId, std::initializer_list<int> controls, int unless) {
-  m_deps.push_back({checkId, unless, std::vector<int>(controls)});
+void CAttrDialog::Governs(int checkId, std::initializer_list<int> controls) {
+  m_deps.push_back({checkId, 0, std::vector<int>(controls)});
 }
 
 void CAttrDialog::ApplyDependents() {
@@ -156,18 +156,6 @@ void CAttrDialog::PutAttr(std::string& out, bool on, const char* name, const std
   out += value;
   out += unit;
   out += '"';
-  PutSetting(Name(setting), value);
-}
-
-void CAttrDialog::PutAttr(std::string& out, bool on, const char* name, const std::string& value,
-                          const char* setting) {
-  PutAttr(out, on, name, value, "", setting);
-}
-
-void CAttrDialog::PutOtherAttr(std::string& out, bool on, const std::string& value,
-                               const char* setting) {
-  if (!on) return;
-  out += " " + NormalizeWhitespace(value);
   PutSetting(Name(setting), value);
 }
 

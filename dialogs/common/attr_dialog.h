@@ -59,6 +59,7 @@ class CAttrDialog : public plat::Dialog {
   // What the field-table code (fields.h) may do to a dialog.
   class Access {
    public:
+    // unless: a box that turns the controls off while checked, or 0.
     void Governs(int check, std::vector<int> controls, int unless = 0) {
       d_.m_deps.push_back({check, unless, std::move(controls)});
     }
@@ -82,9 +83,8 @@ class CAttrDialog : public plat::Dialog {
   // call where a dialog reads its fields at opening.
   void Load(std::string& field, const char* pattern, const char* def = "");
 
-  // A check box and the controls it enables while checked (and while the
-  // box unless, if any, is not).
-  void Governs(int checkId, std::initializer_list<int> controls, int unless = 0);
+  // A check box and the controls it enables while checked.
+  void Governs(int checkId, std::initializer_list<int> controls);
   void ApplyDependents();  // the rule for every governing check box
   // Clears and disables a check box that does not apply to this element.
   void Withdraw(int checkId);
@@ -123,12 +123,6 @@ class CAttrDialog : public plat::Dialog {
   // under the setting pattern.
   void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
                const char* unit, const char* setting, const char* sep = " ");
-  // (Out of line: the dialogs call it a few hundred times.)
-  void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
-               const char* setting);
-  // When on: appends a blank and the other-attributes text joined to one
-  // line, and remembers the text as typed under the setting pattern.
-  void PutOtherAttr(std::string& out, bool on, const std::string& value, const char* setting);
 
   // Re-applies the dependent-control rule when a governing box (or one that
   // turns controls off) is clicked.
