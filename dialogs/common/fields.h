@@ -10,7 +10,8 @@
 //
 // A row with bit 0 is always on (built and saved whatever the flags say).
 // A row may also need another row's bit (a keyword box inside a group) or
-// give way to one (the group's number while its keyword box is on).
+// give way to one (the group's number while its keyword box is on; keep
+// remembers the number all the same).
 #pragma once
 #include <cstddef>
 #include <string>
@@ -27,7 +28,8 @@ enum class Emit : unsigned char {
   Word,    // the bare word in attr (DEFER, NOSHADE)
   Choice,  // NAME="the chosen option button's word"
   Unit,    // NAME="value and the chosen option button's word" (a length)
-  Decl,    // property:value and the chosen button's word; (attr holds "property:")
+  Decl,    // attr, value, the chosen button's word, ";" (attr "font-size:" gives
+           // font-size:12px;); without a member attr is all but the ";"
   None,    // built by the dialog itself; the row still loads, shows and saves
 };
 

@@ -35,7 +35,8 @@ constexpr const char* kFlagValue = "SylMgn_%dFlag";
 // Side row controls.
 constexpr int Row(int side) { return IDC_BV_TOP_LABEL + side * kBoxRowStep; }
 constexpr int kRowAuto = 1, kRowNumber = 2, kRowSpin = 3, kRowPx = 4, kRowUnits = 5;
-// Each side's "px" has no bit; the others' are tested em, mm, pt, %.
+// Each side's "px" has no bit; em, mm, pt and % have the four bits after
+// its "auto" bit, tested in that order.
 constexpr const char* kUnitWords[] = {"px", "em", "mm", "pt", "%"};
 constexpr RadioBits SideUnits(int side) {
   return {Row(side) + kRowPx, kRowUnits, CBoxValueDlg::AutoBit(side) * 0x1E, kUnitWords, 0};
