@@ -73,13 +73,13 @@ void CAttrDialog::Init(int tagId, const std::string& handedIn) {
 }
 
 void CAttrDialog::Governs(int checkId, std::initializer_list<int> controls) {
-  m_deps.emplace_back(checkId, std::vector<int>(controls));
+  m_deps.push_back({checkId, 0, std::vector<int>(controls)});
 }
 
 void CAttrDialog::ApplyDependents() {
-  for (const auto& [check, controls] : m_deps) {
-    bool on = IsChecked(check) != 0 && IsItemEnabled(check);
-    for (int c : controls) EnableItem(c, on);
+  for (const Dependents& dep : m_deps) {
+    const bool on = IsChecked(dep.check) != 0 && IsItemEnabled(dep.check) && !(dep.unless && IsChecked(dep.unless));
+    for (int c : dep.controls) EnableItem(c, on);
   }
 }
 
@@ -139,8 +139,8 @@ int CAttrDialog::Message(const char* text, unsigned flags) {
 
 bool CAttrDialog::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
-  for (const auto& dep : m_deps)
-    if (dep.first == id) {
+  for (const Dependents& dep : m_deps)
+    if (dep.check == id || (dep.unless && dep.unless == id)) {
       ApplyDependents();
       return true;
     }
@@ -156,18 +156,6 @@ void CAttrDialog::PutAttr(std::string& out, bool on, const char* name, const std
   out += value;
   out += unit;
   out += '"';
-  PutSetting(Name(setting), value);
-}
-
-void CAttrDialog::PutAttr(std::string& out, bool on, const char* name, const std::string& value,
-                          const char* setting) {
-  PutAttr(out, on, name, value, "", setting);
-}
-
-void CAttrDialog::PutOtherAttr(std::string& out, bool on, const std::string& value,
-                               const char* setting) {
-  if (!on) return;
-  out += " " + NormalizeWhitespace(value);
   PutSetting(Name(setting), value);
 }
 

@@ -59,7 +59,10 @@ class CAttrDialog : public plat::Dialog {
   // What the field-table code (fields.h) may do to a dialog.
   class Access {
    public:
-    void Governs(int check, std::vector<int> controls) { d_.m_deps.emplace_back(check, std::move(controls)); }
+    // unless: a box that turns the controls off while checked, or 0.
+    void Governs(int check, std::vector<int> controls, int unless = 0) {
+      d_.m_deps.push_back({check, unless, std::move(controls)});
+    }
     SettingKey Name(const char* pattern) const { return d_.Name(pattern); }
     void Check(int id, int state) { d_.Check(id, state); }
     bool IsChecked(int id) const { return d_.IsChecked(id) != 0; }
@@ -120,18 +123,18 @@ class CAttrDialog : public plat::Dialog {
   // under the setting pattern.
   void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
                const char* unit, const char* setting, const char* sep = " ");
-  // (Out of line: the dialogs call it a few hundred times.)
-  void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
-               const char* setting);
-  // When on: appends a blank and the other-attributes text joined to one
-  // line, and remembers the text as typed under the setting pattern.
-  void PutOtherAttr(std::string& out, bool on, const std::string& value, const char* setting);
 
-  // Re-applies the dependent-control rule when a governing box is clicked.
+  // Re-applies the dependent-control rule when a governing box (or one that
+  // turns controls off) is clicked.
   bool OnCommand(int id, int code) override;
 
  private:
-  std::vector<std::pair<int, std::vector<int>>> m_deps;
+  struct Dependents {
+    int check;
+    int unless;
+    std::vector<int> controls;
+  };
+  std::vector<Dependents> m_deps;
 };
 
 // Runner: constructs D with the parent, initialises it with (id, buffer),

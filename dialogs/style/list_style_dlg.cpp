@@ -1,84 +1,69 @@
 #include "dialogs/style/list_style_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
+#include "dialogs/common/value_lists.h"
 #include "dialogs/style/style_dlg.h"
 #include "plat/text.h"
-#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
 namespace {
 
-constexpr FlagBox kBoxes[] = {
-    {IDC_LS_TYPE_CHK, CListStyleDlg::kType},
-    {IDC_LS_IMAGE_CHK, CListStyleDlg::kImage},
-    {IDC_LS_POS_CHK, CListStyleDlg::kPosition},
-    {IDC_LS_OTHER_CHK, CListStyleDlg::kOther},
+using D = CListStyleDlg;
+constexpr const char* kSideWords[] = {"outside", "inside"};
+constexpr RadioBits kSide = {IDC_LS_OUTSIDE, 2, D::kInside, kSideWords};
+// Blanks join the list's own declarations; the composer's lines follow on
+// a line of their own, as they are (built by the dialog).
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit        check box         edit box       member         property                   value
+    {D::kType,     IDC_LS_TYPE_CHK,  IDC_LS_TYPE,   &D::m_strType,  "list-style-type:",        "LtSyl_%dType",
+     {IDC_LS_TYPE_LIST}, Emit::Decl, "disc"},
+    {D::kImage,    IDC_LS_IMAGE_CHK, IDC_LS_IMAGE,  &D::m_strImage, "list-style-image: url(",  "LtSyl_%dImage",
+     {IDC_LS_IMAGE_BROWSE}, Emit::Decl, "", &kUrlEnd},
+    {D::kPosition, IDC_LS_POS_CHK,   0,             nullptr,        "list-style-position:",    nullptr,
+     {}, Emit::Decl, "", &kSide},
+    {D::kOther,    IDC_LS_OTHER_CHK, IDC_LS_OTHER,  &D::m_strOther, nullptr,                   "LtSyl_%dOther",
+     {IDC_LS_OTHER_CHANGE}, Emit::None},
 };
+// clang-format on
+constexpr const char* kFlagValue = "LtSyl_%dFlag";
 
 }  // namespace
 
 CListStyleDlg::CListStyleDlg(plat::WindowHandle parent) : CAttrDialog(IDD_LIST_STYLE, parent) {
-  Governs(IDC_LS_TYPE_CHK, {IDC_LS_TYPE, IDC_LS_TYPE_LIST});
-  Governs(IDC_LS_IMAGE_CHK, {IDC_LS_IMAGE, IDC_LS_IMAGE_BROWSE});
-  Governs(IDC_LS_POS_CHK, {IDC_LS_OUTSIDE, IDC_LS_INSIDE});
-  Governs(IDC_LS_OTHER_CHK, {IDC_LS_OTHER, IDC_LS_OTHER_CHANGE});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CListStyleDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_LS_TYPE, m_strType);
-  dx.Text(IDC_LS_IMAGE, m_strImage);
-  dx.Text(IDC_LS_OTHER, m_strOther);
-}
+void CListStyleDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CListStyleDlg::OnInitDialog() {
   SetTitle(plat::J("リストに関する属性の設定 ") + ElementLabel(m_nTagId));
-  Load(m_strType, "LtSyl_%dType", "disc");
-  Load(m_strImage, "LtSyl_%dImage");
-  Load(m_strOther, "LtSyl_%dOther");
-  const int flags = GetSettingInt(Name("LtSyl_%dFlag"));
-  CheckBoxes(kBoxes, flags);
-  CheckRadio(IDC_LS_OUTSIDE, IDC_LS_INSIDE, (flags & kInside) ? IDC_LS_INSIDE : IDC_LS_OUTSIDE);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   ApplyDependents();
   UpdateData(false);
   return true;
 }
 
-std::string CListStyleDlg::Build(int flags) {
+std::string CListStyleDlg::Build(int flags) const {
   std::string r;
-  int stored = 0;
-  if (flags & kType) {
-    stored |= kType;
-    r += "list-style-type:" + m_strType + ";";
-    PutSetting(Name("LtSyl_%dType"), m_strType);
-  }
-  if (flags & kImage) {
-    stored |= kImage;
-    if (!r.empty()) r += " ";
-    r += "list-style-image: url(" + m_strImage + ");";
-    PutSetting(Name("LtSyl_%dImage"), m_strImage);
-  }
-  if (flags & kPosition) {
-    // The side is remembered only together with the position box.
-    stored |= kPosition | (flags & kInside);
-    if (!r.empty()) r += " ";
-    r += (flags & kInside) ? "list-style-position:inside;" : "list-style-position:outside;";
-  }
+  BuildFields(*this, kFields, flags, r, " ");
   if (flags & kOther) {
-    stored |= kOther;
     if (!r.empty()) r += "\r\n";
-    r += m_strOther;  // the composer's lines stay as they are
-    PutSetting(Name("LtSyl_%dOther"), m_strOther);
+    r += m_strOther;
   }
-  PutSettingInt(Name("LtSyl_%dFlag"), stored);
   return r;
 }
 
 void CListStyleDlg::OnOK() {
   UpdateData(true);
-  int flags = CheckedBits(kBoxes);
-  if (IsChecked(IDC_LS_INSIDE)) flags |= kInside;
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
   m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue, FieldBits(kFields, flags));
   EndDialog(plat::IDOK);
 }
 
@@ -96,9 +81,7 @@ bool CListStyleDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   switch (id) {
     case IDC_LS_TYPE_LIST: ChooseInto(m_strType, list::kListStyleType); return true;
-    case IDC_LS_IMAGE_BROWSE:
-      BrowseInto(m_strImage, "List_Path", "リストの先頭記号にする画像ファイル");
-      return true;
+    case IDC_LS_IMAGE_BROWSE: BrowseInto(m_strImage, "List_Path", "リストの先頭記号にする画像ファイル"); return true;
     case IDC_LS_OTHER_CHANGE: Compose(); return true;
   }
   return false;

@@ -17,8 +17,9 @@ class CListStyleDlg : public CAttrDialog {
   // Flag bits of "LtSyl_%dFlag"; 0x10 to 0x40 are never used.
   enum : int { kType = 0x1, kImage = 0x2, kPosition = 0x4, kInside = 0x8, kOther = 0x80 };
   // The declarations built from the fields and the check boxes and
-  // position (as flag bits), with the writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // position (as flag bits), apart from any window and any settings (OK
+  // saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

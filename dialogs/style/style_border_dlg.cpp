@@ -1,9 +1,10 @@
 #include "dialogs/style/style_border_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
+#include "dialogs/common/value_lists.h"
 #include "plat/backend.h"
 #include "plat/text.h"
-#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
@@ -11,77 +12,71 @@ namespace {
 
 // ---- edge dialog ----
 
-constexpr FlagBox kEdgeBoxes[] = {
-    {IDC_EB_WIDTH_CHK, CBorderEdgeDlg::kWidth},
-    {IDC_EB_STYLE_CHK, CBorderEdgeDlg::kStyle},
-    {IDC_EB_COLOR_CHK, CBorderEdgeDlg::kColor},
+using E = CBorderEdgeDlg;
+// "medium" has no bit; the others' bits are tested thin, thick, length.
+constexpr const char* kWidthWords[] = {"thin", "medium", "thick", nullptr};
+constexpr int kByLength = 3;
+constexpr RadioBits kWidths = {IDC_EB_THIN, 4, E::kThin | E::kThick | E::kLength, kWidthWords, 1};
+constexpr const char* kUnitWords[] = {"px", "em", "mm", "pt"};
+constexpr RadioBits kUnits = {IDC_EB_PX, 4, E::kEm | E::kMm | E::kPt, kUnitWords, 0};
+// The edge value is one width, style and colour joined by blanks, built by
+// the dialog; the number is remembered only while given as a length.
+// clang-format off
+constexpr Field<E> kEdgeFields[] = {
+    // bit     check box         edit box        member              attribute  value
+    {E::kWidth, IDC_EB_WIDTH_CHK, 0,              nullptr,            nullptr,   nullptr,
+     {}, Emit::None, "", &kWidths},
+    {E::kWidth, IDC_EB_WIDTH_CHK, IDC_EB_LENGTH,  &E::m_strLength,    nullptr,   "EBD_%dLength",
+     {IDC_EB_LENGTH_SPIN}, Emit::None, "1", &kUnits, E::kLength},
+    {E::kStyle, IDC_EB_STYLE_CHK, IDC_EB_STYLE,   &E::m_strStyle,     nullptr,   "EBD_%dStyle",
+     {IDC_EB_STYLE_LIST}, Emit::None, "none"},
+    {E::kColor, IDC_EB_COLOR_CHK, IDC_EB_SWATCH,  &E::m_strColorName, nullptr,   "EBD_%dColorName",
+     {IDC_EB_COLOR_NAME, IDC_EB_COLOR_PICK}, Emit::None},
 };
+// clang-format on
+constexpr const char* kEdgeFlagValue = "EBD_%dFlag";
 
-// Radio choices after the first (the fallback without a bit), in the order
-// they are tested when loading.
-struct Choice {
-  int id;
-  int bit;
-  const char* text;
-};
-constexpr Choice kWidths[] = {
-    {IDC_EB_THIN, CBorderEdgeDlg::kThin, "thin"},
-    {IDC_EB_THICK, CBorderEdgeDlg::kThick, "thick"},
-    {IDC_EB_BY_LENGTH, CBorderEdgeDlg::kLength, nullptr},
-};
-constexpr Choice kUnits[] = {
-    {IDC_EB_EM, CBorderEdgeDlg::kEm, "em"},
-    {IDC_EB_MM, CBorderEdgeDlg::kMm, "mm"},
-    {IDC_EB_PT, CBorderEdgeDlg::kPt, "pt"},
-};
-
-template <size_t N>
-const Choice* Chosen(const Choice (&choices)[N], int flags) {
-  for (const Choice& c : choices)
-    if (flags & c.bit) return &c;
-  return nullptr;
-}
-
+// clang-format off
 const char* const kLineStyles[] = {
     "none (なし)", "dotted (点線)", "dashed (ダッシュ)", "solid (固線)", "double (二重線)",
     "groove",      "ridge",         "inset",            "outset",
 };
+// clang-format on
 
 // ---- border dialog ----
 
-struct Decl {
-  const char* prop;
-  const char* setting;
+using B = CStyleBorderDlg;
+// The shorthand and the edges exclude each other (the dialog's rule).
+// clang-format off
+constexpr Field<B> kBorderFields[] = {
+    // bit      check box          edit box        member           property          value
+    {B::kAll,    IDC_BD_ALL_CHK,    IDC_BD_ALL,     &B::m_strBorder, "border:",        "BDR_%dAll",
+     {IDC_BD_ALL_CHANGE}, Emit::Decl},
+    {B::kTop,    IDC_BD_TOP_CHK,    IDC_BD_TOP,     &B::m_strTop,    "border-top:",    "BDR_%dTop",
+     {IDC_BD_TOP_CHANGE}, Emit::Decl},
+    {B::kRight,  IDC_BD_RIGHT_CHK,  IDC_BD_RIGHT,   &B::m_strRight,  "border-right:",  "BDR_%dRight",
+     {IDC_BD_RIGHT_CHANGE}, Emit::Decl},
+    {B::kBottom, IDC_BD_BOTTOM_CHK, IDC_BD_BOTTOM,  &B::m_strBottom, "border-bottom:", "BDR_%dBottom",
+     {IDC_BD_BOTTOM_CHANGE}, Emit::Decl},
+    {B::kLeft,   IDC_BD_LEFT_CHK,   IDC_BD_LEFT,    &B::m_strLeft,   "border-left:",   "BDR_%dLeft",
+     {IDC_BD_LEFT_CHANGE}, Emit::Decl},
 };
-// Rows in the order of the flag bits, which is the order of the declarations.
-constexpr Decl kDecls[] = {
-    {"border:", "BDR_%dAll"},         {"border-top:", "BDR_%dTop"},   {"border-right:", "BDR_%dRight"},
-    {"border-bottom:", "BDR_%dBottom"}, {"border-left:", "BDR_%dLeft"},
-};
+// clang-format on
 constexpr int kRows = 5;
-constexpr int RowCheck(int row) { return IDC_BD_ALL_CHK + row * kBorderRowStep; }
-
-constexpr FlagBox kBorderBoxes[] = {
-    {RowCheck(0), CStyleBorderDlg::kAll},    {RowCheck(1), CStyleBorderDlg::kTop},
-    {RowCheck(2), CStyleBorderDlg::kRight},  {RowCheck(3), CStyleBorderDlg::kBottom},
-    {RowCheck(4), CStyleBorderDlg::kLeft},
-};
+constexpr const char* kBorderFlagValue = "BDR_%dFlag";
 
 }  // namespace
 
 CBorderEdgeDlg::CBorderEdgeDlg(plat::WindowHandle parent) : CAttrDialog(IDD_BORDER_EDGE, parent) {
-  Governs(IDC_EB_WIDTH_CHK, {IDC_EB_THIN, IDC_EB_MEDIUM, IDC_EB_THICK, IDC_EB_BY_LENGTH});
-  Governs(IDC_EB_COLOR_CHK, {IDC_EB_SWATCH, IDC_EB_COLOR_NAME, IDC_EB_COLOR_PICK});
-  Governs(IDC_EB_STYLE_CHK, {IDC_EB_STYLE, IDC_EB_STYLE_LIST});
+  Access a = Fields();
+  GovernFields(a, kEdgeFields);
 }
 
 void CBorderEdgeDlg::Init(int tagId) { CAttrDialog::Init(tagId, ""); }
 
 void CBorderEdgeDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_EB_LENGTH, m_strLength);
-  dx.Text(IDC_EB_STYLE, m_strStyle);
   // The swatch shows the colour name; an empty name shows the colour.
-  dx.Text(IDC_EB_SWATCH, m_strColorName);
+  ExchangeFields(dx, *this, kEdgeFields);
 }
 
 void CBorderEdgeDlg::Repaint() {
@@ -103,67 +98,37 @@ bool CBorderEdgeDlg::OnInitDialog() {
   SetTitle(plat::J("枠(Border)の設定 ") + ElementLabel(m_nTagId));
   for (const char* s : kLineStyles) impl().ListAdd(IDC_EB_STYLE_LIST, plat::J(s));
 
-  const int flags = GetSettingInt(Name("EBD_%dFlag"));
-  Load(m_strLength, "EBD_%dLength", "1");
-  Load(m_strStyle, "EBD_%dStyle", "none");
   m_clrColor = static_cast<uint32_t>(GetSettingInt(Name("EBD_%dColor")));
-  Load(m_strColorName, "EBD_%dColorName");
-
-  CheckBoxes(kEdgeBoxes, flags);
-  const Choice* w = Chosen(kWidths, flags);
-  CheckRadio(IDC_EB_THIN, IDC_EB_BY_LENGTH, w ? w->id : IDC_EB_MEDIUM);
-  const Choice* u = Chosen(kUnits, flags);
-  CheckRadio(IDC_EB_PX, IDC_EB_PT, u ? u->id : IDC_EB_PX);
+  Access a = Fields();
+  LoadFields(a, *this, kEdgeFields, kEdgeFlagValue);
 
   ApplyRules();
   UpdateData(false);
   return true;
 }
 
-std::string CBorderEdgeDlg::Build(int flags) {
+std::string CBorderEdgeDlg::Build(int flags) const {
   std::string r;
-  int stored = 0;
+  auto add = [&r](const std::string& part) {
+    if (!r.empty()) r += " ";
+    r += part;
+  };
   if (flags & kWidth) {
-    stored |= kWidth;
-    const Choice* w = Chosen(kWidths, flags);
-    if (!w) {
-      r = "medium";
-    } else if (w->bit != kLength) {
-      stored |= w->bit;
-      r = w->text;
-    } else {
-      // The number is remembered without its unit.
-      const Choice* u = Chosen(kUnits, flags);
-      stored |= kLength | (u ? u->bit : 0);
-      r = m_strLength + (u ? u->text : "px");
-      PutSetting(Name("EBD_%dLength"), m_strLength);
-    }
+    const int w = kWidths.Index(flags);
+    add(w == kByLength ? m_strLength + kUnitWords[kUnits.Index(flags)] : kWidthWords[w]);
   }
-  if (flags & kStyle) {
-    stored |= kStyle;
-    if (!r.empty()) r += " ";
-    r += m_strStyle;
-    PutSetting(Name("EBD_%dStyle"), m_strStyle);
-  }
-  if (flags & kColor) {
-    stored |= kColor;
-    if (!r.empty()) r += " ";
-    r += m_strColorName.empty() ? ColorHex(m_clrColor) : m_strColorName;
-    PutSettingInt(Name("EBD_%dColor"), static_cast<int>(m_clrColor));
-    PutSetting(Name("EBD_%dColorName"), m_strColorName);
-  }
-  PutSettingInt(Name("EBD_%dFlag"), stored);
+  if (flags & kStyle) add(m_strStyle);
+  if (flags & kColor) add(m_strColorName.empty() ? ColorHex(m_clrColor) : m_strColorName);
   return r;
 }
 
 void CBorderEdgeDlg::OnOK() {
   UpdateData(true);
-  int flags = CheckedBits(kEdgeBoxes);
-  for (const Choice& c : kWidths)
-    if (IsChecked(c.id)) flags |= c.bit;
-  for (const Choice& c : kUnits)
-    if (IsChecked(c.id)) flags |= c.bit;
+  Access a = Fields();
+  const int flags = CheckedFields(a, kEdgeFields);
   m_strResult = Build(flags);
+  if (flags & kColor) PutSettingInt(Name("EBD_%dColor"), static_cast<int>(m_clrColor));
+  SaveFields(a, *this, kEdgeFields, flags, kEdgeFlagValue, FieldBits(kEdgeFields, flags));
   EndDialog(plat::IDOK);
 }
 
@@ -193,15 +158,14 @@ bool CBorderEdgeDlg::OnCommand(int id, int code) {
   }
   if (code != plat::kClicked) return false;
   switch (id) {
-    case IDC_EB_THIN: case IDC_EB_MEDIUM: case IDC_EB_THICK: case IDC_EB_BY_LENGTH:
-      ApplyRules();
-      return true;
+    case IDC_EB_THIN:
+    case IDC_EB_MEDIUM:
+    case IDC_EB_THICK:
+    case IDC_EB_BY_LENGTH: ApplyRules(); return true;
     case IDC_EB_COLOR_NAME:
       if (ChooseInto(m_strColorName, list::kColor)) Repaint();
       return true;
-    case IDC_EB_COLOR_PICK:
-      PickColor();
-      return true;
+    case IDC_EB_COLOR_PICK: PickColor(); return true;
   }
   return false;
 }
@@ -209,32 +173,26 @@ bool CBorderEdgeDlg::OnCommand(int id, int code) {
 // ---- border ----
 
 CStyleBorderDlg::CStyleBorderDlg(plat::WindowHandle parent) : CAttrDialog(IDD_STYLE_BORDER, parent) {
-  for (int row = 0; row < kRows; ++row) Governs(RowCheck(row), {RowCheck(row) + 1, RowCheck(row) + 2});
+  Access a = Fields();
+  GovernFields(a, kBorderFields);
 }
 
-std::string& CStyleBorderDlg::Field(int row) {
-  std::string* const fields[kRows] = {&m_strBorder, &m_strTop, &m_strRight, &m_strBottom, &m_strLeft};
-  return *fields[row];
-}
-
-void CStyleBorderDlg::DoDataExchange(plat::DataExchange& dx) {
-  for (int row = 0; row < kRows; ++row) dx.Text(RowCheck(row) + 1, Field(row));
-}
+void CStyleBorderDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kBorderFields); }
 
 // The shorthand and the edges exclude each other: a checked row clears
 // the other kind.
 void CStyleBorderDlg::Exclude(int row) {
-  if (!IsChecked(RowCheck(row))) return;
+  if (!IsChecked(kBorderFields[row].check)) return;
   if (row == 0)
-    for (int edge = 1; edge < kRows; ++edge) Check(RowCheck(edge), 0);
+    for (int edge = 1; edge < kRows; ++edge) Check(kBorderFields[edge].check, 0);
   else
-    Check(RowCheck(0), 0);
+    Check(kBorderFields[0].check, 0);
 }
 
 bool CStyleBorderDlg::OnInitDialog() {
   SetTitle(plat::J(" STYLE : 枠(Border)の設定 ") + ElementLabel(m_nTagId));
-  for (int row = 0; row < kRows; ++row) Field(row) = GetSetting(Name(kDecls[row].setting));
-  CheckBoxes(kBorderBoxes, GetSettingInt(Name("BDR_%dFlag")));
+  Access a = Fields();
+  LoadFields(a, *this, kBorderFields, kBorderFlagValue);
   // Edges first, so that they win over a shorthand stored with them.
   for (int row : {1, 2, 3, 4, 0}) Exclude(row);
   ApplyDependents();
@@ -242,23 +200,18 @@ bool CStyleBorderDlg::OnInitDialog() {
   return true;
 }
 
-std::string CStyleBorderDlg::Build(int flags) {
+std::string CStyleBorderDlg::Build(int flags) const {
   std::string r;
-  int stored = 0;
-  for (int row = 0; row < kRows; ++row) {
-    if (!(flags & kBorderBoxes[row].bit)) continue;
-    if (stored) r += "\r\n";
-    stored |= kBorderBoxes[row].bit;
-    r += kDecls[row].prop + Field(row) + ";";
-    PutSetting(Name(kDecls[row].setting), Field(row));
-  }
-  PutSettingInt(Name("BDR_%dFlag"), stored);
+  BuildFields(*this, kBorderFields, flags, r, "\r\n");
   return r;
 }
 
 void CStyleBorderDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(CheckedBits(kBorderBoxes));
+  Access a = Fields();
+  const int flags = CheckedFields(a, kBorderFields);
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kBorderFields, flags, kBorderFlagValue);
   EndDialog(plat::IDOK);
 }
 
@@ -268,19 +221,19 @@ void CStyleBorderDlg::ChangeEdge(int row) {
   dlg.Init(m_nTagId);
   if (dlg.DoModal() != plat::IDOK) return;
   UpdateData(true);
-  Field(row) = dlg.m_strResult;
+  this->*kBorderFields[row].member = dlg.m_strResult;
   UpdateData(false);
 }
 
 bool CStyleBorderDlg::OnCommand(int id, int code) {
   if (code != plat::kClicked) return false;
   for (int row = 0; row < kRows; ++row) {
-    if (id == RowCheck(row)) {
+    if (id == kBorderFields[row].check) {
       Exclude(row);
       ApplyDependents();
       return true;
     }
-    if (id == RowCheck(row) + 2) {
+    if (id == kBorderFields[row].buttons.first) {
       ChangeEdge(row);
       return true;
     }

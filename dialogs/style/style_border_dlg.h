@@ -33,8 +33,9 @@ class CBorderEdgeDlg : public CAttrDialog {
     kEm = 0x200, kMm = 0x400, kPt = 0x800,
   };
   // The edge value built from the fields, the check boxes and the choices
-  // (as flag bits), with the writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // (as flag bits), apart from any window and any settings (OK saves them
+  // after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -57,8 +58,8 @@ class CStyleBorderDlg : public CAttrDialog {
   // Flag bits of "BDR_%dFlag".
   enum : int { kAll = 0x1, kTop = 0x2, kRight = 0x4, kBottom = 0x8, kLeft = 0x10 };
   // The declarations built from the fields and the check boxes (as flag
-  // bits), with the writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // bits), apart from any window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -68,7 +69,6 @@ class CStyleBorderDlg : public CAttrDialog {
 
  private:
   // row 0 the shorthand, 1..4 top, right, bottom, left.
-  std::string& Field(int row);
   void Exclude(int row);
   void ChangeEdge(int row);
 };

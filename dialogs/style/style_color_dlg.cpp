@@ -1,47 +1,60 @@
 #include "dialogs/style/style_color_dlg.h"
 
-#include <cstdio>
-
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
+#include "dialogs/common/value_lists.h"
 #include "plat/backend.h"
 #include "plat/text.h"
 #include "res/commands.h"
-#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
 namespace {
 
-constexpr FlagBox kBoxes[] = {
-    {IDC_CL_COLOR_CHK, CStyleColorDlg::kColor},     {IDC_CL_BKG_CHK, CStyleColorDlg::kBkg},
-    {IDC_CL_IMAGE_CHK, CStyleColorDlg::kImage},     {IDC_CL_REPEAT_CHK, CStyleColorDlg::kRepeat},
-    {IDC_CL_ATTACH_CHK, CStyleColorDlg::kAttachment}, {IDC_CL_POS_CHK, CStyleColorDlg::kPosition},
-    {IDC_CL_POSKW_CHK, CStyleColorDlg::kPosKW},
+using D = CStyleColorDlg;
+constexpr const char* kPosWords[] = {"% ", "cm "};
+constexpr RadioBits kPosLUnit = {IDC_CL_POSL_PERCENT, 2, D::kPosLCm, kPosWords};
+constexpr RadioBits kPosVUnit = {IDC_CL_POSV_PERCENT, 2, D::kPosVCm, kPosWords};
+// The colours and the position's two numbers are built by the dialog; the
+// numbers are remembered even while the keyword stands for them.
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit          check box          edit box             member              property                  value
+    {D::kColor,      IDC_CL_COLOR_CHK,  IDC_CL_COLOR_SWATCH, &D::m_strColorName, nullptr,                  "SylClr_%dClrName",
+     {IDC_CL_COLOR_NAME, IDC_CL_COLOR_PICK}, Emit::None},
+    {D::kBkg,        IDC_CL_BKG_CHK,    IDC_CL_BKG_SWATCH,   &D::m_strBkgName,   nullptr,                  "SylClr_%dBkgName",
+     {IDC_CL_BKG_NAME, IDC_CL_BKG_PICK}, Emit::None},
+    {D::kImage,      IDC_CL_IMAGE_CHK,  IDC_CL_IMAGE,        &D::m_strImage,     "background-image:url(",  "SylClr_%dImage",
+     {IDC_CL_IMAGE_BROWSE}, Emit::Decl, "", &kUrlEnd},
+    {D::kRepeat,     IDC_CL_REPEAT_CHK, IDC_CL_REPEAT,       &D::m_strRepeat,    "background-repeat:",     "SylClr_%dRepeat",
+     {IDC_CL_REPEAT_LIST}, Emit::Decl, "repeat"},
+    {D::kAttachment, IDC_CL_ATTACH_CHK, IDC_CL_ATTACH,       &D::m_strAttachment, "background-attachment:", "SylClr_%dAttachment",
+     {IDC_CL_ATTACH_LIST}, Emit::Decl, "scroll"},
+    {D::kPosKW,      IDC_CL_POSKW_CHK,  IDC_CL_POSKW,        &D::m_strPosKW,     "background-position:",   "SylClr_%dPosKW",
+     {IDC_CL_POSKW_LIST}, Emit::Decl, "", nullptr, D::kPosition},
+    {D::kPosition,   IDC_CL_POS_CHK,    IDC_CL_POSL,         &D::m_strPosL,      nullptr,                  "SylClr_%dPosL",
+     {IDC_CL_POSL_LABEL, IDC_CL_POSL_SPIN}, Emit::None, "0", &kPosLUnit, 0, D::kPosKW, true},
+    {D::kPosition,   IDC_CL_POS_CHK,    IDC_CL_POSV,         &D::m_strPosV,      nullptr,                  "SylClr_%dPosV",
+     {IDC_CL_POSV_LABEL, IDC_CL_POSV_SPIN}, Emit::None, "0", &kPosVUnit, 0, D::kPosKW, true},
 };
+// clang-format on
+constexpr const char* kFlagValue = "SylClr_%dFlag";
+
+// A colour keyword wins over the value.
+std::string ColorDecl(const char* prop, const std::string& name, uint32_t value) {
+  return prop + (name.empty() ? ColorHex(value) : name) + ";";
+}
 
 }  // namespace
 
 CStyleColorDlg::CStyleColorDlg(plat::WindowHandle parent) : CAttrDialog(IDD_STYLE_COLOR, parent) {
-  Governs(IDC_CL_COLOR_CHK, {IDC_CL_COLOR_SWATCH, IDC_CL_COLOR_NAME, IDC_CL_COLOR_PICK});
-  Governs(IDC_CL_BKG_CHK, {IDC_CL_BKG_SWATCH, IDC_CL_BKG_NAME, IDC_CL_BKG_PICK});
-  Governs(IDC_CL_IMAGE_CHK, {IDC_CL_IMAGE, IDC_CL_IMAGE_BROWSE});
-  Governs(IDC_CL_REPEAT_CHK, {IDC_CL_REPEAT, IDC_CL_REPEAT_LIST});
-  Governs(IDC_CL_ATTACH_CHK, {IDC_CL_ATTACH, IDC_CL_ATTACH_LIST});
-  // The keyword box only counts while the position box is on, so it comes first.
-  Governs(IDC_CL_POS_CHK, {IDC_CL_POSKW_CHK});
-  Governs(IDC_CL_POSKW_CHK, {IDC_CL_POSKW, IDC_CL_POSKW_LIST});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
 void CStyleColorDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_CL_IMAGE, m_strImage);
-  dx.Text(IDC_CL_REPEAT, m_strRepeat);
-  dx.Text(IDC_CL_ATTACH, m_strAttachment);
-  dx.Text(IDC_CL_POSKW, m_strPosKW);
-  dx.Text(IDC_CL_POSL, m_strPosL);
-  dx.Text(IDC_CL_POSV, m_strPosV);
   // The swatches show the colour names; an empty name shows the colour.
-  dx.Text(IDC_CL_COLOR_SWATCH, m_strColorName);
-  dx.Text(IDC_CL_BKG_SWATCH, m_strBkgName);
+  ExchangeFields(dx, *this, kFields);
 }
 
 // The swatch paints its colour while it is enabled and shows no name.
@@ -52,97 +65,46 @@ void CStyleColorDlg::Repaint() {
   impl().Invalidate(IDC_CL_BKG_SWATCH);
 }
 
-// The numbers and their units apply while the position is on and not a
-// keyword.
-void CStyleColorDlg::ApplyRules() {
-  ApplyDependents();
-  const bool numbers = IsChecked(IDC_CL_POS_CHK) && IsItemEnabled(IDC_CL_POS_CHK) &&
-                       !IsChecked(IDC_CL_POSKW_CHK);
-  for (int c = IDC_CL_POSL_LABEL; c <= IDC_CL_POSV_CM; ++c) EnableItem(c, numbers);
-  Repaint();
-}
-
 bool CStyleColorDlg::OnInitDialog() {
   impl().SetUpDownRange(IDC_CL_POSL_SPIN, 0, 32767);
   impl().SetUpDownRange(IDC_CL_POSV_SPIN, 0, 32767);
   SetTitle(plat::J(" STYLE : 画像・背景の設定 ") + ElementLabel(m_nTagId));
 
   m_clrColor = static_cast<uint32_t>(GetSettingInt(Name("SylClr_%dClr"), 0));
-  Load(m_strColorName, "SylClr_%dClrName");
   m_clrBkg = static_cast<uint32_t>(GetSettingInt(Name("SylClr_%dBkg"), 0xFFFFFF));
-  Load(m_strBkgName, "SylClr_%dBkgName");
-  Load(m_strImage, "SylClr_%dImage");
-  Load(m_strRepeat, "SylClr_%dRepeat", "repeat");
-  Load(m_strAttachment, "SylClr_%dAttachment", "scroll");
-  Load(m_strPosKW, "SylClr_%dPosKW");
-  Load(m_strPosL, "SylClr_%dPosL", "0");
-  Load(m_strPosV, "SylClr_%dPosV", "0");
-  const int flags = GetSettingInt(Name("SylClr_%dFlag"));
-
-  CheckBoxes(kBoxes, flags);
-  CheckRadio(IDC_CL_POSL_PERCENT, IDC_CL_POSL_CM, (flags & kPosLCm) ? IDC_CL_POSL_CM : IDC_CL_POSL_PERCENT);
-  CheckRadio(IDC_CL_POSV_PERCENT, IDC_CL_POSV_CM, (flags & kPosVCm) ? IDC_CL_POSV_CM : IDC_CL_POSV_PERCENT);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   // Text-level elements have no background position.
   if (m_nTagId >= cmd::kInlineFirst) Withdraw(IDC_CL_POS_CHK);
 
-  ApplyRules();
+  ApplyDependents();
+  Repaint();
   UpdateData(false);
   return true;
 }
 
-std::string CStyleColorDlg::Build(int flags) {
+std::string CStyleColorDlg::Build(int flags) const {
   std::string r;
-  int stored = 0;
-  auto decl = [&](int bits, const std::string& text) {
+  if (flags & kColor) r = ColorDecl("color:", m_strColorName, m_clrColor);
+  if (flags & kBkg) r += (r.empty() ? "" : "\r\n") + ColorDecl("background-color:", m_strBkgName, m_clrBkg);
+  BuildFields(*this, kFields, flags, r, "\r\n");
+  if ((flags & kPosition) && !(flags & kPosKW)) {
     if (!r.empty()) r += "\r\n";
-    r += text;
-    stored |= bits;
-  };
-  auto color = [&](int bit, const char* prop, const std::string& name, uint32_t value,
-                   const char* nameSetting, const char* valueSetting) {
-    if (!(flags & bit)) return;
-    if (!name.empty()) {
-      decl(bit, prop + name + ";");
-    } else {
-      decl(bit, prop + ColorHex(value) + ";");
-      PutSettingInt(Name(valueSetting), static_cast<int>(value));
-    }
-    PutSetting(Name(nameSetting), name);
-  };
-  auto text = [&](int bit, const std::string& decla, const char* setting, const std::string& value) {
-    if (!(flags & bit)) return;
-    decl(bit, decla);
-    PutSetting(Name(setting), value);
-  };
-  color(kColor, "color:", m_strColorName, m_clrColor, "SylClr_%dClrName", "SylClr_%dClr");
-  color(kBkg, "background-color:", m_strBkgName, m_clrBkg, "SylClr_%dBkgName", "SylClr_%dBkg");
-  text(kImage, "background-image:url(" + m_strImage + ");", "SylClr_%dImage", m_strImage);
-  text(kRepeat, "background-repeat:" + m_strRepeat + ";", "SylClr_%dRepeat", m_strRepeat);
-  text(kAttachment, "background-attachment:" + m_strAttachment + ";", "SylClr_%dAttachment",
-       m_strAttachment);
-  if (flags & kPosition) {
-    if (flags & kPosKW) {
-      decl(kPosition | kPosKW, "background-position:" + m_strPosKW + ";");
-      PutSetting(Name("SylClr_%dPosKW"), m_strPosKW);
-    } else {
-      // The units are remembered only with the numbers they belong to.
-      decl(kPosition | (flags & (kPosLCm | kPosVCm)),
-           "background-position:" + m_strPosL + ((flags & kPosLCm) ? "cm " : "% ") + m_strPosV +
-               ((flags & kPosVCm) ? "cm " : "% ") + ";");
-    }
-    PutSetting(Name("SylClr_%dPosL"), m_strPosL);
-    PutSetting(Name("SylClr_%dPosV"), m_strPosV);
+    r += "background-position:" + m_strPosL + kPosLUnit.words[kPosLUnit.Index(flags)] + m_strPosV +
+         kPosVUnit.words[kPosVUnit.Index(flags)] + ";";
   }
-  PutSettingInt(Name("SylClr_%dFlag"), stored);
   return r;
 }
 
 void CStyleColorDlg::OnOK() {
   UpdateData(true);
-  int flags = CheckedBits(kBoxes);
-  if (IsChecked(IDC_CL_POSL_CM)) flags |= kPosLCm;
-  if (IsChecked(IDC_CL_POSV_CM)) flags |= kPosVCm;
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
   m_strResult = Build(flags);
+  // A colour's value is remembered only while no name stands for it.
+  if ((flags & kColor) && m_strColorName.empty()) PutSettingInt(Name("SylClr_%dClr"), static_cast<int>(m_clrColor));
+  if ((flags & kBkg) && m_strBkgName.empty()) PutSettingInt(Name("SylClr_%dBkg"), static_cast<int>(m_clrBkg));
+  SaveFields(a, *this, kFields, flags, kFlagValue, FieldBits(kFields, flags));
   EndDialog(plat::IDOK);
 }
 
@@ -163,7 +125,7 @@ void CStyleColorDlg::ChooseValue(std::string& name, uint32_t& value) {
 
 bool CStyleColorDlg::OnCommand(int id, int code) {
   if (CAttrDialog::OnCommand(id, code)) {
-    ApplyRules();
+    Repaint();
     return true;
   }
   if (code != plat::kClicked) return false;

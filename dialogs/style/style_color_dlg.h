@@ -25,8 +25,9 @@ class CStyleColorDlg : public CAttrDialog {
     kPosKW = 0x40, kPosLCm = 0x80, kPosVCm = 0x100,
   };
   // The declarations built from the fields and the check boxes and units
-  // (as flag bits), with the writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // (as flag bits), apart from any window and any settings (OK saves them
+  // after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -35,7 +36,6 @@ class CStyleColorDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  void ApplyRules();
   void Repaint();
   void ChooseName(std::string& name, int list);
   void ChooseValue(std::string& name, uint32_t& value);

@@ -1,5 +1,6 @@
 #include "dialogs/style/style_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
 #include "dialogs/style/list_style_dlg.h"
 #include "dialogs/style/style_border_dlg.h"
@@ -14,70 +15,59 @@ namespace tq {
 
 namespace {
 
-constexpr FlagBox kBoxes[] = {
-    {IDC_SY_COLOR_CHK, CStyleDlg::kColor},   {IDC_SY_FONT_CHK, CStyleDlg::kFont},
-    {IDC_SY_TEXT_CHK, CStyleDlg::kText},     {IDC_SY_MARGIN_CHK, CStyleDlg::kMargin},
-    {IDC_SY_BORDER_CHK, CStyleDlg::kBorder}, {IDC_SY_ELEMENT_CHK, CStyleDlg::kElement},
+using D = CStyleDlg;
+// One line per checked group, in this order, each joined to one line; an
+// empty checked group still takes its line. The texts are remembered as
+// typed, lines and all.
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit       check box           edit box         member            attribute  value
+    {D::kColor,   IDC_SY_COLOR_CHK,   IDC_SY_COLOR,    &D::m_strColor,     nullptr,  "Syl_%dColor",
+     {IDC_SY_COLOR_CHANGE}, Emit::Other},
+    {D::kFont,    IDC_SY_FONT_CHK,    IDC_SY_FONT,     &D::m_strFont,      nullptr,  "Syl_%dFont",
+     {IDC_SY_FONT_CHANGE}, Emit::Other},
+    {D::kText,    IDC_SY_TEXT_CHK,    IDC_SY_TEXT,     &D::m_strTextGroup, nullptr,  "Syl_%dText",
+     {IDC_SY_TEXT_CHANGE}, Emit::Other},
+    {D::kMargin,  IDC_SY_MARGIN_CHK,  IDC_SY_MARGIN,   &D::m_strMargin,    nullptr,  "Syl_%dMargin",
+     {IDC_SY_MARGIN_CHANGE}, Emit::Other},
+    {D::kBorder,  IDC_SY_BORDER_CHK,  IDC_SY_BORDER,   &D::m_strBorder,    nullptr,  "Syl_%dBorder",
+     {IDC_SY_BORDER_CHANGE}, Emit::Other},
+    {D::kElement, IDC_SY_ELEMENT_CHK, IDC_SY_ELEMENT,  &D::m_strElement,   nullptr,  "Syl_%dElement",
+     {IDC_SY_ELEMENT_CHANGE}, Emit::Other},
 };
+// clang-format on
+constexpr const char* kFlagValue = "Syl_%dFlag";
 
 }  // namespace
 
 CStyleDlg::CStyleDlg(plat::WindowHandle parent) : CAttrDialog(IDD_STYLE, parent) {
-  for (int check = IDC_SY_COLOR_CHK; check <= IDC_SY_ELEMENT_CHK; check += 3)
-    Governs(check, {check + 1, check + 2});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CStyleDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_SY_COLOR, m_strColor);
-  dx.Text(IDC_SY_FONT, m_strFont);
-  dx.Text(IDC_SY_TEXT, m_strTextGroup);
-  dx.Text(IDC_SY_MARGIN, m_strMargin);
-  dx.Text(IDC_SY_BORDER, m_strBorder);
-  dx.Text(IDC_SY_ELEMENT, m_strElement);
-}
+void CStyleDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CStyleDlg::OnInitDialog() {
   SetTitle(plat::J("スタイルの設定 ") + ElementLabel(m_nTagId));
-  Load(m_strColor, "Syl_%dColor");
-  Load(m_strFont, "Syl_%dFont");
-  Load(m_strTextGroup, "Syl_%dText");
-  Load(m_strMargin, "Syl_%dMargin");
-  Load(m_strBorder, "Syl_%dBorder");
-  Load(m_strElement, "Syl_%dElement");
-  CheckBoxes(kBoxes, GetSettingInt(Name("Syl_%dFlag")));
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   ApplyDependents();
   UpdateData(false);
   return true;
 }
 
-std::string CStyleDlg::Build(int flags) {
-  // Fixed order, not the member order; an empty checked group still
-  // takes its line.
-  const struct {
-    int bit;
-    const std::string& text;
-    const char* setting;
-  } groups[] = {
-      {kColor, m_strColor, "Syl_%dColor"},    {kFont, m_strFont, "Syl_%dFont"},
-      {kText, m_strTextGroup, "Syl_%dText"},  {kMargin, m_strMargin, "Syl_%dMargin"},
-      {kBorder, m_strBorder, "Syl_%dBorder"}, {kElement, m_strElement, "Syl_%dElement"},
-  };
+std::string CStyleDlg::Build(int flags) const {
   std::string r;
-  int stored = 0;
-  for (const auto& g : groups) {
-    if (!(flags & g.bit)) continue;
-    if (stored) r += "\r\n";
-    stored |= g.bit;
-    r += NormalizeWhitespace(g.text);
-    PutSetting(Name(g.setting), g.text);  // as typed, lines and all
-  }
-  PutSettingInt(Name("Syl_%dFlag"), stored);
+  BuildFields(*this, kFields, flags, r, "\r\n");
   return r;
 }
 
 void CStyleDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(CheckedBits(kBoxes));
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 

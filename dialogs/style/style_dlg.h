@@ -16,9 +16,9 @@ class CStyleDlg : public CAttrDialog {
 
   // Flag bits of "Syl_%dFlag"; 0x1 and 0x2 are never used.
   enum : int { kColor = 0x4, kFont = 0x8, kText = 0x10, kMargin = 0x20, kBorder = 0x40, kElement = 0x80 };
-  // The joined declarations of the groups checked in flags, with the
-  // writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // The joined declarations of the groups checked in flags, apart from
+  // any window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

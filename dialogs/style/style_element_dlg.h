@@ -23,17 +23,14 @@ class CStyleElementDlg : public CAttrDialog {
     kWhiteSpace = 0x4000, kFloat = 0x40000, kClear = 0x400000, kDisplay = 0x4000000,
   };
   // The declarations built from the fields and the check boxes and choices
-  // (as flag bits), with the writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // (as flag bits), apart from any window and any settings (OK saves them
+  // after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
   bool OnInitDialog() override;
   void OnOK() override;
-  bool OnCommand(int id, int code) override;
-
- private:
-  void ApplyRules();
 };
 
 }  // namespace tq

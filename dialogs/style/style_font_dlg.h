@@ -20,8 +20,9 @@ class CStyleFontDlg : public CAttrDialog {
     kPx = 0x40, kMm = 0x80, kEm = 0x100, kPercent = 0x200,
   };
   // The declarations built from the fields and the check boxes and unit
-  // (as flag bits), with the writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // (as flag bits), apart from any window and any settings (OK saves them
+  // after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
@@ -30,7 +31,6 @@ class CStyleFontDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
-  void ApplyRules();
   void ChooseFamily();
 };
 

@@ -1,5 +1,6 @@
 #include "dialogs/style/style_margin_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
 #include "plat/text.h"
 
@@ -11,25 +12,36 @@ namespace {
 // top, right, bottom, left; 4 the shorthand); its edit box follows it.
 constexpr int MarginCheck(int kind, int pos) { return IDC_MG_MTOP_CHK + kind * kMarginKindStep + 2 * pos; }
 
-struct Decl {
-  const char* prop;
-  const char* setting;
+using M = CStyleMarginDlg;
+// In the order of the flag bits, which is the order of the declarations:
+// row kind * 5 + pos. The dialog's exclusion rules enable the edit boxes.
+// clang-format off
+constexpr Field<M> kFields[] = {
+    // bit       check box           edit box         member             property          value
+    {M::kMTop,    IDC_MG_MTOP_CHK,    IDC_MG_MTOP,     &M::m_strMTop,     "margin-top:",     "SylMgn_%dMTop",     {}, Emit::Decl},
+    {M::kMRight,  IDC_MG_MRIGHT_CHK,  IDC_MG_MRIGHT,   &M::m_strMRight,   "margin-right:",   "SylMgn_%dMRight",   {}, Emit::Decl},
+    {M::kMBottom, IDC_MG_MBOTTOM_CHK, IDC_MG_MBOTTOM,  &M::m_strMBottom,  "margin-bottom:",  "SylMgn_%dMBottom",  {}, Emit::Decl},
+    {M::kMLeft,   IDC_MG_MLEFT_CHK,   IDC_MG_MLEFT,    &M::m_strMLeft,    "margin-left:",    "SylMgn_%dMLeft",    {}, Emit::Decl},
+    {M::kMargin,  IDC_MG_MARGIN_CHK,  IDC_MG_MARGIN,   &M::m_strMargin,   "margin:",         "SylMgn_%dMargin",   {}, Emit::Decl},
+    {M::kPTop,    IDC_MG_PTOP_CHK,    IDC_MG_PTOP,     &M::m_strPTop,     "padding-top:",    "SylMgn_%dPTop",     {}, Emit::Decl},
+    {M::kPRight,  IDC_MG_PRIGHT_CHK,  IDC_MG_PRIGHT,   &M::m_strPRight,   "padding-right:",  "SylMgn_%dPRight",   {}, Emit::Decl},
+    {M::kPBottom, IDC_MG_PBOTTOM_CHK, IDC_MG_PBOTTOM,  &M::m_strPBottom,  "padding-bottom:", "SylMgn_%dPBottom",  {}, Emit::Decl},
+    {M::kPLeft,   IDC_MG_PLEFT_CHK,   IDC_MG_PLEFT,    &M::m_strPLeft,    "padding-left:",   "SylMgn_%dPLeft",    {}, Emit::Decl},
+    {M::kPadding, IDC_MG_PADDING_CHK, IDC_MG_PADDING,  &M::m_strPadding,  "padding:",        "SylMgn_%dPadding",  {}, Emit::Decl},
 };
-// In the order of the flag bits, which is the order of the declarations.
-constexpr Decl kDecls[2][5] = {
-    {{"margin-top:", "SylMgn_%dMTop"}, {"margin-right:", "SylMgn_%dMRight"},
-     {"margin-bottom:", "SylMgn_%dMBottom"}, {"margin-left:", "SylMgn_%dMLeft"},
-     {"margin:", "SylMgn_%dMargin"}},
-    {{"padding-top:", "SylMgn_%dPTop"}, {"padding-right:", "SylMgn_%dPRight"},
-     {"padding-bottom:", "SylMgn_%dPBottom"}, {"padding-left:", "SylMgn_%dPLeft"},
-     {"padding:", "SylMgn_%dPadding"}},
-};
-constexpr int Bit(int kind, int pos) { return 1 << (kind * 5 + pos); }
+// clang-format on
+constexpr const char* kFlagValue = "SylMgn_%dFlag";
 
 // Side row controls.
 constexpr int Row(int side) { return IDC_BV_TOP_LABEL + side * kBoxRowStep; }
 constexpr int kRowAuto = 1, kRowNumber = 2, kRowSpin = 3, kRowPx = 4, kRowUnits = 5;
-constexpr const char* kUnitText[] = {"px", "em", "mm", "pt", "%"};
+// Each side's "px" has no bit; em, mm, pt and % have the four bits after
+// its "auto" bit, tested in that order.
+constexpr const char* kUnitWords[] = {"px", "em", "mm", "pt", "%"};
+constexpr RadioBits SideUnits(int side) {
+  return {Row(side) + kRowPx, kRowUnits, CBoxValueDlg::AutoBit(side) * 0x1E, kUnitWords, 0};
+}
+constexpr RadioBits kSideUnits[] = {SideUnits(0), SideUnits(1), SideUnits(2), SideUnits(3)};
 
 }  // namespace
 
@@ -79,10 +91,8 @@ bool CBoxValueDlg::OnInitDialog() {
 
   for (int s = 0; s < 4; ++s) {
     Check(Row(s) + kRowAuto, (flags & AutoBit(s)) ? 1 : 0);
-    int unit = 0;
-    for (int u = 1; u < kRowUnits && !unit; ++u)
-      if (flags & UnitBit(s, u)) unit = u;
-    CheckRadio(Row(s) + kRowPx, Row(s) + kRowPx + kRowUnits - 1, Row(s) + kRowPx + unit);
+    const RadioBits& u = kSideUnits[s];
+    CheckRadio(u.first, u.first + u.count - 1, u.first + u.Index(flags));
   }
   for (int s = 0; s < 4; ++s) {
     if (m_nMode & (kTop << s)) {
@@ -101,22 +111,29 @@ bool CBoxValueDlg::OnInitDialog() {
 }
 
 void CBoxValueDlg::Build(int flags) {
+  for (int s = 0; s < 4; ++s) {
+    if (!(m_nMode & (kTop << s))) continue;
+    if (flags & AutoBit(s))
+      Side(s) = "auto";
+    else
+      Side(s) += kUnitWords[kSideUnits[s].Index(flags)];
+  }
+  if (m_nMode & kShorthand) m_strShorthand = m_strTop + " " + m_strRight + " " + m_strBottom + " " + m_strLeft;
+}
+
+// The numbers of the offered sides not "auto", then the choices made for
+// them.
+void CBoxValueDlg::Save(int flags) {
   int stored = 0;
   for (int s = 0; s < 4; ++s) {
     if (!(m_nMode & (kTop << s))) continue;
     if (flags & AutoBit(s)) {
       stored |= AutoBit(s);
-      Side(s) = "auto";
       continue;
     }
     PutSetting(Name(Names(s)), Side(s));
-    int unit = 0;
-    for (int u = 1; u < kRowUnits && !unit; ++u)
-      if (flags & UnitBit(s, u)) unit = u;
-    if (unit) stored |= UnitBit(s, unit);
-    Side(s) += kUnitText[unit];
+    stored |= kSideUnits[s].Bits(kSideUnits[s].Index(flags));
   }
-  if (m_nMode & kShorthand) m_strShorthand = m_strTop + " " + m_strRight + " " + m_strBottom + " " + m_strLeft;
   PutSettingInt(Name((m_nMode & kPadding) ? "MV_%dPFlag" : "MV_%dMFlag"), stored);
 }
 
@@ -125,9 +142,10 @@ void CBoxValueDlg::OnOK() {
   int flags = 0;
   for (int s = 0; s < 4; ++s) {
     if (IsChecked(Row(s) + kRowAuto)) flags |= AutoBit(s);
-    for (int u = 1; u < kRowUnits; ++u)
-      if (IsChecked(Row(s) + kRowPx + u)) flags |= UnitBit(s, u);
+    for (int u = 0; u < kRowUnits; ++u)
+      if (IsChecked(kSideUnits[s].first + u)) flags |= kSideUnits[s].Bits(u);
   }
+  Save(flags);  // the numbers as typed, before they become values
   Build(flags);
   EndDialog(plat::IDOK);
 }
@@ -146,18 +164,9 @@ bool CBoxValueDlg::OnCommand(int id, int code) {
 
 CStyleMarginDlg::CStyleMarginDlg(plat::WindowHandle parent) : CAttrDialog(IDD_STYLE_MARGIN, parent) {}
 
-std::string& CStyleMarginDlg::Field(int kind, int pos) {
-  std::string* const fields[2][5] = {
-      {&m_strMTop, &m_strMRight, &m_strMBottom, &m_strMLeft, &m_strMargin},
-      {&m_strPTop, &m_strPRight, &m_strPBottom, &m_strPLeft, &m_strPadding},
-  };
-  return *fields[kind][pos];
-}
+std::string& CStyleMarginDlg::Field(int kind, int pos) { return this->*kFields[kind * 5 + pos].member; }
 
-void CStyleMarginDlg::DoDataExchange(plat::DataExchange& dx) {
-  for (int k = 0; k < 2; ++k)
-    for (int p = 0; p < 5; ++p) dx.Text(MarginCheck(k, p) + 1, Field(k, p));
-}
+void CStyleMarginDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 // A side and the shorthand of the same kind exclude each other.
 void CStyleMarginDlg::SideRule(int kind, int side) {
@@ -180,12 +189,8 @@ void CStyleMarginDlg::ShorthandRule(int kind) {
 
 bool CStyleMarginDlg::OnInitDialog() {
   SetTitle(plat::J(" STYLE : Margin/Paddingの設定 ") + ElementLabel(m_nTagId));
-  const int flags = GetSettingInt(Name("SylMgn_%dFlag"));
-  for (int k = 0; k < 2; ++k)
-    for (int p = 0; p < 5; ++p) {
-      Field(k, p) = GetSetting(Name(kDecls[k][p].setting));
-      Check(MarginCheck(k, p), (flags & Bit(k, p)) ? 1 : 0);
-    }
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
   // Sides first, so that they win over a shorthand stored with them.
   for (int k = 0; k < 2; ++k) {
     for (int s : {0, 2, 1, 3}) SideRule(k, s);
@@ -195,28 +200,18 @@ bool CStyleMarginDlg::OnInitDialog() {
   return true;
 }
 
-std::string CStyleMarginDlg::Build(int flags) {
+std::string CStyleMarginDlg::Build(int flags) const {
   std::string r;
-  int stored = 0;
-  for (int k = 0; k < 2; ++k)
-    for (int p = 0; p < 5; ++p) {
-      if (!(flags & Bit(k, p))) continue;
-      if (!r.empty()) r += "\r\n";
-      r += kDecls[k][p].prop + Field(k, p) + ";";
-      stored |= Bit(k, p);
-      PutSetting(Name(kDecls[k][p].setting), Field(k, p));
-    }
-  PutSettingInt(Name("SylMgn_%dFlag"), stored);
+  BuildFields(*this, kFields, flags, r, "\r\n");
   return r;
 }
 
 void CStyleMarginDlg::OnOK() {
   UpdateData(true);
-  int flags = 0;
-  for (int k = 0; k < 2; ++k)
-    for (int p = 0; p < 5; ++p)
-      if (IsChecked(MarginCheck(k, p))) flags |= Bit(k, p);
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
   m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 
@@ -250,8 +245,10 @@ bool CStyleMarginDlg::OnCommand(int id, int code) {
   for (int k = 0; k < 2; ++k)
     for (int p = 0; p < 5; ++p)
       if (id == MarginCheck(k, p)) {
-        if (p == 4) ShorthandRule(k);
-        else SideRule(k, p);
+        if (p == 4)
+          ShorthandRule(k);
+        else
+          SideRule(k, p);
         return true;
       }
   return false;

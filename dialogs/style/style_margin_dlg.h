@@ -36,9 +36,9 @@ class CBoxValueDlg : public CAttrDialog {
   // Flag bits of "MV_%dMFlag" / "MV_%dPFlag" for side 0..3 (top, right,
   // bottom, left): "auto", then the units em, mm, pt, % (none: px).
   static constexpr int AutoBit(int side) { return 1 << (6 * side); }
-  static constexpr int UnitBit(int side, int unit) { return AutoBit(side) << unit; }  // unit 1..4
   // Finishes the offered sides from the numbers and the "auto" and unit
-  // choices (as flag bits), with the writes OK makes, apart from any window.
+  // choices (as flag bits), apart from any window and any settings (OK
+  // saves them first).
   void Build(int flags);
 
  protected:
@@ -48,6 +48,7 @@ class CBoxValueDlg : public CAttrDialog {
   bool OnCommand(int id, int code) override;
 
  private:
+  void Save(int flags);
   std::string& Side(int side);
   const char* Names(int side) const;
   void RowRule(int side);
@@ -66,8 +67,8 @@ class CStyleMarginDlg : public CAttrDialog {
     kPTop = 0x20, kPRight = 0x40, kPBottom = 0x80, kPLeft = 0x100, kPadding = 0x200,
   };
   // The declarations built from the fields and the check boxes (as flag
-  // bits), with the writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // bits), apart from any window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

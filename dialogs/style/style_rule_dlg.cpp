@@ -1,5 +1,6 @@
 #include "dialogs/style/style_rule_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "dialogs/common/text_rules.h"
 #include "dialogs/style/style_dlg.h"
 #include "plat/backend.h"
@@ -26,6 +27,16 @@ const char* const kEntries[] = {
     "ACRONYM (アクロニム)", "A:link", "A:active", "A:visited", "BODY",
 };
 
+using D = CStyleRuleDlg;
+// Shared by every use: no check boxes, no flag word, no slot in the names.
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit check box  edit box         member             attribute  value
+    {0,    0,         IDC_SR_SELECTOR, &D::m_strSelector, nullptr,   "SylCss_Selecta", {}, Emit::None},
+    {0,    0,         IDC_SR_STYLE,    &D::m_strStyle,    nullptr,   "SylCss_Style",   {}, Emit::None},
+};
+// clang-format on
+
 std::string TrimBlanks(const std::string& s) {
   size_t b = s.find_first_not_of(" \t");
   if (b == std::string::npos) return {};
@@ -47,31 +58,27 @@ CStyleRuleDlg::CStyleRuleDlg(plat::WindowHandle parent) : CAttrDialog(IDD_STYLE_
 
 void CStyleRuleDlg::Init(int, const std::string& handedIn) { m_strText = handedIn; }
 
-void CStyleRuleDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_SR_SELECTOR, m_strSelector);
-  dx.Text(IDC_SR_STYLE, m_strStyle);
-}
+void CStyleRuleDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CStyleRuleDlg::OnInitDialog() {
   for (const char* e : kEntries) impl().ListAdd(IDC_SR_LIST, plat::J(e));
-  m_strSelector = GetSetting("SylCss_Selecta");
-  m_strStyle = GetSetting("SylCss_Style");
+  Access a = Fields();
+  LoadFields(a, *this, kFields, nullptr);
   UpdateData(false);
   // The selector box is the template's first tab stop, so the default
   // focus lands in it.
   return true;
 }
 
-std::string CStyleRuleDlg::Build() {
-  std::string r = m_strSelector + "  { " + NormalizeWhitespace(m_strStyle) + " }\r\n" + m_strText;
-  PutSetting("SylCss_Selecta", m_strSelector);
-  PutSetting("SylCss_Style", m_strStyle);
-  return r;
+std::string CStyleRuleDlg::Build() const {
+  return m_strSelector + "  { " + NormalizeWhitespace(m_strStyle) + " }\r\n" + m_strText;
 }
 
 void CStyleRuleDlg::OnOK() {
   UpdateData(true);
   m_strResult = Build();
+  Access a = Fields();
+  SaveFields(a, *this, kFields, 0, nullptr);
   EndDialog(plat::IDOK);
 }
 

@@ -22,8 +22,9 @@ class CStyleRuleDlg : public CAttrDialog {
 
   std::string m_strSelector, m_strStyle;
 
-  // The rule followed by the handed-in text, with the writes OK makes.
-  std::string Build();
+  // The rule followed by the handed-in text, apart from any window and any
+  // settings (OK saves them after).
+  std::string Build() const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

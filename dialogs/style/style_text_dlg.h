@@ -25,17 +25,15 @@ class CStyleTextDlg : public CAttrDialog {
   };
   static constexpr int kDefaultFlags = 0x42000082;
   // The declarations built from the fields and the check boxes and units
-  // (as flag bits), with the writes OK makes, apart from any window.
-  std::string Build(int flags);
+  // (as flag bits), apart from any window and any settings (OK saves them
+  // after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;
   bool OnInitDialog() override;
   void OnOK() override;
   bool OnCommand(int id, int code) override;
-
- private:
-  void ApplyRules();
 };
 
 }  // namespace tq
