@@ -4,20 +4,26 @@
 
 namespace tq {
 
-void BuildFieldRows(const CAttrDialog& d, const FieldRow* rows, size_t n, int flags, std::string& out) {
+void BuildFieldRows(const CAttrDialog& d, const FieldRow* rows, size_t n, int flags, std::string& out,
+                    const char* sep) {
   for (const FieldRow* f = rows; f != rows + n; ++f) {
-    if (f->bit && !(flags & f->bit)) continue;
+    if ((f->bit && !(flags & f->bit)) || f->emit == Emit::None) continue;
+    out.append(sep);
     switch (f->emit) {
-      case Emit::Attr: out.append(" ").append(f->attr).append("=\"").append(d.*f->member).append("\""); break;
-      case Emit::Other: out += " " + NormalizeWhitespace(d.*f->member); break;
-      case Emit::Word: out.append(" ").append(f->attr); break;
+      case Emit::Attr: out.append(f->attr).append("=\"").append(d.*f->member).append("\""); break;
+      case Emit::Other: out += NormalizeWhitespace(d.*f->member); break;
+      case Emit::Word: out.append(f->attr); break;
       case Emit::Choice:
-        out.append(" ").append(f->attr).append("=\"").append(f->radios->words[f->radios->Index(flags)]).append("\"");
+        out.append(f->attr).append("=\"").append(f->radios->words[f->radios->Index(flags)]).append("\"");
         break;
       case Emit::Unit:
-        out.append(" ").append(f->attr).append("=\"").append(d.*f->member);
+        out.append(f->attr).append("=\"").append(d.*f->member);
         out.append(f->radios->words[f->radios->Index(flags)]).append("\"");
         break;
+      case Emit::Joined:
+        out.append(f->attr).append("=\"").append(NormalizeWhitespace(d.*f->member)).append("\"");
+        break;
+      case Emit::None: break;
     }
   }
 }
@@ -43,7 +49,7 @@ int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, 
                   int flagsDef) {
   for (const FieldRow* f = rows; f != rows + n; ++f)
     if (f->member && f->value) d.*f->member = GetSetting(a.Name(f->value), f->def);
-  const int flags = GetSettingInt(a.Name(flagValue), flagsDef);
+  const int flags = flagValue ? GetSettingInt(a.Name(flagValue), flagsDef) : flagsDef;
   for (const FieldRow* f = rows; f != rows + n; ++f) {
     if (f->check && f->bit) a.Check(f->check, (flags & f->bit) ? 1 : 0);
     if (f->radios && f->radios->count)
@@ -69,7 +75,7 @@ void SaveFieldRows(CAttrDialog::Access& a, const CAttrDialog& d, const FieldRow*
                    const char* flagValue, int word) {
   for (const FieldRow* f = rows; f != rows + n; ++f)
     if ((!f->bit || (flags & f->bit)) && f->member && f->value) PutSetting(a.Name(f->value), d.*f->member);
-  PutSettingInt(a.Name(flagValue), word);
+  if (flagValue) PutSettingInt(a.Name(flagValue), word);
 }
 
 }  // namespace tq

@@ -9,6 +9,7 @@
 //   };
 //
 // A row with bit 0 is always on (built and saved whatever the flags say).
+// A dialog without a flag word passes nullptr for its value name.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -25,6 +26,8 @@ enum class Emit : unsigned char {
   Word,    // the bare word in attr (DEFER, NOSHADE)
   Choice,  // NAME="the chosen option button's word"
   Unit,    // NAME="value and the chosen option button's word" (a length)
+  Joined,  // NAME="value joined to one line" (a style typed over lines)
+  None,    // nothing: a text the dialog only shows and remembers
 };
 
 // Option buttons kept as bits of the flag word, the one way for every
@@ -82,7 +85,8 @@ struct Field : FieldRow {
 };
 
 // The out-of-line code, on rows of any dialog.
-void BuildFieldRows(const CAttrDialog& d, const FieldRow* rows, size_t n, int flags, std::string& out);
+void BuildFieldRows(const CAttrDialog& d, const FieldRow* rows, size_t n, int flags, std::string& out,
+                    const char* sep = " ");
 void GovernFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n);
 void ExchangeFieldRows(plat::DataExchange& dx, CAttrDialog& d, const FieldRow* rows, size_t n);
 int LoadFieldRows(CAttrDialog::Access& a, CAttrDialog& d, const FieldRow* rows, size_t n, const char* flagValue,
@@ -91,10 +95,11 @@ int CheckedFieldRows(CAttrDialog::Access& a, const FieldRow* rows, size_t n);
 void SaveFieldRows(CAttrDialog::Access& a, const CAttrDialog& d, const FieldRow* rows, size_t n, int flags,
                    const char* flagValue, int word);
 
-// The pure part: the text the rows add for this flag word, in row order.
+// The pure part: the text the rows add for this flag word, in row order,
+// each after sep.
 template <class D, size_t N>
-void BuildFields(const D& d, const Field<D> (&rows)[N], int flags, std::string& out) {
-  BuildFieldRows(d, rows, N, flags, out);
+void BuildFields(const D& d, const Field<D> (&rows)[N], int flags, std::string& out, const char* sep = " ") {
+  BuildFieldRows(d, rows, N, flags, out, sep);
 }
 
 // The rows' check boxes govern their edit boxes and buttons.
