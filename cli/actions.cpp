@@ -291,7 +291,7 @@ std::vector<std::pair<int, std::string>> DialogLabels::Offered(Want want) const 
 
 // ---------------------------------------------------------------------------
 
-Driver::Driver(plat::HeadlessBackend& backend, std::vector<Action> actions, Mode mode)
+Driver::Driver(plat::HeadlessDriver& backend, std::vector<Action> actions, Mode mode)
     : backend_(backend), actions_(std::move(actions)), mode_(mode) {
   for (const Action& a : actions_) {
     if (a.kind == Action::File) backend_.AnswerFile(a.value);

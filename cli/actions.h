@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "plat/headless.h"
+#include "plat/headless_driver.h"
 
 namespace tq::cli {
 
@@ -54,7 +54,7 @@ class DialogLabels {
 class Driver {
  public:
   enum class Mode { Run, Show };
-  Driver(plat::HeadlessBackend& backend, std::vector<Action> actions, Mode mode);
+  Driver(plat::HeadlessDriver& backend, std::vector<Action> actions, Mode mode);
   // Show: called with the innermost dialog once the actions have run out.
   std::function<void(plat::HeadlessDialog&)> atEnd;
   // After the command returned: the first failure, or what was left undone.
@@ -70,7 +70,7 @@ class Driver {
   static std::string Where(const plat::HeadlessDialog& d);
   std::string Opened(size_t dialogs, size_t files, size_t colors, int fonts, size_t messages) const;
 
-  plat::HeadlessBackend& backend_;
+  plat::HeadlessDriver& backend_;
   std::vector<Action> actions_;
   Mode mode_;
   size_t next_ = 0;

@@ -17,7 +17,7 @@
 #include "cli/options.h"
 #include "dialogs/common/settings_names.h"
 #include "dialogs/common/value_lists.h"
-#include "plat/headless.h"
+#include "plat/headless_driver.h"
 #include "plat/profile.h"
 #include "plat/text.h"
 #include "res/commands.h"
@@ -103,7 +103,7 @@ class Tool {
   int in_, out_, err_;
   Input input_;
   bool read_ = false, echoed_ = false;
-  plat::HeadlessBackend backend_;
+  plat::HeadlessDriver backend_;
   plat::FileProfile* profile_ = nullptr;
 };
 

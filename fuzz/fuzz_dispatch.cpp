@@ -12,7 +12,7 @@
 
 #include "app/dispatch.h"
 #include "app/html_app.h"
-#include "plat/headless.h"
+#include "plat/headless_driver.h"
 #include "plat/profile.h"
 #include "plat/text.h"
 
@@ -42,7 +42,7 @@ struct Reader {
   }
 };
 
-plat::HeadlessBackend* g_backend;
+plat::HeadlessDriver* g_backend;
 Reader* g_actions;
 int g_depth;
 
@@ -74,7 +74,7 @@ void Drive(plat::HeadlessDialog& d) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static plat::HeadlessBackend backend;
+  static plat::HeadlessDriver backend;
   plat::InstallBackend(&backend);
   backend.Reset();
   g_backend = &backend;
@@ -93,8 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string selection = r.Text();
   g_actions = &r;
   g_depth = 0;
-  backend.SetDefault((raw >> 9) & 1 ? plat::HeadlessBackend::Default::Cancel
-                                    : plat::HeadlessBackend::Default::Ok);
+  backend.SetDefault((raw >> 9) & 1 ? plat::HeadlessDriver::Default::Cancel : plat::HeadlessDriver::Default::Ok);
   backend.Expect(Drive);
   const char* out = tq::GetHtmlTagString(nullptr, id, selection.c_str());
   if (!out) __builtin_trap();

@@ -1,24 +1,18 @@
 #include "dialogs/common/basic_dlg.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 #include "dialogs/common/event_dlg.h"
-#include "dialogs/common/text_rules.h"
+#include "dialogs/common/fields.h"
+#include "dialogs/common/value_lists.h"
 #include "plat/text.h"
 #include "res/commands.h"
-#include "dialogs/common/value_lists.h"
 
 namespace tq {
 
 namespace {
-
-// Check boxes in flag-bit order.
-constexpr FlagBox kBoxes[] = {
-    {IDC_BS_ID_CHK, CBasicDlg::kId},       {IDC_BS_CLASS_CHK, CBasicDlg::kClass},
-    {IDC_BS_TITLE_CHK, CBasicDlg::kTitle}, {IDC_BS_STYLE_CHK, CBasicDlg::kStyle},
-    {IDC_BS_LANG_CHK, CBasicDlg::kLang},   {IDC_BS_DIR_CHK, CBasicDlg::kDir},
-    {IDC_BS_EVENT_CHK, CBasicDlg::kEvent}, {IDC_BS_ALIGN_CHK, CBasicDlg::kAlign},
-    {IDC_BS_OTHER_CHK, CBasicDlg::kOther}, {IDC_BS_WIDTH_CHK, CBasicDlg::kWidth},
-    {IDC_BS_SIZE_CHK, CBasicDlg::kSize},   {IDC_BS_NOSHADE_CHK, CBasicDlg::kNoShade},
-};
 
 // What each element makes of the dialog: the boxes it does not offer, what
 // the "other" and width fields name, the relabelled boxes and the lists
@@ -112,6 +106,49 @@ const ElementRow& RowOf(int id) {
   return kOtherAttributes;
 }
 
+using D = CBasicDlg;
+// The element names the attributes of the other, width and NOSHADE rows
+// (ElementFields).
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit        check box           edit box      member          attribute  value
+    {D::kId,      IDC_BS_ID_CHK,      IDC_BS_ID,    &D::m_strID,    "ID",      "Bsc_%dID"},
+    {D::kClass,   IDC_BS_CLASS_CHK,   IDC_BS_CLASS, &D::m_strClass, "CLASS",   "Bsc_%dClass"},
+    {D::kTitle,   IDC_BS_TITLE_CHK,   IDC_BS_TITLE, &D::m_strTitle, "TITLE",   "Bsc_%dTitle"},
+    {D::kStyle,   IDC_BS_STYLE_CHK,   IDC_BS_STYLE, &D::m_strStyle, "STYLE",   "Bsc_%dStyle",
+     {IDC_BS_STYLE_EDIT}, Emit::Joined},
+    {D::kLang,    IDC_BS_LANG_CHK,    IDC_BS_LANG,  &D::m_strLang,  "LANG",    "Bsc_%dLang",   {IDC_BS_LANG_LIST}},
+    {D::kDir,     IDC_BS_DIR_CHK,     IDC_BS_DIR,   &D::m_strDir,   "DIR",     "Bsc_%dDir"},
+    {D::kEvent,   IDC_BS_EVENT_CHK,   IDC_BS_EVENT, &D::m_strEvent, nullptr,   "Bsc_%dEvent",
+     {IDC_BS_EVENT_EDIT}, Emit::Other},
+    {D::kAlign,   IDC_BS_ALIGN_CHK,   IDC_BS_ALIGN, &D::m_strAlign, "ALIGN",   "Bsc_%dOtherA", {IDC_BS_ALIGN_LIST}},
+    {D::kOther,   IDC_BS_OTHER_CHK,   IDC_BS_OTHER, &D::m_strOther, nullptr,   "Bsc_%dOtherB",
+     {IDC_BS_OTHER_LIST}, Emit::None},
+    {D::kWidth,   IDC_BS_WIDTH_CHK,   IDC_BS_WIDTH, &D::m_strWidth, "WIDTH",   "Bsc_%dWidth"},
+    {D::kSize,    IDC_BS_SIZE_CHK,    IDC_BS_SIZE,  &D::m_strSize,  "SIZE",    "Bsc_%dSize"},
+    {D::kNoShade, IDC_BS_NOSHADE_CHK, 0,            nullptr,        "NOSHADE", nullptr,        {}, Emit::Word},
+};
+// clang-format on
+constexpr const char* kFlagValue = "Bsc_%dFlag";
+
+// The rows as this element builds them. Only the elements that name an
+// attribute for the "other" field build it (the others keep what was
+// typed); the width field may stand for another attribute; a list is
+// COMPACT where a rule is NOSHADE.
+std::array<FieldRow, std::size(kFields)> ElementFields(const ElementRow& e) {
+  std::array<FieldRow, std::size(kFields)> rows{};
+  std::copy(std::begin(kFields), std::end(kFields), rows.begin());
+  for (FieldRow& f : rows) {
+    if (f.bit == D::kOther && e.otherName) {
+      f.attr = e.otherName;
+      f.emit = Emit::Attr;
+    }
+    if (f.bit == D::kWidth) f.attr = e.widthName;
+    if (f.bit == D::kNoShade && e.shape == kList) f.attr = "COMPACT";
+  }
+  return rows;
+}
+
 }  // namespace
 
 const char* CBasicDlg::ElementOf(int id) {
@@ -129,116 +166,59 @@ StyleEditor g_styleEditor = nullptr;
 void SetStyleEditor(StyleEditor editor) { g_styleEditor = editor; }
 
 CBasicDlg::CBasicDlg(plat::WindowHandle parent) : CAttrDialog(IDD_BASIC, parent) {
-  Governs(IDC_BS_ID_CHK, {IDC_BS_ID});
-  Governs(IDC_BS_CLASS_CHK, {IDC_BS_CLASS});
-  Governs(IDC_BS_TITLE_CHK, {IDC_BS_TITLE});
-  Governs(IDC_BS_STYLE_CHK, {IDC_BS_STYLE, IDC_BS_STYLE_EDIT});
-  Governs(IDC_BS_LANG_CHK, {IDC_BS_LANG, IDC_BS_LANG_LIST});
-  Governs(IDC_BS_DIR_CHK, {IDC_BS_DIR});
-  Governs(IDC_BS_EVENT_CHK, {IDC_BS_EVENT, IDC_BS_EVENT_EDIT});
-  Governs(IDC_BS_ALIGN_CHK, {IDC_BS_ALIGN, IDC_BS_ALIGN_LIST});
-  Governs(IDC_BS_OTHER_CHK, {IDC_BS_OTHER, IDC_BS_OTHER_LIST});
-  Governs(IDC_BS_WIDTH_CHK, {IDC_BS_WIDTH});
-  Governs(IDC_BS_SIZE_CHK, {IDC_BS_SIZE});
+  Access a = Fields();
+  GovernFields(a, kFields);
 }
 
-void CBasicDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_BS_ID, m_strID);
-  dx.Text(IDC_BS_CLASS, m_strClass);
-  dx.Text(IDC_BS_TITLE, m_strTitle);
-  dx.Text(IDC_BS_STYLE, m_strStyle);
-  dx.Text(IDC_BS_LANG, m_strLang);
-  dx.Text(IDC_BS_DIR, m_strDir);
-  dx.Text(IDC_BS_EVENT, m_strEvent);
-  dx.Text(IDC_BS_ALIGN, m_strAlign);
-  dx.Text(IDC_BS_OTHER, m_strOther);
-  dx.Text(IDC_BS_WIDTH, m_strWidth);
-  dx.Text(IDC_BS_SIZE, m_strSize);
-}
+void CBasicDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CBasicDlg::OnInitDialog() {
   const int id = m_nTagId;
   SetTitle(plat::J("基本的な属性の設定 ") + ElementLabel(id));
 
+  // The element relabels the boxes whose attribute it names and withdraws
+  // the ones it does not offer, whatever was remembered.
   const ElementRow& row = RowOf(id);
   if (row.otherCaption) SetItemText(IDC_BS_OTHER_CHK, plat::J(row.otherCaption));
   if (row.widthCaption) SetItemText(IDC_BS_WIDTH_CHK, plat::J(row.widthCaption));
   if (row.shape == kList) SetItemText(IDC_BS_NOSHADE_CHK, plat::J("COMPACT指定"));
 
-  Load(m_strID, "Bsc_%dID");
-  Load(m_strClass, "Bsc_%dClass");
-  Load(m_strTitle, "Bsc_%dTitle");
-  Load(m_strStyle, "Bsc_%dStyle");
-  Load(m_strLang, "Bsc_%dLang");
-  Load(m_strDir, "Bsc_%dDir");
-  Load(m_strEvent, "Bsc_%dEvent");
-  Load(m_strAlign, "Bsc_%dOtherA");
-  Load(m_strOther, "Bsc_%dOtherB");
-  Load(m_strWidth, "Bsc_%dWidth");
-  Load(m_strSize, "Bsc_%dSize");
-  CheckBoxes(kBoxes, GetSettingInt(Name("Bsc_%dFlag")));
-
-  const int off = UnavailableBits(id);
-  for (const FlagBox& b : kBoxes)
-    if (off & b.bit) Withdraw(b.id);
+  Access a = Fields();
+  LoadFields(a, *this, kFields, kFlagValue);
+  for (const FieldRow& f : kFields)
+    if (row.unavailable & f.bit) Withdraw(f.check);
 
   UpdateData(false);
   ApplyDependents();
   return true;
 }
 
-std::string CBasicDlg::Build(int flags) {
-  const int id = m_nTagId;
-  const char* element = ElementOf(id);
-  const char* sep = element ? " " : "\r\n";
+std::string CBasicDlg::Build(int flags) const {
+  const ElementRow& row = RowOf(m_nTagId);
+  const char* element = ElementOf(m_nTagId);
+  const auto rows = ElementFields(row);
+  // Another dialog's attributes come one a line.
   std::string r = element ? std::string("<") + element : std::string();
-
-  PutAttr(r, flags & kId, "ID", m_strID, "", "Bsc_%dID", sep);
-  PutAttr(r, flags & kClass, "CLASS", m_strClass, "", "Bsc_%dClass", sep);
-  PutAttr(r, flags & kTitle, "TITLE", m_strTitle, "", "Bsc_%dTitle", sep);
-  if (flags & kStyle) {
-    r += sep;
-    r += "STYLE=\"" + NormalizeWhitespace(m_strStyle) + "\"";
-    PutSetting(Name("Bsc_%dStyle"), m_strStyle);
-  }
-  PutAttr(r, flags & kLang, "LANG", m_strLang, "", "Bsc_%dLang", sep);
-  PutAttr(r, flags & kDir, "DIR", m_strDir, "", "Bsc_%dDir", sep);
-  if (flags & kEvent) {
-    r += sep;
-    r += NormalizeWhitespace(m_strEvent);
-    PutSetting(Name("Bsc_%dEvent"), m_strEvent);
-  }
-  PutAttr(r, flags & kAlign, "ALIGN", m_strAlign, "", "Bsc_%dOtherA", sep);
-  if (flags & kOther) {
-    // Only the elements that offer the field name an attribute for it.
-    if (const char* name = RowOf(id).otherName)
-      PutAttr(r, true, name, m_strOther, "", "Bsc_%dOtherB", sep);
-    else
-      PutSetting(Name("Bsc_%dOtherB"), m_strOther);
-  }
-  PutAttr(r, flags & kWidth, RowOf(id).widthName, m_strWidth, "", "Bsc_%dWidth", sep);
-  PutAttr(r, flags & kSize, "SIZE", m_strSize, "", "Bsc_%dSize", sep);
-  if (flags & kNoShade) {
-    r += sep;
-    r += RowOf(id).shape == kList ? "COMPACT" : "NOSHADE";
-  }
-  PutSettingInt(Name("Bsc_%dFlag"), flags);
+  BuildFieldRows(*this, rows.data(), rows.size(), flags, r, element ? " " : "\r\n");
+  if (!element && !r.empty()) r.insert(0, "\r\n");  // each of them on a line of its own
 
   if (!element) return r;
   const std::string name = element;
-  const unsigned char shape = RowOf(id).shape;
-  if (shape == kList) {
+  if (row.shape == kList) {
     r += ">\r\n" + m_strText + "\r\n</" + name + ">";
   } else {
     r += ">" + m_strText;
-    if (shape != kEmpty) r += "</" + name + ">";
+    if (row.shape != kEmpty) r += "</" + name + ">";
   }
   return r;
 }
 
 void CBasicDlg::OnOK() {
   UpdateData(true);
-  m_strResult = Build(CheckedBits(kBoxes));
+  Access a = Fields();
+  const int flags = CheckedFields(a, kFields);
+  m_strResult = Build(flags);
+  SaveFields(a, *this, kFields, flags, kFlagValue);
   EndDialog(plat::IDOK);
 }
 

@@ -37,9 +37,9 @@ class CBasicDlg : public CAttrDialog {
   // The check boxes the element of this id does not offer, as flag bits.
   static int UnavailableBits(int tagId);
 
-  // The result built from the fields and a flag word (and the writes OK
-  // makes), apart from any window.
-  std::string Build(int flags);
+  // The result built from the fields and a flag word, apart from any
+  // window and any settings (OK saves them after).
+  std::string Build(int flags) const;
 
  protected:
   void DoDataExchange(plat::DataExchange& dx) override;

@@ -1,5 +1,6 @@
 #include "dialogs/common/event_dlg.h"
 
+#include "dialogs/common/fields.h"
 #include "plat/backend.h"
 #include "plat/text.h"
 
@@ -13,17 +14,26 @@ const char* const kEvents[] = {
     "onKeyDown",   "onKeyUp",    "onSubmit",   "onReset",    "onSelect",    "onChange",
 };
 
+// No check boxes and no flag word: the pairs are the result as they stand
+// and the one text remembered.
+using D = CEventDlg;
+// clang-format off
+constexpr Field<D> kFields[] = {
+    // bit check box edit box        member           attribute value
+    {0,    0,        IDC_EV_EVENT,   &D::m_strEvent,  nullptr,  nullptr,        {}, Emit::None},
+    {0,    0,        IDC_EV_SCRIPT,  &D::m_strScript, nullptr,  nullptr,        {}, Emit::None},
+    {0,    0,        IDC_EV_PAIRS,   &D::m_strPairs,  nullptr,  "Evnt_%dEvnts", {}, Emit::None},
+};
+// clang-format on
+
 }  // namespace
 
-void CEventDlg::DoDataExchange(plat::DataExchange& dx) {
-  dx.Text(IDC_EV_EVENT, m_strEvent);
-  dx.Text(IDC_EV_SCRIPT, m_strScript);
-  dx.Text(IDC_EV_PAIRS, m_strPairs);
-}
+void CEventDlg::DoDataExchange(plat::DataExchange& dx) { ExchangeFields(dx, *this, kFields); }
 
 bool CEventDlg::OnInitDialog() {
   for (const char* e : kEvents) impl().ListAdd(IDC_EV_LIST, e);
-  Load(m_strPairs, "Evnt_%dEvnts");
+  Access a = Fields();
+  LoadFields(a, *this, kFields, nullptr);
   UpdateData(false);
   return true;
 }
@@ -59,8 +69,9 @@ void CEventDlg::BrowseScript() {
 
 void CEventDlg::OnOK() {
   UpdateData(true);
-  PutSetting(Name("Evnt_%dEvnts"), m_strPairs);
   m_strResult = m_strPairs;
+  Access a = Fields();
+  SaveFields(a, *this, kFields, 0, nullptr);
   EndDialog(plat::IDOK);
 }
 

@@ -24,27 +24,22 @@ const char* Word(const FieldRow& f, int flags) { return f.radios ? f.radios->wor
 
 void BuildFieldRows(const CAttrDialog& d, const FieldRow* rows, size_t n, int flags, std::string& out,
                     const char* sep) {
-  bool any = !out.empty();
-  auto join = [&] {
-    if (any) out += sep;
-    any = true;
-  };
   for (const FieldRow* f = rows; f != rows + n; ++f) {
-    if (!IsOn(*f, flags)) continue;
+    if (!IsOn(*f, flags) || f->emit == Emit::None) continue;
+    if (!out.empty()) out += sep;
     switch (f->emit) {
-      case Emit::Attr: out.append(" ").append(f->attr).append("=\"").append(d.*f->member).append("\""); break;
-      case Emit::Other:
-        join();
-        out += NormalizeWhitespace(d.*f->member);
-        break;
-      case Emit::Word: out.append(" ").append(f->attr); break;
-      case Emit::Choice: out.append(" ").append(f->attr).append("=\"").append(Word(*f, flags)).append("\""); break;
+      case Emit::Attr: out.append(f->attr).append("=\"").append(d.*f->member).append("\""); break;
+      case Emit::Other: out += NormalizeWhitespace(d.*f->member); break;
+      case Emit::Word: out.append(f->attr); break;
+      case Emit::Choice: out.append(f->attr).append("=\"").append(Word(*f, flags)).append("\""); break;
       case Emit::Unit:
-        out.append(" ").append(f->attr).append("=\"").append(d.*f->member);
+        out.append(f->attr).append("=\"").append(d.*f->member);
         out.append(Word(*f, flags)).append("\"");
         break;
+      case Emit::Joined:
+        out.append(f->attr).append("=\"").append(NormalizeWhitespace(d.*f->member)).append("\"");
+        break;
       case Emit::Decl:
-        join();
         out += f->attr;
         if (f->member) out += d.*f->member;
         out.append(Word(*f, flags)).append(";");

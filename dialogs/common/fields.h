@@ -9,6 +9,7 @@
 //   };
 //
 // A row with bit 0 is always on (built and saved whatever the flags say).
+// A dialog without a flag word passes nullptr for its value name.
 // A row may also need another row's bit (a keyword box inside a group) or
 // give way to one (the group's number while its keyword box is on; keep
 // remembers the number all the same).
@@ -30,7 +31,8 @@ enum class Emit : unsigned char {
   Unit,    // NAME="value and the chosen option button's word" (a length)
   Decl,    // attr, value, the chosen button's word, ";" (attr "font-size:" gives
            // font-size:12px;); without a member attr is all but the ";"
-  None,    // built by the dialog itself; the row still loads, shows and saves
+  Joined,  // NAME="value joined to one line" (a style typed over lines)
+  None,    // built by the dialog itself, or not at all; the row still loads, shows and saves
 };
 
 // Option buttons kept as bits of the flag word, the one way for every
@@ -140,8 +142,8 @@ void SaveFieldRows(CAttrDialog::Access& a, const CAttrDialog& d, const FieldRow*
                    const char* flagValue, int word);
 
 // The pure part: the text the rows add for this flag word, in row order.
-// Attributes each follow a blank; declarations and joined texts follow sep
-// when anything comes before them ("\r\n": one declaration a line).
+// Each row follows sep when anything comes before it: " " after "<TAG",
+// "\r\n" for one declaration a line.
 template <class D, size_t N>
 void BuildFields(const D& d, const Field<D> (&rows)[N], int flags, std::string& out, const char* sep = " ") {
   BuildFieldRows(d, rows, N, flags, out, sep);

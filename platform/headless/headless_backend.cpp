@@ -1,5 +1,6 @@
 // The headless backend itself: modal runs, the common dialogs and message
-// boxes answered from the queues, messages, menus and fonts recorded.
+// boxes answered as an absent user would, messages, menus and fonts
+// recorded.
 #include <algorithm>
 
 #include "plat/app.h"
@@ -19,66 +20,81 @@ HeadlessBackend::~HeadlessBackend() {
   if (CurrentBackendOrNull() == this) InstallBackend(nullptr);
 }
 
+void HeadlessBackend::Reset() {
+  opened.clear();
+  fileRequests.clear();
+  colorRequests.clear();
+  fontRequests = 0;
+  messages.clear();
+  posted.clear();
+  sent.clear();
+  menus.clear();
+  menuAlive.clear();
+  foreground.clear();
+  sheets.clear();
+  baseUnits = BaseUnits();
+  desktop = Rect{0, 0, 1024, 768};
+  fonts.clear();
+  fontsAlive = 0;
+}
+
+std::unique_ptr<HeadlessView> HeadlessBackend::MakeView(Dialog& d, const DialogTemplate& t) {
+  return std::make_unique<HeadlessView>(d, t, NewHandle());
+}
+
+std::unique_ptr<HeadlessSheetView> HeadlessBackend::MakeSheet(PropertySheet& s, bool modal) {
+  return std::make_unique<HeadlessSheetView>(*this, s, modal);
+}
+
 int HeadlessBackend::RunModal(Dialog& dlg) {
   const DialogTemplate* t = FindTemplate(dlg.templateId());
   if (!t) return IDCANCEL;
-  HeadlessDialog view(dlg, *t, reinterpret_cast<WindowHandle>(static_cast<uintptr_t>(nextHandle_++)));
-  dlg.Attach(&view);
+  std::unique_ptr<HeadlessView> view = MakeView(dlg, *t);
+  dlg.Attach(view.get());
   dlg.HandleInit();
-  opened.push_back(view.GetTitle());
-  if (!view.ended() && onOpen) {
-    onOpen(view);
-    if (!view.ended()) view.Click(IDCANCEL);
-  } else if (!view.ended()) {
-    if (!scripts_.empty()) {
-      DialogScript s = std::move(scripts_.front());
-      scripts_.pop_front();
-      s(view);
-    }
-    // A script that leaves the dialog open ends in the default action; a
-    // handler that refuses OK (a message box) leaves it to Cancel.
-    if (!view.ended()) view.Click(default_ == Default::Ok ? IDOK : IDCANCEL);
-    if (!view.ended()) view.Click(IDCANCEL);
-  }
+  opened.push_back(view->GetTitle());
+  Drive(*view);
   dlg.Detach();
-  return view.result();
+  return view->result();
+}
+
+// Unattended, a dialog is confirmed; a handler that refuses OK (a message
+// box) leaves it to Cancel.
+void HeadlessBackend::Drive(HeadlessView& view) {
+  view.Press(IDOK);
+  view.Press(IDCANCEL);
 }
 
 int HeadlessBackend::MessageBox(WindowHandle, const std::string& text, const std::string& caption, unsigned flags) {
   messages.push_back({text, caption, flags});
-  if (onMessage) return onMessage(messages.back());
-  if (!answers_.empty()) {
-    int a = answers_.front();
-    answers_.pop_front();
-    return a;
-  }
-  unsigned kind = flags & 0xF;
+  return AnswerBox(messages.back());
+}
+
+int HeadlessBackend::AnswerBox(const MessageRecord& m) {
+  unsigned kind = m.flags & 0xF;
   return kind == MB_YESNO_ ? static_cast<int>(IDYES_) : static_cast<int>(IDOK);
 }
 
 std::optional<std::string> HeadlessBackend::OpenFile(WindowHandle, const FileDialogRequest& req) {
   fileRequests.push_back(req);
-  if (files_.empty()) return std::nullopt;
-  auto r = files_.front();
-  files_.pop_front();
-  return r;
+  return PickFile(req);
 }
+
+std::optional<std::string> HeadlessBackend::PickFile(const FileDialogRequest&) { return std::nullopt; }
 
 std::optional<uint32_t> HeadlessBackend::ChooseColor(WindowHandle, uint32_t initial) {
   colorRequests.push_back(initial);
-  if (colors_.empty()) return std::nullopt;
-  auto r = colors_.front();
-  colors_.pop_front();
-  return r;
+  return PickColor(initial);
 }
+
+std::optional<uint32_t> HeadlessBackend::PickColor(uint32_t) { return std::nullopt; }
 
 std::optional<FontChoice> HeadlessBackend::ChooseFont(WindowHandle) {
   ++fontRequests;
-  if (fonts_.empty()) return std::nullopt;
-  auto r = fonts_.front();
-  fonts_.pop_front();
-  return r;
+  return PickFont();
 }
+
+std::optional<FontChoice> HeadlessBackend::PickFont() { return std::nullopt; }
 
 long HeadlessBackend::SendMessage(WindowHandle w, unsigned msg, uintptr_t wp, intptr_t lp) {
   sent.push_back({w, msg, wp, lp});
@@ -124,25 +140,17 @@ void HeadlessBackend::DeleteFont(FontHandle f) {
 }
 
 int HeadlessBackend::RunModalSheet(PropertySheet& sheet) {
-  sheets.push_back(std::make_unique<HeadlessSheet>(*this, sheet, true));
-  HeadlessSheet& view = *sheets.back();
+  sheets.push_back(MakeSheet(sheet, true));
+  HeadlessSheetView& view = *sheets.back();
   opened.push_back(sheet.caption());
-  if (view.open() && !sheetScripts_.empty()) {
-    SheetScript s = std::move(sheetScripts_.front());
-    sheetScripts_.pop_front();
-    s(view);
-  }
-  if (view.open()) {
-    if (default_ == Default::Ok)
-      view.Ok();
-    else
-      view.Cancel();
-  }
+  if (view.open()) DriveSheet(view);
   return view.result();
 }
 
+void HeadlessBackend::DriveSheet(HeadlessSheetView& sheet) { sheet.Ok(); }
+
 bool HeadlessBackend::CreateModelessSheet(PropertySheet& sheet) {
-  sheets.push_back(std::make_unique<HeadlessSheet>(*this, sheet, false));
+  sheets.push_back(MakeSheet(sheet, false));
   return true;
 }
 

@@ -7,7 +7,7 @@
 
 namespace plat {
 
-HeadlessDialog::HeadlessDialog(Dialog& d, const DialogTemplate& t, WindowHandle h)
+HeadlessView::HeadlessView(Dialog& d, const DialogTemplate& t, WindowHandle h)
     : dlg_(d), tmpl_(t), handle_(h), title_(J(t.title)) {
   int order = 0;
   for (const auto& c : t.controls) {
@@ -20,48 +20,48 @@ HeadlessDialog::HeadlessDialog(Dialog& d, const DialogTemplate& t, WindowHandle 
   }
 }
 
-HeadlessDialog::Control& HeadlessDialog::At(int id) {
+HeadlessView::Control& HeadlessView::At(int id) {
   auto it = controls_.find(id);
   if (it == controls_.end())
     throw std::logic_error("dialog " + std::to_string(tmpl_.id) + " has no control " + std::to_string(id));
   return it->second;
 }
 
-const HeadlessDialog::Control* HeadlessDialog::Find(int id) const {
+const HeadlessView::Control* HeadlessView::Find(int id) const {
   auto it = controls_.find(id);
   return it == controls_.end() ? nullptr : &it->second;
 }
 
-std::string HeadlessDialog::GetText(int id) const {
+std::string HeadlessView::GetText(int id) const {
   const Control* c = Find(id);
   return c ? c->text : std::string();
 }
 
-void HeadlessDialog::SetText(int id, const std::string& s) { At(id).text = s; }
+void HeadlessView::SetText(int id, const std::string& s) { At(id).text = s; }
 
-int HeadlessDialog::GetCheck(int id) const {
+int HeadlessView::GetCheck(int id) const {
   const Control* c = Find(id);
   return c ? c->check : 0;
 }
 
-void HeadlessDialog::SetCheck(int id, int state) { At(id).check = state; }
+void HeadlessView::SetCheck(int id, int state) { At(id).check = state; }
 
-bool HeadlessDialog::IsEnabled(int id) const {
+bool HeadlessView::IsEnabled(int id) const {
   const Control* c = Find(id);
   return c && c->enabled;
 }
 
-void HeadlessDialog::Enable(int id, bool on) { At(id).enabled = on; }
+void HeadlessView::Enable(int id, bool on) { At(id).enabled = on; }
 
-void HeadlessDialog::Show(int id, bool on) { At(id).visible = on; }
+void HeadlessView::Show(int id, bool on) { At(id).visible = on; }
 
-void HeadlessDialog::ListReset(int id) {
+void HeadlessView::ListReset(int id) {
   Control& c = At(id);
   c.items.clear();
   c.sel = -1;
 }
 
-int HeadlessDialog::ListAdd(int id, const std::string& s) {
+int HeadlessView::ListAdd(int id, const std::string& s) {
   Control& c = At(id);
   if (c.kind == Ctl::ListSorted) {
     auto it = c.items.begin();
@@ -72,7 +72,7 @@ int HeadlessDialog::ListAdd(int id, const std::string& s) {
   return static_cast<int>(c.items.size()) - 1;
 }
 
-int HeadlessDialog::ListInsert(int id, int index, const std::string& s) {
+int HeadlessView::ListInsert(int id, int index, const std::string& s) {
   Control& c = At(id);
   if (index < 0 || index > static_cast<int>(c.items.size())) index = static_cast<int>(c.items.size());
   c.items.insert(c.items.begin() + index, s);
@@ -80,7 +80,7 @@ int HeadlessDialog::ListInsert(int id, int index, const std::string& s) {
   return index;
 }
 
-void HeadlessDialog::ListDelete(int id, int index) {
+void HeadlessView::ListDelete(int id, int index) {
   Control& c = At(id);
   if (index < 0 || index >= static_cast<int>(c.items.size())) return;
   c.items.erase(c.items.begin() + index);
@@ -90,45 +90,63 @@ void HeadlessDialog::ListDelete(int id, int index) {
     --c.sel;
 }
 
-int HeadlessDialog::ListCount(int id) const {
+int HeadlessView::ListCount(int id) const {
   const Control* c = Find(id);
   return c ? static_cast<int>(c->items.size()) : 0;
 }
 
-std::string HeadlessDialog::ListText(int id, int index) const {
+std::string HeadlessView::ListText(int id, int index) const {
   const Control* c = Find(id);
   if (!c || index < 0 || index >= static_cast<int>(c->items.size())) return {};
   return c->items[index];
 }
 
-int HeadlessDialog::ListCurSel(int id) const {
+int HeadlessView::ListCurSel(int id) const {
   const Control* c = Find(id);
   return c ? c->sel : -1;
 }
 
-void HeadlessDialog::ListSetCurSel(int id, int index) {
+void HeadlessView::ListSetCurSel(int id, int index) {
   Control& c = At(id);
   c.sel = (index >= 0 && index < static_cast<int>(c.items.size())) ? index : -1;
 }
 
-void HeadlessDialog::SetUpDownRange(int, int, int) {}
+void HeadlessView::SetUpDownRange(int, int, int) {}
 
-int HeadlessDialog::AddButton(int id, const std::string& text, const Rect& r, FontHandle font) {
+int HeadlessView::AddButton(int id, const std::string& text, const Rect& r, FontHandle font) {
   made_.push_back({id, text, r, font, true});
   return static_cast<int>(made_.size()) - 1;
 }
 
-void HeadlessDialog::RemoveButton(int index) {
+void HeadlessView::RemoveButton(int index) {
   if (index < 0 || index >= static_cast<int>(made_.size())) return;
   made_[static_cast<size_t>(index)].alive = false;
   if (focused_ == index) focused_ = -1;
 }
 
-void HeadlessDialog::FocusButton(int index) {
+void HeadlessView::FocusButton(int index) {
   if (index >= 0 && index < static_cast<int>(made_.size()) && made_[static_cast<size_t>(index)].alive) focused_ = index;
 }
 
-void HeadlessDialog::End(int result) {
+std::vector<std::string> HeadlessView::ListItems(int id) const {
+  const Control* c = Find(id);
+  return c ? c->items : std::vector<std::string>{};
+}
+
+std::vector<HeadlessView::MadeButton> HeadlessView::LiveButtons() const {
+  std::vector<MadeButton> out;
+  for (const MadeButton& b : made_)
+    if (b.alive) out.push_back(b);
+  return out;
+}
+
+void HeadlessView::Press(int endId) {
+  if (ended_) return;
+  if (const Control* c = Find(endId); c && !c->enabled) return;
+  dlg_.HandleCommand(endId, kClicked);
+}
+
+void HeadlessView::End(int result) {
   if (ended_) return;
   ended_ = true;
   result_ = result;

@@ -1,40 +1,90 @@
 // What drives headless dialogs from outside (tests, the command line's
-// field actions): the user's actions on controls and tabs, finding a
-// control by its label, describing a dialog, and starting afresh.
+// field actions): scripts and queued answers, the user's actions on
+// controls and tabs, finding a control by its label, describing a dialog,
+// and starting afresh.
+#include "plat/headless_driver.h"
+
 #include <algorithm>
 #include <stdexcept>
 
-#include "plat/headless.h"
 #include "plat/text.h"
 
 namespace plat {
 
-void HeadlessBackend::Reset() {
+void HeadlessDriver::Reset() {
   scripts_.clear();
   files_.clear();
   colors_.clear();
   fonts_.clear();
   answers_.clear();
-  opened.clear();
-  fileRequests.clear();
-  colorRequests.clear();
-  fontRequests = 0;
   onOpen = nullptr;
   onMessage = nullptr;
-  messages.clear();
-  posted.clear();
-  sent.clear();
-  menus.clear();
-  menuAlive.clear();
-  foreground.clear();
   default_ = Default::Ok;
   sheetScripts_.clear();
-  sheets.clear();
-  baseUnits = BaseUnits();
-  desktop = Rect{0, 0, 1024, 768};
-  fonts.clear();
-  fontsAlive = 0;
+  HeadlessBackend::Reset();
 }
+
+std::unique_ptr<HeadlessView> HeadlessDriver::MakeView(Dialog& d, const DialogTemplate& t) {
+  return std::make_unique<HeadlessDialog>(d, t, NewHandle());
+}
+
+std::unique_ptr<HeadlessSheetView> HeadlessDriver::MakeSheet(PropertySheet& s, bool modal) {
+  return std::make_unique<HeadlessSheet>(*this, s, modal);
+}
+
+void HeadlessDriver::Drive(HeadlessView& v) {
+  auto& view = static_cast<HeadlessDialog&>(v);  // made by MakeView
+  if (view.ended()) return;
+  if (onOpen) {
+    onOpen(view);
+    view.Press(IDCANCEL);
+    return;
+  }
+  if (!scripts_.empty()) {
+    DialogScript s = std::move(scripts_.front());
+    scripts_.pop_front();
+    s(view);
+  }
+  // A script that leaves the dialog open ends in the default action; a
+  // handler that refuses OK (a message box) leaves it to Cancel.
+  view.Press(default_ == Default::Ok ? IDOK : IDCANCEL);
+  view.Press(IDCANCEL);
+}
+
+void HeadlessDriver::DriveSheet(HeadlessSheetView& v) {
+  auto& sheet = static_cast<HeadlessSheet&>(v);  // made by MakeSheet
+  if (!sheetScripts_.empty()) {
+    SheetScript s = std::move(sheetScripts_.front());
+    sheetScripts_.pop_front();
+    s(sheet);
+  }
+  if (!sheet.open()) return;
+  if (default_ == Default::Ok)
+    sheet.Ok();
+  else
+    sheet.Cancel();
+}
+
+int HeadlessDriver::AnswerBox(const MessageRecord& m) {
+  if (onMessage) return onMessage(m);
+  if (answers_.empty()) return HeadlessBackend::AnswerBox(m);
+  const int a = answers_.front();
+  answers_.pop_front();
+  return a;
+}
+
+// Pops the next queued answer; none left = cancelled.
+template <class T>
+static std::optional<T> Next(std::deque<std::optional<T>>& q) {
+  if (q.empty()) return std::nullopt;
+  std::optional<T> r = std::move(q.front());
+  q.pop_front();
+  return r;
+}
+
+std::optional<std::string> HeadlessDriver::PickFile(const FileDialogRequest&) { return Next(files_); }
+std::optional<uint32_t> HeadlessDriver::PickColor(uint32_t) { return Next(colors_); }
+std::optional<FontChoice> HeadlessDriver::PickFont() { return Next(fonts_); }
 
 void HeadlessDialog::Type(int id, const std::string& s) {
   Control& c = At(id);
@@ -58,21 +108,18 @@ void HeadlessDialog::ClearRadioGroup(int id) {
 }
 
 void HeadlessDialog::Click(int id) {
+  if (id == IDOK || id == IDCANCEL) return Press(id);
   if (ended_) return;
-  if (id != IDOK && id != IDCANCEL && !Find(id)) {
+  if (!Find(id)) {
     for (size_t i = 0; i < made_.size(); ++i)
       if (made_[i].alive && made_[i].id == id) return ClickButton(static_cast<int>(i));
   }
-  if (id != IDOK && id != IDCANCEL) {
-    Control& c = At(id);
-    if (!c.enabled || !c.visible) return;
-    if (c.kind == Ctl::Check) c.check = c.check ? 0 : 1;
-    if (c.kind == Ctl::Radio) {
-      ClearRadioGroup(id);
-      c.check = 1;
-    }
-  } else if (const Control* c = Find(id); c && !c->enabled) {
-    return;
+  Control& c = At(id);
+  if (!c.enabled || !c.visible) return;
+  if (c.kind == Ctl::Check) c.check = c.check ? 0 : 1;
+  if (c.kind == Ctl::Radio) {
+    ClearRadioGroup(id);
+    c.check = 1;
   }
   dlg_.HandleCommand(id, kClicked);
 }
@@ -94,11 +141,6 @@ void HeadlessDialog::SelectText(int id, const std::string& prefix) {
 void HeadlessDialog::DoubleClick(int id, int index) {
   Select(id, index);
   if (!ended_) dlg_.HandleCommand(id, kDblClk);
-}
-
-std::vector<std::string> HeadlessDialog::ListItems(int id) const {
-  const Control* c = Find(id);
-  return c ? c->items : std::vector<std::string>{};
 }
 
 namespace {
@@ -175,13 +217,6 @@ std::string HeadlessDialog::Describe() const {
     if (!ctl->enabled) line += "  (disabled)";
     out += line + "\n";
   }
-  return out;
-}
-
-std::vector<HeadlessDialog::MadeButton> HeadlessDialog::LiveButtons() const {
-  std::vector<MadeButton> out;
-  for (const MadeButton& b : made_)
-    if (b.alive) out.push_back(b);
   return out;
 }
 

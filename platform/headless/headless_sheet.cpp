@@ -10,8 +10,8 @@ namespace plat {
 
 // A page of cx x cy dialog units shows in base-unit pixels; the tab
 // control frames it, the window frames the tab control.
-HeadlessSheet::HeadlessSheet(HeadlessBackend& b, PropertySheet& s, bool modal)
-    : backend_(b), sheet_(&s), modal_(modal), handle_(b.NewHandle()), caption_(s.caption()) {
+HeadlessSheetView::HeadlessSheetView(HeadlessBackend& b, PropertySheet& s, bool modal)
+    : sheet_(&s), backend_(b), modal_(modal), handle_(b.NewHandle()), caption_(s.caption()) {
   int cx = 0, cy = 0;
   for (int i = 0; i < s.pageCount(); ++i) {
     const DialogTemplate* t = FindTemplate(s.page(i).templateId());
@@ -33,61 +33,61 @@ HeadlessSheet::HeadlessSheet(HeadlessBackend& b, PropertySheet& s, bool modal)
   s.HandleInit();
 }
 
-HeadlessSheet::~HeadlessSheet() {
+HeadlessSheetView::~HeadlessSheetView() {
   for (size_t i = 0; i < views_.size(); ++i)
     if (views_[i] && open_) views_[i]->dialog().Detach();
   if (open_ && sheet_) sheet_->Detach();
 }
 
-bool HeadlessSheet::PageMade(int index) const {
+bool HeadlessSheetView::PageMade(int index) const {
   return index >= 0 && index < static_cast<int>(views_.size()) && views_[static_cast<size_t>(index)];
 }
 
-HeadlessDialog& HeadlessSheet::Page(int index) {
+HeadlessView& HeadlessSheetView::View(int index) {
   if (!PageMade(index)) throw std::logic_error("page " + std::to_string(index) + " was not made");
   return *views_[static_cast<size_t>(index)];
 }
 
-void HeadlessSheet::MakePage(int index) {
+void HeadlessSheetView::MakePage(int index) {
   PropertyPage& p = sheet_->page(index);
   const DialogTemplate* t = FindTemplate(p.templateId());
   if (!t) throw std::logic_error("no template " + std::to_string(p.templateId()));
-  views_[static_cast<size_t>(index)] = std::make_unique<HeadlessDialog>(p, *t, backend_.NewHandle());
+  views_[static_cast<size_t>(index)] = backend_.MakeView(p, *t);
   p.Attach(views_[static_cast<size_t>(index)].get());
   p.HandleInit();
 }
 
-void HeadlessSheet::SetActivePage(int index) {
+void HeadlessSheetView::SetActivePage(int index) {
   if (!open_ || index < 0 || index >= static_cast<int>(views_.size())) return;
   if (!PageMade(index)) MakePage(index);
   active_ = index;
 }
 
-void HeadlessSheet::SetPageRect(int index, const Rect& r) {
+void HeadlessSheetView::SetPageRect(int index, const Rect& r) {
   if (PageMade(index)) pageRects_.at(static_cast<size_t>(index)) = r;
 }
 
-void HeadlessSheet::Resize(int cx, int cy) {
+void HeadlessSheetView::Resize(int cx, int cy) {
   window_.right = window_.left + cx;
   window_.bottom = window_.top + cy;
 }
 
-void HeadlessSheet::Center() {
+void HeadlessSheetView::Center() {
   const Rect& d = backend_.desktop;
   Move(d.left + (d.width() - window_.width()) / 2, d.top + (d.height() - window_.height()) / 2);
 }
 
-void HeadlessSheet::Move(int x, int y) {
+void HeadlessSheetView::Move(int x, int y) {
   int cx = window_.width(), cy = window_.height();
   window_ = Rect{x, y, x + cx, y + cy};
 }
 
-void HeadlessSheet::MoveTopmost(int x, int y) {
+void HeadlessSheetView::MoveTopmost(int x, int y) {
   Move(x, y);
   topmost_ = true;
 }
 
-void HeadlessSheet::DeliverPosted() {
+void HeadlessSheetView::DeliverPosted() {
   while (open_ && !queue_.empty()) {
     unsigned m = queue_.front();
     queue_.pop_front();
@@ -95,12 +95,12 @@ void HeadlessSheet::DeliverPosted() {
   }
 }
 
-void HeadlessSheet::End(int result) {
+void HeadlessSheetView::End(int result) {
   result_ = result;
   Destroy();
 }
 
-void HeadlessSheet::Destroy() {
+void HeadlessSheetView::Destroy() {
   if (!open_) return;
   open_ = false;
   for (size_t i = 0; i < views_.size(); ++i) {
@@ -114,18 +114,18 @@ void HeadlessSheet::Destroy() {
   s->HandleDestroyed();  // may delete the sheet and its pages
 }
 
-void HeadlessSheet::Ok() {
+void HeadlessSheetView::Ok() {
   if (!open_) return;
   for (size_t i = 0; i < views_.size(); ++i)
     if (views_[i]) sheet_->page(static_cast<int>(i)).OnApply();
   End(IDOK);
 }
 
-void HeadlessSheet::Cancel() {
+void HeadlessSheetView::Cancel() {
   if (open_) End(IDCANCEL);
 }
 
-void HeadlessSheet::Close() {
+void HeadlessSheetView::Close() {
   if (!open_) return;
   if (modal_) return Cancel();
   sheet_->HandleClose();

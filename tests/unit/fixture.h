@@ -12,7 +12,7 @@
 #include "app/entry.h"
 #include "app/html_app.h"
 #include "dialogs/common/value_list_dlg.h"
-#include "plat/headless.h"
+#include "plat/headless_driver.h"
 #include "plat/profile.h"
 #include "plat/text.h"
 
@@ -113,7 +113,7 @@ class Headless : public ::testing::Test {
   }
   int Int(const std::string& name, int def = -12345) { return profile->GetInt("HTML", name, def); }
 
-  plat::HeadlessBackend backend;
+  plat::HeadlessDriver backend;
   plat::MemoryProfile* profile = nullptr;
 };
 

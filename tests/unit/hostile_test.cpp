@@ -100,9 +100,9 @@ TEST_F(Hostile, EveryDialogSurvivesEveryKindOfStoredValue) {
       for (const auto& e : rec->written) EXPECT_TRUE(owned.count(e)) << "wrote " << e;
       // A cancelled run gives the selection back; nothing asks for more.
       backend.Reset();
-      backend.SetDefault(plat::HeadlessBackend::Default::Cancel);
+      backend.SetDefault(plat::HeadlessDriver::Default::Cancel);
       EXPECT_EQ(Run(id, selection), selection);
-      backend.SetDefault(plat::HeadlessBackend::Default::Ok);
+      backend.SetDefault(plat::HeadlessDriver::Default::Ok);
     }
   }
 }
