@@ -147,16 +147,4 @@ bool CAttrDialog::OnCommand(int id, int code) {
   return false;
 }
 
-void CAttrDialog::PutAttr(std::string& out, bool on, const char* name, const std::string& value,
-                          const char* unit, const char* setting, const char* sep) {
-  if (!on) return;
-  out += sep;
-  out += name;
-  out += "=\"";
-  out += value;
-  out += unit;
-  out += '"';
-  PutSetting(Name(setting), value);
-}
-
 }  // namespace tq

@@ -39,12 +39,6 @@ void PutSettingInt(SettingKey key, int value);
 bool BrowsePath(plat::WindowHandle parent, std::string& path, const std::string& title,
                 const char* filter = nullptr);
 
-// A check box and its bit in the dialog's flag word.
-struct FlagBox {
-  int id;
-  int bit;
-};
-
 class CAttrDialog : public plat::Dialog {
  public:
   CAttrDialog(int templateId, plat::WindowHandle parent);
@@ -106,23 +100,6 @@ class CAttrDialog : public plat::Dialog {
   // Message box with the dialogs' conventions: empty caption, OK only.
   int Message(const char* text, unsigned flags = 0);
 
-  // Checks the boxes whose bits are set in flags.
-  template <size_t N>
-  void CheckBoxes(const FlagBox (&boxes)[N], int flags) {
-    for (const FlagBox& b : boxes) Check(b.id, (flags & b.bit) ? 1 : 0);
-  }
-  // The bits of the checked boxes.
-  template <size_t N>
-  int CheckedBits(const FlagBox (&boxes)[N]) const {
-    int flags = 0;
-    for (const FlagBox& b : boxes)
-      if (IsChecked(b.id)) flags |= b.bit;
-    return flags;
-  }
-  // When on: appends sep NAME="value unit" to out and remembers value
-  // under the setting pattern.
-  void PutAttr(std::string& out, bool on, const char* name, const std::string& value,
-               const char* unit, const char* setting, const char* sep = " ");
 
   // Re-applies the dependent-control rule when a governing box (or one that
   // turns controls off) is clicked.
