@@ -190,39 +190,6 @@ TEST(Win32Dialog, EveryTemplateBecomesTheDialogItDescribes) {
   EXPECT_GE(seen, 2);
 }
 
-TEST(Win32Dialog, RadioButtonsOfOneRunUncheckEachOther) {
-  Owner owner;
-  for (int id = 2000; id <= 2032; ++id) {
-    const plat::DialogTemplate* t = plat::FindTemplate(id);
-    if (!t || t->child || !FirstOf(*t, plat::Ctl::Radio)) continue;
-    std::vector<int> radios;
-    for (const plat::ControlDesc& c : t->controls)
-      if (c.kind == plat::Ctl::Radio) radios.push_back(c.id);
-    Probe d(id, owner.get());
-    DialogDriver drive;
-    for (int r : radios) {
-      drive.Then([r](HWND dlg) { Click(dlg, r); });
-      drive.Then([&, r](HWND dlg) {
-        EXPECT_EQ(IsDlgButtonChecked(dlg, r), BST_CHECKED) << r;
-        // Exactly one radio of r's run is checked.
-        size_t pos = 0;
-        while (t->controls[pos].id != r) ++pos;
-        size_t b = pos, e = pos + 1;
-        while (b > 0 && !t->controls[b].group && t->controls[b - 1].kind == plat::Ctl::Radio) --b;
-        while (e < t->controls.size() && t->controls[e].kind == plat::Ctl::Radio && !t->controls[e].group) ++e;
-        int checked = 0;
-        for (size_t i = b; i < e; ++i) checked += IsDlgButtonChecked(dlg, t->controls[i].id) == BST_CHECKED;
-        EXPECT_EQ(checked, 1) << "template " << id << ", radio " << r;
-      });
-    }
-    drive.Then(Cancel);
-    d.DoModal();
-    for (int r : radios) EXPECT_NE(std::find(d.commands.begin(), d.commands.end(), std::make_pair(r, 0)),
-                                   d.commands.end())
-        << r;
-  }
-}
-
 TEST(Win32Dialog, ControlAccessOnRealControls) {
   Owner owner;
   const plat::DialogTemplate& t = Template(2016);

@@ -14,7 +14,6 @@
 #include "res/ids/event_dlg.h"
 #include "res/ids/head_dlg.h"
 #include "res/ids/image_dlg.h"
-#include "res/ids/input_dlg.h"
 #include "res/ids/list_style_dlg.h"
 #include "res/ids/style_border_dlg.h"
 #include "res/ids/style_dlg.h"
@@ -22,8 +21,6 @@
 #include "res/ids/style_font_dlg.h"
 #include "res/ids/style_margin_dlg.h"
 #include "res/ids/style_rule_dlg.h"
-#include "res/ids/table_cell_dlg.h"
-#include "res/ids/table_dlg.h"
 #include "res/ids/value_list_dlg.h"
 #include "app/html_app.h"
 #include "plat/dialog.h"
@@ -100,8 +97,6 @@ void RunStep(HWND d, const Step& step) {
   }
 }
 
-const char kTr[] = "<TR><TD>a</TD></TR>";
-
 const Chain kChains[] = {
     {"TitleLangFromTheChooserAndARadio", 29111, "文書の表題",
      {{Title("<TITLE>の設定"), Off(IDC_HD_LANG), Press(IDC_HD_LANG_CHK)},
@@ -147,35 +142,6 @@ const Chain kChains[] = {
      "<BODY onLoad=\"init()\" ID=\"page\" LANG=\"ja\" BACKGROUND=\"paper.gif\" BGCOLOR=\"#FFFFCC\" "
      "LINK=\"#123456\">\r\nabc\r\n</BODY>",
      "BODY_116Link", "#123456"},
-
-    {"TableUpDownUnitsAndSortedList", 29151, kTr,
-     {{Title("作表に関する属性の設定 <TABLE>"), Off(IDC_TB_FRAME_LIST), Press(IDC_TB_BORDER_CHK),
-       Press(IDC_TB_WIDTH_CHK), Press(IDC_TB_FRAME_CHK), Press(IDC_TB_PADDING_CHK)},
-      {On(IDC_TB_FRAME_LIST), Off(IDC_TB_SPACING_PCT), Spin(IDC_TB_BORDER_SPIN), Put(IDC_TB_WIDTH, "80"),
-       Press(IDC_TB_WIDTH_PCT), Press(IDC_TB_PADDING_PCT), Pick(IDC_TB_FRAME_LIST, "hsides")},
-      {Shot("table-dialog.bmp"), Shows(IDC_TB_FRAME, "hsides"), Press(kOk)}},
-     "<TABLE BORDER=\"2\" WIDTH=\"80%\" FRAME=\"hsides\" CELLPADDING=\"1%\">\r\n<TR><TD>a</TD></TR>\r\n</TABLE>",
-     "Tbl_151Border", "2"},
-
-    // The alignment-character controls follow the ALIGN list's choice.
-    {"CellAlignedOnACharacter", 29160, "3,5",
-     {{Title("作表に関する設定 <TD>"), Press(IDC_TC_ALIGN_CHK), Press(IDC_TC_COLSPAN_CHK)},
-      {Off(IDC_TC_CHAR), Pick(IDC_TC_ALIGN_LIST, "char"), On(IDC_TC_CHAR), On(IDC_TC_CHAROFF_SPIN),
-       Put(IDC_TC_CHAR, ","), Spin(IDC_TC_CHAROFF_SPIN), Spin(IDC_TC_COLSPAN_SPIN), Press(IDC_TC_CHAROFF_PCT)},
-      {Shot("table-cell-dialog.bmp"), Press(kOk)}},
-     "<TD COLSPAN=\"2\" ALIGN=\"char\" CHAR=\",\" CHAROFF=\"1%\">3,5</TD>"},
-
-    // The type picked in the chooser drives which boxes the type allows.
-    {"InputTypeFromTheChooser", 29466, "abc",
-     {{Title("<INPUT>の設定"), Press(IDC_IN_MAXLEN_CHK), Press(IDC_IN_TYPE_LIST)},
-      {Title("フォームコントロールのタイプ(TYPE)"), PickAt(IDC_VL_LIST, 7), Press(kOk)},  // "image"
-      {Shot("input-dialog.bmp"), On(IDC_IN_SRC_BROWSE), Off(IDC_IN_MAXLEN), Press(IDC_IN_SRC_CHK),
-       Press(IDC_IN_TYPE_LIST)},
-      {PickAt(IDC_VL_LIST, 8), Press(kOk)},  // "password"
-      {Shows(IDC_IN_TYPE, "password"), Press(IDC_IN_MAXLEN_CHK), Press(IDC_IN_SIZE_CHK)},
-      {On(IDC_IN_MAXLEN_SPIN), Put(IDC_IN_NAME, "pw"), Put(IDC_IN_SIZE, "20"), Put(IDC_IN_MAXLEN, "8"),
-       Press(kOk)}},
-     "<INPUT TYPE=\"password\" NAME=\"pw\" SIZE=\"20\" MAXLENGTH=\"8\">abc", "INPUT_466Type", "password"},
 
     // Rule -> composer -> font group -> the system font dialog, cancelled
     // and then confirmed; a multi-line box of the composer.
@@ -295,13 +261,22 @@ using Dialogs = HostTest;
 
 // The image chosen in the real open-file dialog by its full path, whose
 // directory and name end in the byte of a backslash; the second browse
-// starts where the first ended.
+// starts where the first ended; the process's directory stays.
 TEST_F(Dialogs, ImageSourceFromTheOpenFileDialog) {
   const TempFile image("tqimg 表", "ソ.gif");
+  auto currentDir = [] {
+    char buf[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, buf);
+    return std::string(buf);
+  };
+  const std::string before = currentDir();
   DialogDriver driver;
   driver.Then([](HWND d) { Click(d, IDC_IM_SRC_BROWSE); })
       .Then([&](HWND dlg) {
         EXPECT_EQ(WindowTextA(dlg), "画像ファイルの指定");
+        char type[64] = {};
+        SendDlgItemMessageA(dlg, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(type));
+        EXPECT_STREQ(type, "All Files(*.*)");
         Type(dlg, FileNameBox(dlg), image.path.c_str());
         Click(dlg, kOk);
       })
@@ -320,6 +295,7 @@ TEST_F(Dialogs, ImageSourceFromTheOpenFileDialog) {
   PickFromMenu(29455);
   EXPECT_EQ(host_->Text(), "<IMG SRC=\"" + image.path + "\" ALT=\"\">abc");
   EXPECT_EQ(Setting("IMG_SrcPath"), image.dir);
+  EXPECT_EQ(currentDir(), before);
 }
 
 // Modal on the host window; Cancel gives the selection back and writes
