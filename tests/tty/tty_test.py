@@ -25,7 +25,6 @@ class Tty:
     def __init__(self, name, command, cwd, rows=25, cols=80, capture=True):
         self.name = name
         self.socket = os.path.join(cwd, f"{name}.tmux")
-        self.cwd = cwd
         self.rc_file = os.path.join(cwd, f"{name}.rc")
         self.out_file = os.path.join(cwd, f"{name}.out")
         self.shots = 0
@@ -41,11 +40,19 @@ class Tty:
     def screen(self):
         return self.tmux("capture-pane", "-p")
 
-    def keys(self, *keys):
+    def keys(self, *keys, gone=None, then=None, shot=None):
+        """Sends the keys; then waits until gone has left the screen and then shows."""
         for k in keys:
             self.tmux("send-keys", k)
             # Alt+x is Esc then x; the next key must not look like part of it.
             time.sleep(0.05)
+        self.settle(gone, then, shot)
+
+    def settle(self, gone, then, shot):
+        if gone:
+            self.wait_for(gone, gone=True)
+        if then:
+            return self.wait_for(then, shot)
 
     def click(self, row, col):
         """Button 1 pressed and released at a cell (X10 mouse report)."""
@@ -58,8 +65,9 @@ class Tty:
         self.tmux("set-buffer", "-b", "tq", text)
         self.tmux("paste-buffer", "-p", "-b", "tq")
 
-    def type(self, text):
+    def type(self, text, then=None, shot=None):
         self.tmux("send-keys", "-l", text)
+        return self.settle(None, then, shot)
 
     def wait_for(self, text, what=None, timeout=10, gone=False):
         """Polls the screen until text shows (or is gone); keeps that screen."""
@@ -74,9 +82,6 @@ class Tty:
                 self.shot((what or text) + "-missing", s)
                 raise AssertionError(f"{self.name}: '{text}' {'stayed' if gone else 'never showed'}; screen:\n{s}")
             time.sleep(0.05)
-
-    def wait_gone(self, text):
-        self.wait_for(text, gone=True)
 
     def shot(self, what, s=None):
         self.shots += 1
@@ -113,13 +118,14 @@ def case(fn):
     profile = os.path.join(work, "profile.ini")
     opened = []
 
-    def run(name, args, selection="abc"):
+    def run(name, args, selection="abc", editor=None):
+        """tagquill with args on the selection, or an editor's command line."""
         sel = os.path.join(work, f"{name}.in")
         with open(sel, "wb") as f:
             f.write(selection.encode())
         cmd = (f"env LANG=C.UTF-8 XDG_CONFIG_HOME={shlex.quote(work)} {shlex.quote(TAGQUILL)} "
                f"--profile {shlex.quote(profile)} {args} < {shlex.quote(sel)}")
-        t = Tty(name, cmd, work)
+        t = Tty(name, editor or cmd, work, capture=not editor)
         opened.append(t)
         return t
 
@@ -149,8 +155,7 @@ def heading_id_typed_and_remembered(run, read_profile, work):
     t = run("h1-id", "edit 29121")
     t.wait_for("基本的な属性の設定 <H1>", "basic-h1")
     t.keys("M-i", "Tab")
-    t.type("top")
-    t.wait_for("[x] ID指定      top", "basic-h1-typed")
+    t.type("top", then="[x] ID指定      top", shot="basic-h1-typed")
     t.keys("Enter")
     t.ends(0, b'<H1 ID="top">abc</H1>')
     expect('Bsc_121ID = "top"' in read_profile(), "ID was not remembered")
@@ -186,11 +191,8 @@ def every_kind_of_dialog_opens_and_esc_gives_the_selection_back(run, read_profil
         t = run(f"dialog-{cid}", f"edit {cid}")
         t.wait_for(title, f"{cid}")
         if over:
-            t.keys(*over[0])
-            t.wait_for(over[1], f"{cid}-over")
-            t.keys(over[2])
-            t.wait_gone(over[1])
-            t.wait_for(title, f"{cid}-back")
+            t.keys(*over[0], then=over[1], shot=f"{cid}-over")
+            t.keys(over[2], gone=over[1], then=title, shot=f"{cid}-back")
         t.keys("Escape")
         t.ends(1, b"abc")
     expect(read_profile() == "", "a cancelled dialog wrote settings:\n" + read_profile())
@@ -200,44 +202,28 @@ def composer_colour_font_and_japanese_typing(run, read_profile, work):
     t = run("colour-font", "edit 29127")
     t.wait_for("基本的な属性の設定 <P>")
     t.keys("M-t", "Tab")
-    t.type("見出し")
-    t.wait_for("[x] TITLE指定   見出し", "typed-japanese")
+    t.type("見出し", then="[x] TITLE指定   見出し", shot="typed-japanese")
     # A pasted line break does not press OK in a one-line box.
     t.paste("X\nY")
     t.wait_for("[x] TITLE指定   見出しXY", "pasted")
-    t.keys("M-y", "M-s")
-    t.wait_for("スタイルの設定 <P>")
-    t.keys("M-l", "M-d")
-    t.wait_for("画像・背景の設定")
-    t.keys("M-c", "M-r")
-    t.wait_for("色の設定", "colour-dialog")
+    t.keys("M-y", "M-s", then="スタイルの設定 <P>")
+    t.keys("M-l", "M-d", then="画像・背景の設定")
+    t.keys("M-c", "M-r", then="色の設定", shot="colour-dialog")
     t.keys("M-c")
-    t.type("#12ab34")
-    t.wait_for("#12ab34", "colour-typed")
-    t.keys("Enter")
-    t.wait_gone("色の設定")
-    t.wait_for("#12AB34", "colour-swatch")
-    t.keys("Enter")
-    t.wait_gone("画像・背景の設定")
+    t.type("#12ab34", then="#12ab34", shot="colour-typed")
+    t.keys("Enter", gone="色の設定", then="#12AB34", shot="colour-swatch")
+    t.keys("Enter", gone="画像・背景の設定")
     # A group dialog, the value list it opens, and the font dialog.
-    t.keys("M-f", "M-g")
-    t.wait_for("フォントの設定", "font-group")
-    t.keys("M-w", "M-g")
-    t.wait_for("bold (太字)", "value-list")
-    t.keys("Down", "Down")
-    t.wait_for(">bold (太字)", "value-list-bold")
-    t.keys("Enter")
-    t.wait_for("bold____", "font-group-filled")
-    t.keys("M-m", "M-i")
-    t.wait_for("フォント名(F):", "font-dialog")
+    t.keys("M-f", "M-g", then="フォントの設定", shot="font-group")
+    t.keys("M-w", "M-g", then="bold (太字)", shot="value-list")
+    t.keys("Down", "Down", then=">bold (太字)", shot="value-list-bold")
+    t.keys("Enter", then="bold____", shot="font-group-filled")
+    t.keys("M-m", "M-i", then="フォント名(F):", shot="font-dialog")
     t.keys("M-f")
     t.type("Test Sans")
-    t.keys("Enter")
-    t.wait_for("'Test Sans'", "font-chosen")
-    t.keys("Enter")
-    t.wait_gone("フォントの設定")
-    t.keys("Enter")
-    t.wait_gone("スタイルの設定 <P>")
+    t.keys("Enter", then="'Test Sans'", shot="font-chosen")
+    t.keys("Enter", gone="フォントの設定")
+    t.keys("Enter", gone="スタイルの設定 <P>")
     t.keys("Enter")
     rc, out = t.result()
     text = out.decode("utf-8", "replace")
@@ -253,8 +239,7 @@ def esc_at_every_level_goes_back_one(run, read_profile, work):
     basic = "基本的な属性の設定 <P>"
     composer = "スタイルの設定 <P>"
     t.wait_for(basic)
-    t.keys("M-y", "M-s")
-    t.wait_for(composer)
+    t.keys("M-y", "M-s", then=composer)
     # (check, change, title, nested dialog: keys and a text of it)
     groups = [("M-l", "M-d", "画像・背景の設定", None),
               ("M-f", "M-g", "フォントの設定", (("M-w", "M-g"), "bold (太字)")),
@@ -263,20 +248,12 @@ def esc_at_every_level_goes_back_one(run, read_profile, work):
               ("M-b", "M-o", "枠(Border)の設定", (("M-b", "M-a"), "幅(width)を指定")),
               ("M-w", "M-h", "要素の幅(width)指定", None)]
     for check, change, title, nested in groups:
-        t.keys(check, change)
-        t.wait_for(title, "group-" + title)
+        t.keys(check, change, then=title, shot="group-" + title)
         if nested:
-            t.keys(*nested[0])
-            t.wait_for(nested[1], "nested-" + nested[1])
-            t.keys("Escape")
-            t.wait_gone(nested[1])
-            t.wait_for(title)
-        t.keys("Escape")
-        t.wait_gone(title)
-        t.wait_for(composer, "back-to-composer")
-    t.keys("Escape")
-    t.wait_gone(composer)
-    t.wait_for(basic, "back-to-basic")
+            t.keys(*nested[0], then=nested[1], shot="nested-" + nested[1])
+            t.keys("Escape", gone=nested[1], then=title)
+        t.keys("Escape", gone=title, then=composer, shot="back-to-composer")
+    t.keys("Escape", gone=composer, then=basic, shot="back-to-basic")
     t.keys("Escape")
     t.ends(1, b"abc")
     expect(read_profile() == "", "cancelled dialogs wrote settings:\n" + read_profile())
@@ -287,17 +264,13 @@ def file_dialog_browses_to_a_file(run, read_profile, work):
     open(os.path.join(work, "pics", "logo.png"), "w").close()
     t = run("file", "edit 29455", selection="")
     t.wait_for("画像<IMG>の設定")
-    t.keys("M-s")
-    t.wait_for("場所:", "file-dialog")
+    t.keys("M-s", then="場所:", shot="file-dialog")
     t.wait_for("pics/", "file-dialog-listing")
     t.keys("M-n")
     t.type("pics")
-    t.keys("Enter")
-    t.wait_for("logo.png", "file-dialog-in-pics")
-    t.keys("Down", "Down")
-    t.wait_for(">logo.png", "file-dialog-chosen")
-    t.keys("Enter")
-    t.wait_for("画像<IMG>の設定", "image-with-src")
+    t.keys("Enter", then="logo.png", shot="file-dialog-in-pics")
+    t.keys("Down", "Down", then=">logo.png", shot="file-dialog-chosen")
+    t.keys("Enter", then="画像<IMG>の設定", shot="image-with-src")
     t.keys("Enter")
     rc, out = t.result()
     src = os.path.join(os.path.realpath(work), "pics", "logo.png")
@@ -308,15 +281,11 @@ def toolbox_customization_sheet(run, read_profile, work):
     t = run("customize", "edit 29002")
     t.wait_for("HTMLツールボックスのカスタマイズ", "sheet-page-a")
     # The title edit has the focus and its text is selected: typing replaces it.
-    t.type("Mine")
-    t.wait_for("Mine___")
+    t.type("Mine", then="Mine___")
     # Add without a selection: the sheet's message, then back.
-    t.keys("M-a")
-    t.wait_for("コマンド一覧で追加するコマンドを選択して実行してください。", "sheet-message")
-    t.keys("Enter")
-    t.wait_gone("コマンド一覧で追加する")
-    t.keys("C-PageDown")
-    t.wait_for("詳細___", "sheet-page-b")
+    t.keys("M-a", then="コマンド一覧で追加するコマンドを選択して実行してください。", shot="sheet-message")
+    t.keys("Enter", gone="コマンド一覧で追加する")
+    t.keys("C-PageDown", then="詳細___", shot="sheet-page-b")
     t.keys("Enter")
     t.ends(0, b"abc")
     expect('ToolBox_1Title1 = "Mine"' in read_profile(), "the title was not written:\n" + read_profile())
@@ -338,16 +307,12 @@ def no_terminal_is_a_clear_error(run, read_profile, work):
 def menu_runs_a_dialog_esc_returns_then_a_simple_command(run, read_profile, work):
     t = run("pick", "pick")
     t.wait_for("作表(T)", "menu")
-    t.keys("t")
-    t.wait_for("表組み<TABLE> (詳細)", "menu-tables")
+    t.keys("t", then="表組み<TABLE> (詳細)", shot="menu-tables")
     t.keys("Down", "Down", "Down", "Down", "Down", "Down", "Enter")
     t.wait_for("作表に関する属性の設定", "table-from-menu")
-    t.keys("Escape")
-    t.wait_for("作表(T)", "menu-again")
-    t.keys("Escape")
-    t.wait_gone("表組み<TABLE> (詳細)")
-    t.keys("h")
-    t.wait_for("見出し<H1>", "menu-headings")
+    t.keys("Escape", then="作表(T)", shot="menu-again")
+    t.keys("Escape", gone="表組み<TABLE> (詳細)")
+    t.keys("h", then="見出し<H1>", shot="menu-headings")
     t.keys("Enter")
     t.ends(0, b"<H1>abc</H1>")
 
@@ -355,8 +320,7 @@ def menu_runs_a_dialog_esc_returns_then_a_simple_command(run, read_profile, work
 def toolbox_from_the_menu(run, read_profile, work):
     t = run("pick-toolbox", "pick")
     t.wait_for("ツールボックス表示(X)")
-    t.keys("x")
-    t.wait_for("FOR HTML", "toolbox-page-1")
+    t.keys("x", then="FOR HTML", shot="toolbox-page-1")
     t.wait_for("STRIKE")
     t.keys("Tab")  # from the first button (H1) to the second
     t.keys("Enter")
@@ -380,43 +344,36 @@ def vim_filter_and_plugin(run, read_profile, work):
     cmd = (f"env LANG=C.UTF-8 PATH={shlex.quote(bindir)}:$PATH TQPROFILE={shlex.quote(profile)} "
            f"vim -u NONE -i NONE -N -n --cmd 'set rtp^={plugin}' --cmd 'runtime plugin/tagquill.vim' "
            f"--cmd 'let g:tagquill_options = [\"--profile\", \"{profile}\"]' {shlex.quote(doc)}")
-    t = Tty("vim", cmd, work, capture=False)
-    try:
-        t.wait_for("after", "vim-before")
-        t.keys("j", "V")
-        t.type(":")
-        t.type("!tagquill --profile $TQPROFILE edit 29151")
-        t.keys("Enter")
-        t.wait_for("作表に関する属性の設定", "vim-table-dialog")
-        t.keys("Enter")
-        t.wait_for("<TABLE")
-        s = t.wait_for("after", "vim-after")
-        expect("作表" not in s, "the dialog stayed on Vim's screen:\n" + s)
-        expect(s.splitlines()[0] == "abc", "Vim's screen was not restored:\n" + s)
-        t.keys("g", "g")
-        # Esc in the form: the line stays as it was.
-        t.type(":TagquillEdit 29121")
-        t.keys("Enter")
-        t.wait_for("基本的な属性の設定", "vim-plugin-form")
-        t.keys("Escape")
-        s = t.wait_for("after", "vim-plugin-cancelled")
-        expect(s.splitlines()[0] == "abc", "the line changed on Esc:\n" + s)
-        t.type(":TagquillEdit 29121")
-        t.keys("Enter")
-        t.wait_for("基本的な属性の設定")
-        t.keys("M-i", "Tab")
-        t.type("top")
-        t.keys("Enter")
-        s = t.wait_for('<H1 ID="top">abc</H1>', "vim-plugin-built")
-        expect(s.splitlines()[1].startswith("<TABLE"), "the next line moved:\n" + s)
-        t.type(":wq")
-        t.keys("Enter")
-        t.result()
-        text = open(doc).read()
-        expect(text.startswith('<H1 ID="top">abc</H1>\n<TABLE') and "cell" in text and text.endswith("after\n"),
-               "file: " + repr(text))
-    finally:
-        t.close()
+    t = run("vim", "", editor=cmd)
+    t.wait_for("after", "vim-before")
+    t.keys("j", "V")
+    t.type(":")
+    t.type("!tagquill --profile $TQPROFILE edit 29151")
+    t.keys("Enter", then="作表に関する属性の設定", shot="vim-table-dialog")
+    t.keys("Enter", then="<TABLE")
+    s = t.wait_for("after", "vim-after")
+    expect("作表" not in s, "the dialog stayed on Vim's screen:\n" + s)
+    expect(s.splitlines()[0] == "abc", "Vim's screen was not restored:\n" + s)
+    t.keys("g", "g")
+    # Esc in the form: the line stays as it was.
+    t.type(":TagquillEdit 29121")
+    t.keys("Enter", then="基本的な属性の設定", shot="vim-plugin-form")
+    t.keys("Escape")
+    s = t.wait_for("after", "vim-plugin-cancelled")
+    expect(s.splitlines()[0] == "abc", "the line changed on Esc:\n" + s)
+    t.type(":TagquillEdit 29121")
+    t.keys("Enter", then="基本的な属性の設定")
+    t.keys("M-i", "Tab")
+    t.type("top")
+    t.keys("Enter")
+    s = t.wait_for('<H1 ID="top">abc</H1>', "vim-plugin-built")
+    expect(s.splitlines()[1].startswith("<TABLE"), "the next line moved:\n" + s)
+    t.type(":wq")
+    t.keys("Enter")
+    t.result()
+    text = open(doc).read()
+    expect(text.startswith('<H1 ID="top">abc</H1>\n<TABLE') and "cell" in text and text.endswith("after\n"),
+           "file: " + repr(text))
 
 
 def emacs_edit_in_a_term_buffer(run, read_profile, work):
@@ -428,30 +385,25 @@ def emacs_edit_in_a_term_buffer(run, read_profile, work):
              f"tagquill-options '(\"--profile\" \"{profile}\")))")
     cmd = (f"env LANG=C.UTF-8 emacs -nw -Q -L {shlex.quote(os.path.join(SOURCE_DIR, 'editors', 'emacs'))} "
            f"--eval {shlex.quote(setup)} {shlex.quote(doc)}")
-    t = Tty("emacs", cmd, work, capture=False)
-    try:
-        t.wait_for("next", "emacs-before")
-        for keys, then in (([("Escape", "Escape")], "cancelled"), ([("M-i", "Tab"), "top", ("Enter",)], "built")):
-            t.keys("M-x")
-            t.type("tagquill-edit")
-            t.keys("Enter")
-            t.type("29121")
-            t.keys("Enter")
-            t.wait_for("基本的な属性の設定", "emacs-form")
-            for k in keys:
-                if isinstance(k, tuple):
-                    t.keys(*k)
-                else:
-                    t.type(k)
-            s = t.wait_for("next", "emacs-" + then)
-            first = s.splitlines()[1]
-            want = "abc" if then == "cancelled" else '<H1 ID="top">abc</H1>'
-            expect(first == want, f"{then}: the first line reads {first!r}:\n" + s)
-        t.keys("C-x", "C-s")
-        t.wait_for("Wrote")
-        expect(open(doc).read() == '<H1 ID="top">abc</H1>\nnext\n', "file: " + repr(open(doc).read()))
-    finally:
-        t.close()
+    t = run("emacs", "", editor=cmd)
+    t.wait_for("next", "emacs-before")
+    for keys, then in (([("Escape", "Escape")], "cancelled"), ([("M-i", "Tab"), "top", ("Enter",)], "built")):
+        t.keys("M-x")
+        t.type("tagquill-edit")
+        t.keys("Enter")
+        t.type("29121")
+        t.keys("Enter", then="基本的な属性の設定", shot="emacs-form")
+        for k in keys:
+            if isinstance(k, tuple):
+                t.keys(*k)
+            else:
+                t.type(k)
+        s = t.wait_for("next", "emacs-" + then)
+        first = s.splitlines()[1]
+        want = "abc" if then == "cancelled" else '<H1 ID="top">abc</H1>'
+        expect(first == want, f"{then}: the first line reads {first!r}:\n" + s)
+    t.keys("C-x", "C-s", then="Wrote")
+    expect(open(doc).read() == '<H1 ID="top">abc</H1>\nnext\n', "file: " + repr(open(doc).read()))
 
 
 GROUPS = {
