@@ -5,6 +5,7 @@
 // it). Each chain is a row of steps, one step per idle turn of whichever
 // dialog is in front, and the text the host holds afterwards. Screenshots
 // of the nested dialogs, which the layout test does not open.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -72,7 +73,19 @@ void PrintTo(const Chain& c, std::ostream* os) { *os << c.name; }
 
 std::string g_picked;
 
+// The dialogs open, the first over the host: a new one is owned by the
+// one before it, which stays disabled while it is open.
+std::vector<HWND> g_open;
+
 void RunStep(HWND d, const Step& step) {
+  auto seen = std::find(g_open.begin(), g_open.end(), d);
+  if (seen == g_open.end()) {
+    EXPECT_EQ(GetWindow(d, GW_OWNER), g_open.back()) << WindowTextA(d);
+    g_open.push_back(d);
+  } else {
+    g_open.erase(seen + 1, g_open.end());
+  }
+  EXPECT_FALSE(IsWindowEnabled(g_open.end()[-2])) << WindowTextA(d);
   for (const Act& a : step) {
     SCOPED_TRACE(WindowTextA(d) + ", control " + std::to_string(a.id));
     switch (a.kind) {
@@ -245,6 +258,7 @@ TEST_P(DialogChain, BuildsWhatTheControlsSay) {
   if (c.before) c.before();
   Select(c.selection);
   g_picked.clear();
+  g_open = {host_->hwnd()};
   DialogDriver driver;
   for (const Step& s : c.steps) driver.Then([&s](HWND d) { RunStep(d, s); });
   PickFromMenu(c.command);
