@@ -24,7 +24,6 @@
 #include "res/ids/style_rule_dlg.h"
 #include "res/ids/value_list_dlg.h"
 #include "app/html_app.h"
-#include "plat/dialog.h"
 #include "tests/e2e/e2e.h"
 
 namespace e2e {

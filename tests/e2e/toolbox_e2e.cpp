@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "toolbox/tb_set_page.h"
+#include "res/ids/tb_set_page.h"
 #include "tests/e2e/e2e.h"
 
 namespace e2e {
