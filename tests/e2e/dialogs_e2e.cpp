@@ -264,7 +264,9 @@ TEST_P(DialogChain, BuildsWhatTheControlsSay) {
   std::string want = c.built;
   if (size_t at = want.find("{picked}"); at != std::string::npos) want.replace(at, 8, g_picked);
   EXPECT_EQ(host_->Text(), want);
-  if (c.setting) EXPECT_EQ(Setting(c.setting), c.value);
+  if (c.setting) {
+    EXPECT_EQ(Setting(c.setting), c.value);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DialogChain, ::testing::ValuesIn(kChains),

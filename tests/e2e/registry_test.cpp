@@ -43,15 +43,19 @@ TEST_F(RegistryProfile, StringsAreRegSzIntegersRegDword) {
   };
   for (const auto& v : kValues) {
     // Over an earlier value of the other kind.
-    if (v.str) ASSERT_TRUE(profile_->WriteInt("HTML", v.name, 1) && profile_->WriteString("HTML", v.name, v.str));
-    else ASSERT_TRUE(profile_->WriteString("HTML", v.name, "x") && profile_->WriteInt("HTML", v.name, v.number));
+    bool written = v.str ? profile_->WriteInt("HTML", v.name, 1) && profile_->WriteString("HTML", v.name, v.str)
+                         : profile_->WriteString("HTML", v.name, "x") && profile_->WriteInt("HTML", v.name, v.number);
+    ASSERT_TRUE(written) << v.name;
     DWORD type = 0;
     std::string raw;
     ASSERT_TRUE(ReadValue(v.name, &type, &raw)) << v.name;
     EXPECT_EQ(type, v.type) << v.name;
     EXPECT_EQ(raw, v.raw) << v.name;
-    if (v.str) EXPECT_EQ(Str(v.name), v.str);
-    else EXPECT_EQ(Int(v.name), v.number);
+    if (v.str) {
+      EXPECT_EQ(Str(v.name), v.str);
+    } else {
+      EXPECT_EQ(Int(v.name), v.number);
+    }
   }
 }
 

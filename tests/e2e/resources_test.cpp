@@ -99,8 +99,9 @@ TEST(Resources, EveryTagCommandIdHasItsCaptionAndTooltipInJapanese) {
   // Nothing beyond the description.
   for (int id = 29000; id < 29600; ++id) {
     WCHAR buf[8];
-    if (id >= tq::kEndTagId || !described[static_cast<size_t>(id)])
+    if (id >= tq::kEndTagId || !described[static_cast<size_t>(id)]) {
       EXPECT_EQ(LoadStringW(dll, static_cast<UINT>(id), buf, 8), 0) << id;
+    }
   }
 }
 
