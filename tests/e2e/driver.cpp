@@ -199,12 +199,6 @@ void SelectListEntry(HWND dialog, int id, const char* prefix) {
   if (i != LB_ERR) SelectListEntry(dialog, id, static_cast<int>(i));
 }
 
-std::string ListEntry(HWND dialog, int id, int index) {
-  char text[256] = {};
-  SendDlgItemMessageA(dialog, id, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 int ListCount(HWND dialog, int id) { return static_cast<int>(SendDlgItemMessageA(dialog, id, LB_GETCOUNT, 0, 0)); }
 
 std::string SelectFirstComboEntry(HWND dialog, int id) {
@@ -221,12 +215,6 @@ void SpinUp(HWND dialog, int id) {
   // Near the top left corner: on the up arrow.
   SendDlgItemMessageA(dialog, id, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 1));
   SendDlgItemMessageA(dialog, id, WM_LBUTTONUP, 0, MAKELPARAM(2, 1));
-}
-
-std::pair<int, int> SpinRange(HWND dialog, int id) {
-  int lo = -1, hi = -1;
-  SendDlgItemMessageA(dialog, id, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lo), reinterpret_cast<LPARAM>(&hi));
-  return {lo, hi};
 }
 
 int FileNameBox(HWND dialog) { return GetDlgItem(dialog, cmb13) ? cmb13 : edt1; }

@@ -86,15 +86,12 @@ bool Checked(HWND dialog, int id);
 // index, and notifies the dialog, as a click on the entry does.
 void SelectListEntry(HWND dialog, int id, const char* prefix);
 void SelectListEntry(HWND dialog, int id, int index);
-std::string ListEntry(HWND dialog, int id, int index);
 int ListCount(HWND dialog, int id);
 // Selects the first entry of a combo box (of a common dialog) and notifies
 // the dialog; its text, "" when the box is empty.
 std::string SelectFirstComboEntry(HWND dialog, int id);
 // One step up, as a click on the up arrow of an up-down control does.
 void SpinUp(HWND dialog, int id);
-// The range of an up-down control: {lowest, highest}.
-std::pair<int, int> SpinRange(HWND dialog, int id);
 // The file name box of an open-file dialog: a combo box in newer dialogs,
 // an edit box in older ones.
 int FileNameBox(HWND dialog);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "plat/dialog.h"
 #include "platform/win32/win32_api.h"
 #include "testhost/host.h"
 #include "tests/e2e/driver.h"

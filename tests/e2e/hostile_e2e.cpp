@@ -1,7 +1,7 @@
 // Odd values left in the real registry by hand or by another program: the
 // real dialog still opens, the host keeps its selection, and OK leaves the
 // values in their proper types.
-#include "dialogs/document/head_dlg.h"
+#include "res/ids/head_dlg.h"
 #include "tests/e2e/e2e.h"
 
 namespace e2e {

@@ -1,6 +1,6 @@
-// The HTML menu built into a real menu through the test host window.
+// The HTML menu built into a real menu through the test host window, and
+// the host's menu object as the DLL reads it.
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "res/string_table.h"
 #include "tests/e2e/e2e.h"
 
 namespace e2e {
@@ -15,7 +16,7 @@ namespace {
 
 constexpr int kSep = 0;
 
-// Ids of a submenu, kSep for its separator.
+// Ids of a submenu from ranges, kSep for a separator.
 std::vector<int> Items(std::initializer_list<std::pair<int, int>> ranges) {
   std::vector<int> ids;
   for (auto [first, last] : ranges) {
@@ -27,12 +28,10 @@ std::vector<int> Items(std::initializer_list<std::pair<int, int>> ranges) {
 const std::pair<int, int> S{kSep, kSep};
 
 struct Popup {
-  const char* caption;
+  const char* caption;  // nullptr: a separator in the host's menu itself
   std::vector<int> ids;
 };
 
-// The layout of the host's HTML menu: popups, with nullptr for a separator
-// in the host's menu itself.
 const std::vector<Popup>& Layout() {
   static const std::vector<Popup> layout = {
       {"新規HTML(&N)", Items({{29005, 29007}})},
@@ -58,39 +57,10 @@ const std::vector<Popup>& Layout() {
   return layout;
 }
 
-// A caption per submenu, first and last item, from the string table.
-const std::map<int, std::string>& SomeCaptions() {
-  static const std::map<int, std::string> c = {
-      {29005, "新規HTML(&Transitionalタイプ)"}, {29007, "新規HTML(&Frameタイプ)"},
-      {29010, "ヘッダ<&HEAD>"}, {29115, "スタイル文内の要素定義(&C)"},
-      {29016, "本体<&BODY>"}, {29116, "本体<BO&DY> (詳細)"},
-      {29065, "フレーム定義<FRAMES&ET>"}, {29460, "ｲﾝﾗｲﾝﾌﾚｰﾑ<&IFRAME> (詳細)"},
-      {29021, "見出し<H1>"}, {29130, "区切り線<H&R> (詳細)"},
-      {29301, "太字<&B>"}, {29411, "等幅フォント<TT> (詳細)"},
-      {29315, "改行<&BR>"}, {29415, "改行<B&R> (詳細)"},
-      {29031, "範囲指定(ﾌﾞﾛｯｸ)<DI&V>"}, {29416, "範囲指定(ｲﾝﾗｲﾝ)<&SPAN> (詳細)"},
-      {29317, "ｲﾝﾗｲﾝ引用<&Q>"}, {29132, "ブロック引用<BLOCKQ&UOTE> (詳細)"},
-      {29420, "定義<D&FN> (詳細)"}, {29428, "テキスト方向の強制変更<&BD0> (詳細)"},
-      {29040, "順序なしリスト<&UL>"}, {29437, "定義型リストの内容<DD> (詳細)"},
-      {29050, "表組み罫線つき<TALBE BORDER>"}, {29160, "セル<TD> (詳細)"},
-      {29345, "アンカ<A>"}, {29448, "イメージマップの領域<A&REA> (詳細)"},
-      {29355, "画像<I&MG>"}, {29458, "Javaアプレット<&APPLET> (詳細)"},
-      {29070, "スクリプト <&SCRIPT>"}, {29171, "ノースクリプト <N&OSCRIPT> (詳細)"},
-      {29072, "フォーム<FOR&M>"}, {29472, "ボタン<&BUTTON> (詳細)"},
-  };
-  return c;
-}
-
 std::string MenuText(HMENU m, int pos) {
-  int n = GetMenuStringA(m, static_cast<UINT>(pos), nullptr, 0, MF_BYPOSITION);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  int got = GetMenuStringA(m, static_cast<UINT>(pos), s.data(), n + 1, MF_BYPOSITION);
-  s.resize(got < 0 ? 0 : static_cast<size_t>(got));
+  char s[512] = {};
+  GetMenuStringA(m, static_cast<UINT>(pos), s, sizeof s, MF_BYPOSITION);
   return s;
-}
-
-bool IsSeparator(HMENU m, int pos) {
-  return (GetMenuState(m, static_cast<UINT>(pos), MF_BYPOSITION) & MF_SEPARATOR) != 0;
 }
 
 struct Item {
@@ -98,146 +68,87 @@ struct Item {
   std::string text;
 };
 
-// Every item of every submenu, in menu order; and the items of the HTML
-// menu itself after the popups.
-struct Built {
-  std::vector<std::vector<Item>> submenus;
-  std::vector<Item> tail;
-};
-
-Built Read(tqhost::HostWindow& host) {
-  Built b;
-  HMENU html = host.htmlMenu();
-  const auto& layout = Layout();
-  int count = GetMenuItemCount(html);
-  EXPECT_EQ(count, static_cast<int>(layout.size()) + 5);
-  for (int pos = 0; pos < count; ++pos) {
-    if (pos < static_cast<int>(layout.size())) {
-      const Popup& p = layout[pos];
-      if (!p.caption) {
-        EXPECT_TRUE(IsSeparator(html, pos)) << "host menu position " << pos;
-        continue;
-      }
-      HMENU sub = GetSubMenu(html, pos);
-      EXPECT_NE(sub, nullptr) << p.caption;
-      EXPECT_EQ(MenuText(html, pos), p.caption);
-      std::vector<Item> items;
-      for (int i = 0, n = GetMenuItemCount(sub); i < n; ++i)
-        items.push_back({IsSeparator(sub, i) ? kSep : static_cast<int>(GetMenuItemID(sub, i)),
-                         MenuText(sub, i)});
-      b.submenus.push_back(std::move(items));
-    } else {
-      b.tail.push_back({IsSeparator(html, pos) ? kSep : static_cast<int>(GetMenuItemID(html, pos)),
-                        MenuText(html, pos)});
-    }
+std::vector<Item> ItemsOf(HMENU m, int from = 0) {
+  std::vector<Item> items;
+  for (int i = from, n = GetMenuItemCount(m); i < n; ++i) {
+    bool sep = GetMenuState(m, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR;
+    items.push_back({sep ? kSep : static_cast<int>(GetMenuItemID(m, i)), MenuText(m, i)});
   }
-  return b;
+  return items;
 }
 
-std::vector<int> Ids(const std::vector<Item>& items) {
-  std::vector<int> ids;
-  for (const Item& i : items) ids.push_back(i.id);
-  return ids;
+// Every item of every submenu in menu order, checked against the layout;
+// then the items of the HTML menu itself after the popups.
+std::vector<Item> Read(tqhost::HostWindow& host, std::vector<Item>* tail) {
+  HMENU html = host.htmlMenu();
+  const auto& layout = Layout();
+  EXPECT_EQ(GetMenuItemCount(html), static_cast<int>(layout.size()) + 5);
+  std::vector<Item> all;
+  for (size_t pos = 0; pos < layout.size(); ++pos) {
+    const Popup& p = layout[pos];
+    if (!p.caption) {
+      EXPECT_EQ(ItemsOf(html, static_cast<int>(pos)).at(0).id, kSep) << "host menu position " << pos;
+      continue;
+    }
+    EXPECT_EQ(MenuText(html, static_cast<int>(pos)), p.caption);
+    std::vector<Item> items = ItemsOf(GetSubMenu(html, static_cast<int>(pos)));
+    std::vector<int> ids;
+    for (const Item& i : items) ids.push_back(i.id);
+    EXPECT_EQ(ids, p.ids) << p.caption;
+    all.insert(all.end(), items.begin(), items.end());
+  }
+  *tail = ItemsOf(html, static_cast<int>(layout.size()));
+  return all;
 }
 
 std::unique_ptr<tqhost::HostWindow> MakeHost(int appNumber, bool answer = true) {
   tqhost::HostOptions o;
   o.appNumber = appNumber;
   o.answerKeyText = answer;
-  std::unique_ptr<tqhost::HostWindow> host(tqhost::HostWindow::Create(Dll(), o));
-  EXPECT_NE(host, nullptr);
-  return host;
+  return std::unique_ptr<tqhost::HostWindow>(tqhost::HostWindow::Create(Dll(), o));
 }
 
-bool EndsWith(const std::string& text, const std::string& suffix) {
-  return text.size() >= suffix.size() &&
-         text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-// Caption minus the key text the host handed over for it.
-std::string WithoutSuffix(const std::string& text, const std::string& suffix) {
-  if (!EndsWith(text, suffix)) return "(no " + suffix.substr(1) + " at the end of: " + text + ")";
-  return text.substr(0, text.size() - suffix.size());
-}
-
-TEST(HtmlMenu, LayoutAndKeyTextsForAppNumberOne) {
-  auto host = MakeHost(1);
-  ASSERT_TRUE(host);
-  Built b = Read(*host);
-  std::vector<int> expectAsked;
-  size_t sub = 0;
-  for (const Popup& p : Layout()) {
-    if (!p.caption) continue;
-    ASSERT_LT(sub, b.submenus.size());
-    const std::vector<Item>& items = b.submenus[sub++];
-    EXPECT_EQ(Ids(items), p.ids) << p.caption;
+// Application number 1 is asked for a key text per item, once, in menu
+// order, never for the toolbox items; other numbers are never asked. A
+// host that does not answer gets the last text handed in.
+TEST(HtmlMenu, CaptionsAndKeyTextsPerApplicationNumber) {
+  const struct {
+    int appNumber;
+    bool answers;
+    const char* handedIn;
+  } kHosts[] = {{1, true, nullptr}, {2, true, nullptr}, {1, false, "\tShift+F9"}};
+  for (const auto& h : kHosts) {
+    SCOPED_TRACE("application " + std::to_string(h.appNumber) + (h.answers ? "" : ", silent"));
+    if (h.handedIn) Dll().SetStringToTagquill(h.handedIn);
+    auto host = MakeHost(h.appNumber, h.answers);
+    ASSERT_TRUE(host);
+    std::vector<Item> tail;
+    std::vector<Item> items = Read(*host, &tail);
+    ASSERT_EQ(tail.size(), 5u);
+    items.insert(items.end(), tail.begin(), tail.begin() + 2);
+    std::vector<int> asked;
     for (const Item& it : items) {
-      if (it.id == kSep) {
-        EXPECT_EQ(it.text, "");
-        continue;
-      }
-      expectAsked.push_back(it.id);
-      std::string caption = WithoutSuffix(it.text, tqhost::KeyText(it.id));
-      EXPECT_FALSE(caption.empty()) << it.id;
-      EXPECT_EQ(caption.find('\t'), std::string::npos) << it.id << ": " << it.text;
-      auto known = SomeCaptions().find(it.id);
-      if (known != SomeCaptions().end()) {
-        EXPECT_EQ(caption, known->second) << it.id;
-      }
-    }
-  }
-  ASSERT_EQ(b.tail.size(), 5u);
-  EXPECT_EQ(b.tail[0].id, 29399);
-  EXPECT_EQ(b.tail[0].text, "コメントアウト(&O)" + tqhost::KeyText(29399));
-  EXPECT_EQ(b.tail[1].id, 29398);
-  EXPECT_EQ(b.tail[1].text, "CSS内コメントアウト(&U)" + tqhost::KeyText(29398));
-  EXPECT_EQ(b.tail[2].id, kSep);
-  EXPECT_EQ(b.tail[3].id, 29001);
-  EXPECT_EQ(b.tail[3].text, "ツールボックス表示(&X)");
-  EXPECT_EQ(b.tail[4].id, 29002);
-  EXPECT_EQ(b.tail[4].text, "ツールボックスの設定(&W)");
-  expectAsked.push_back(29399);
-  expectAsked.push_back(29398);
-  // Asked once per item, in menu order, never for the toolbox items.
-  EXPECT_EQ(host->asked(), expectAsked);
-  for (LPARAM lp : host->askedLParams()) EXPECT_EQ(lp, 0);
-}
-
-TEST(HtmlMenu, OtherAppNumbersAreNotAsked) {
-  auto one = MakeHost(1);
-  auto two = MakeHost(2);
-  ASSERT_TRUE(one && two);
-  EXPECT_TRUE(two->asked().empty());
-  Built a = Read(*one), b = Read(*two);
-  ASSERT_EQ(a.submenus.size(), b.submenus.size());
-  for (size_t s = 0; s < a.submenus.size(); ++s) {
-    ASSERT_EQ(Ids(a.submenus[s]), Ids(b.submenus[s]));
-    for (size_t i = 0; i < a.submenus[s].size(); ++i) {
-      const Item& it = b.submenus[s][i];
       if (it.id == kSep) continue;
-      EXPECT_EQ(it.text, WithoutSuffix(a.submenus[s][i].text, tqhost::KeyText(it.id)));
+      asked.push_back(it.id);
+      std::string key = h.appNumber != 1 ? "" : h.handedIn ? h.handedIn : tqhost::KeyText(it.id);
+      std::string caption = it.id == 29399   ? "コメントアウト(&O)"
+                            : it.id == 29398 ? "CSS内コメントアウト(&U)"
+                                             : tq::TagCaption(it.id);
+      EXPECT_FALSE(caption.empty()) << it.id;
+      EXPECT_EQ(it.text, caption + key) << it.id;
+    }
+    EXPECT_EQ(tail[2].id, kSep);
+    EXPECT_EQ(tail[3].id, 29001);
+    EXPECT_EQ(tail[3].text, "ツールボックス表示(&X)");
+    EXPECT_EQ(tail[4].id, 29002);
+    EXPECT_EQ(tail[4].text, "ツールボックスの設定(&W)");
+    if (h.appNumber == 1) {
+      EXPECT_EQ(host->asked(), asked);
+      for (LPARAM lp : host->askedLParams()) EXPECT_EQ(lp, 0);
+    } else {
+      EXPECT_TRUE(host->asked().empty());
     }
   }
-  ASSERT_EQ(b.tail.size(), 5u);
-  EXPECT_EQ(b.tail[0].text, "コメントアウト(&O)");
-  EXPECT_EQ(b.tail[1].text, "CSS内コメントアウト(&U)");
-}
-
-TEST(HtmlMenu, SilentHostGetsTheLastHandedInTextAgain) {
-  Dll().SetStringToTagquill("\tShift+F9");
-  auto host = MakeHost(1, /*answer=*/false);
-  ASSERT_TRUE(host);
-  Built b = Read(*host);
-  EXPECT_FALSE(host->asked().empty());
-  for (const auto& items : b.submenus) {
-    for (const Item& it : items) {
-      if (it.id != kSep) {
-        EXPECT_TRUE(EndsWith(it.text, "\tShift+F9")) << it.text;
-      }
-    }
-  }
-  EXPECT_EQ(b.tail[0].text, "コメントアウト(&O)\tShift+F9");
-  EXPECT_EQ(b.tail[3].text, "ツールボックス表示(&X)");
 }
 
 // The host hands over its selection and replaces only that.
@@ -250,18 +161,11 @@ TEST(HtmlMenu, AMenuPickGoesThroughTheHost) {
   EXPECT_EQ(host->Text(), "xx <H1>abc</H1> yy");
 }
 
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
-
 // The host hands over its framework menu object: the DLL reads the handle
 // after the table pointer, never the table pointer itself.
 TEST(HtmlMenu, TheMenuObjectIsReadAfterItsTablePointer) {
   HMENU decoy = CreatePopupMenu(), target = CreatePopupMenu();
-  // A handle where the table pointer goes, none in the handle's place.
-  TagquillMenuObject wrong = {decoy, nullptr};
+  TagquillMenuObject wrong = {decoy, nullptr};  // a handle where the table pointer goes
   Dll().MakeHtmlMenu(&wrong);
   EXPECT_EQ(GetMenuItemCount(decoy), 0);
 

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/html_app.h"
 #include "plat/app.h"
 #include "plat/profile.h"
 #include "tests/e2e/e2e.h"
@@ -26,33 +25,37 @@ class RegistryProfile : public SettingsTest {
   std::unique_ptr<plat::Profile> profile_;
 };
 
-TEST_F(RegistryProfile, StringsAreRegSzAndComeBack) {
-  const std::string value = "表ソ <H1> \"q\" \\x\r\n\tend";
-  ASSERT_TRUE(profile_->WriteString("HTML", "Bsc_121ID", value));
-  DWORD type = 0;
-  std::string raw;
-  ASSERT_TRUE(ReadValue("Bsc_121ID", &type, &raw));
-  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(raw, value + '\0');
-  EXPECT_EQ(Str("Bsc_121ID"), value);
-
-  ASSERT_TRUE(profile_->WriteString("HTML", "Empty", ""));
-  EXPECT_EQ(Str("Empty"), "");
-  ASSERT_TRUE(profile_->WriteString("HTML", "Bsc_121ID", "again"));
-  EXPECT_EQ(Str("Bsc_121ID"), "again");
-}
-
-TEST_F(RegistryProfile, IntegersAreRegDwordAndComeBack) {
-  ASSERT_TRUE(profile_->WriteInt("HTML", "Bsc_121Flag", -5));
-  DWORD type = 0;
-  std::string raw;
-  ASSERT_TRUE(ReadValue("Bsc_121Flag", &type, &raw));
-  EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_EQ(raw, std::string("\xFB\xFF\xFF\xFF", 4));
-  EXPECT_EQ(Int("Bsc_121Flag"), -5);
-  for (int v : {0, 1, 0x4000, 2147483647, -2147483647 - 1}) {
-    ASSERT_TRUE(profile_->WriteInt("HTML", "N", v));
-    EXPECT_EQ(Int("N"), v);
+// Written values are what the registry's own functions see, and come back.
+TEST_F(RegistryProfile, StringsAreRegSzIntegersRegDword) {
+  const std::string text = "表ソ <H1> \"q\" \\x\r\n\tend";
+  const struct {
+    const char* name;
+    const char* str;  // nullptr: an integer
+    int number;
+    DWORD type;
+    std::string raw;
+  } kValues[] = {
+      {"Bsc_121ID", text.c_str(), 0, REG_SZ, text + '\0'},
+      {"Empty", "", 0, REG_SZ, std::string(1, '\0')},
+      {"Bsc_121Flag", nullptr, -5, REG_DWORD, "\xFB\xFF\xFF\xFF"},
+      {"Max", nullptr, 2147483647, REG_DWORD, "\xFF\xFF\xFF\x7F"},
+      {"Min", nullptr, -2147483647 - 1, REG_DWORD, std::string("\0\0\0\x80", 4)},
+  };
+  for (const auto& v : kValues) {
+    // Over an earlier value of the other kind.
+    bool written = v.str ? profile_->WriteInt("HTML", v.name, 1) && profile_->WriteString("HTML", v.name, v.str)
+                         : profile_->WriteString("HTML", v.name, "x") && profile_->WriteInt("HTML", v.name, v.number);
+    ASSERT_TRUE(written) << v.name;
+    DWORD type = 0;
+    std::string raw;
+    ASSERT_TRUE(ReadValue(v.name, &type, &raw)) << v.name;
+    EXPECT_EQ(type, v.type) << v.name;
+    EXPECT_EQ(raw, v.raw) << v.name;
+    if (v.str) {
+      EXPECT_EQ(Str(v.name), v.str);
+    } else {
+      EXPECT_EQ(Int(v.name), v.number);
+    }
   }
 }
 
@@ -68,32 +71,41 @@ TEST_F(RegistryProfile, MissingValuesAndSectionsGiveTheDefault) {
   EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &k), ERROR_FILE_NOT_FOUND);
 }
 
+// Values another program may leave: only a whole REG_SZ reads as a string
+// and a four-byte REG_DWORD as a number; anything else is the default.
 TEST_F(RegistryProfile, ValuesOfTheWrongShapeGiveTheDefault) {
   DWORD dw = 42;
   unsigned long long qw = 42;
-  Plant("Dword", REG_DWORD, &dw, sizeof dw);
-  Plant("Sz", REG_SZ, "12", 3);
-  Plant("Expand", REG_EXPAND_SZ, "%TEMP%", 7);
-  Plant("Multi", REG_MULTI_SZ, "a\0b\0", 5);
-  Plant("Binary", REG_BINARY, "\x01\x02\x03", 3);
-  Plant("Qword", REG_QWORD, &qw, sizeof qw);
-  Plant("ShortDword", REG_DWORD, &dw, 2);
-  Plant("LongDword", REG_DWORD, "\x01\x00\x00\x00\x02\x00\x00\x00", 8);
-  Plant("BigEndian", REG_DWORD_BIG_ENDIAN, &dw, sizeof dw);
-  // The registry adds a forgotten terminator itself when the byte after
-  // the count is one; this string has none.
-  Plant("Unterminated", REG_SZ, "abcd", 3);
-  Plant("NoBytes", REG_SZ, "", 0);
-
-  EXPECT_EQ(Str("Dword"), "DEF");
-  EXPECT_EQ(Int("Dword"), 42);
-  EXPECT_EQ(Int("Sz"), -77);
-  EXPECT_EQ(Str("Sz"), "12");
-  for (const char* name : {"Expand", "Multi", "Binary", "Qword", "ShortDword", "LongDword", "BigEndian",
-                           "Unterminated", "NoBytes"}) {
-    EXPECT_EQ(Str(name), "DEF") << name;
-    EXPECT_EQ(Int(name), -77) << name;
+  const struct {
+    const char* name;
+    DWORD type;
+    const void* data;
+    DWORD size;
+    const char* str;
+    int number;
+  } kPlanted[] = {
+      {"Dword", REG_DWORD, &dw, sizeof dw, "DEF", 42},
+      {"Sz", REG_SZ, "12", 3, "12", -77},
+      {"Expand", REG_EXPAND_SZ, "%TEMP%", 7, "DEF", -77},
+      {"Multi", REG_MULTI_SZ, "a\0b\0", 5, "DEF", -77},
+      {"Binary", REG_BINARY, "\x01\x02\x03", 3, "DEF", -77},
+      {"Qword", REG_QWORD, &qw, sizeof qw, "DEF", -77},
+      {"ShortDword", REG_DWORD, &dw, 2, "DEF", -77},
+      {"LongDword", REG_DWORD, "\x01\x00\x00\x00\x02\x00\x00\x00", 8, "DEF", -77},
+      {"BigEndian", REG_DWORD_BIG_ENDIAN, &dw, sizeof dw, "DEF", -77},
+      // The registry adds a forgotten terminator itself when the byte after
+      // the count is one; this string has none.
+      {"Unterminated", REG_SZ, "abcd", 3, "DEF", -77},
+      {"NoBytes", REG_SZ, "", 0, "DEF", -77},
+  };
+  for (const auto& p : kPlanted) Plant(p.name, p.type, p.data, p.size);
+  for (const auto& p : kPlanted) {
+    EXPECT_EQ(Str(p.name), p.str) << p.name;
+    EXPECT_EQ(Int(p.name), p.number) << p.name;
   }
+  // What follows a NUL never reaches the application.
+  Plant("Nul", REG_SZ, "ab\0cd", 6);
+  EXPECT_EQ(Setting("Nul"), "ab");
 }
 
 TEST_F(RegistryProfile, HugeStringsAreReadWhole) {
@@ -103,19 +115,6 @@ TEST_F(RegistryProfile, HugeStringsAreReadWhole) {
   EXPECT_EQ(Str("Planted"), big);
   ASSERT_TRUE(profile_->WriteString("HTML", "Written", big + big));
   EXPECT_EQ(Str("Written"), big + big);
-}
-
-TEST_F(RegistryProfile, TheApplicationObjectUsesTheBramblewareKey) {
-  // The in-process application object, set up as the DLL sets up its own.
-  CHtmlApp& app = HtmlApp();
-  EXPECT_EQ(app.registryKey(), "Brambleware");
-  ASSERT_TRUE(app.WriteProfileString("HTML", "HEAD_110Href", "index.htm"));
-  ASSERT_TRUE(app.WriteProfileInt("HTML", "HEAD_110Flag", 3));
-  EXPECT_EQ(Str("HEAD_110Href"), "index.htm");
-  EXPECT_EQ(Int("HEAD_110Flag"), 3);
-  // What follows a NUL inside a planted string never arrives.
-  Plant("Nul", REG_SZ, "ab\0cd", 6);
-  EXPECT_EQ(app.GetProfileString("HTML", "Nul", "x"), "ab");
 }
 
 }  // namespace
