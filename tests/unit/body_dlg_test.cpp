@@ -79,27 +79,4 @@ TEST_F(BodyDlg, ColourButtonsStartFromTheirColoursAndWriteHex) {
   EXPECT_EQ(backend.colorRequests, std::vector<uint32_t>{0x408000});
 }
 
-TEST_F(BodyDlg, BrowsersWriteTheirDirectoriesAtOnce) {
-  profile->WriteString("HTML", "BODY_116BackGround", "old.png");
-  backend.AnswerFile("C:\\x\\y\\load.js");
-  backend.AnswerFile("C:\\img\\bg.gif");
-  backend.AnswerFile("unload.js");  // no backslash: no directory
-  backend.AnswerFile(std::nullopt);
-  std::string r = RunWith(kBody, "", [](D& d) {
-    ClickAll(d, {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_BKG_CHK, IDC_BD_ONLOAD_BROWSE, IDC_BD_BKG_BROWSE,
-                 IDC_BD_ONUNLOAD_BROWSE, IDC_BD_ONLOAD_BROWSE});
-    d.Cancel();
-  });
-  EXPECT_EQ(r, "");
-  ASSERT_EQ(FileTitles(), (std::vector<std::string>{"ロード時のスクリプト指定(onLoad)", "背景画像の指定(BACKGROUND)",
-                                                    "アンロード時のスクリプト指定(onUnload)",
-                                                    "ロード時のスクリプト指定(onLoad)"}));
-  EXPECT_EQ(backend.fileRequests[3].initialDir, "C:\\x\\y");
-  EXPECT_EQ(Str("BODY_OnLoadPath"), "C:\\x\\y");
-  EXPECT_EQ(Str("BODY_BackGroundPath"), "C:\\img");
-  EXPECT_EQ(Str("BODY_OnUnloadPath"), "<absent>");
-  EXPECT_EQ(Str("BODY_116BackGround"), "old.png");  // the remembered image is not the directory
-  EXPECT_EQ(Str("BODY_116Flag"), "<absent>");       // Cancel wrote nothing else
-}
-
 }  // namespace tqtest

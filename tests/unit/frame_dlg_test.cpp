@@ -52,8 +52,6 @@ TEST_F(FrameDlg, InlineFrameUnitsAndEveryAttributeInOrder) {
                "</IFRAME>");
   EXPECT_TRUE(ValidHtml("<P>" + r + "</P>"));
   EXPECT_EQ(Int("FRM_460Flag"), 0x7F6F);
-  EXPECT_EQ(Str("FRM_460LondDesc"), "d.htm");
-  EXPECT_EQ(Str("FRM_166Flag"), "<absent>");  // FRAME keeps its own slot
 }
 
 TEST_F(FrameDlg, BoxesTheElementLacksAreWithdrawnEvenWhenStored) {
@@ -68,25 +66,6 @@ TEST_F(FrameDlg, BoxesTheElementLacksAreWithdrawnEvenWhenStored) {
   EXPECT_EQ(Int("FRM_166Flag"), 0x7FFF & ~(0x200 | 0x400 | 0x800 | 0x1000 | 0x2000));
   RunWith(29460, "", [](D& d) { d.Ok(); });
   EXPECT_EQ(Int("FRM_460Flag"), 0x7FFF & ~0x80);
-}
-
-TEST_F(FrameDlg, ListsAndBrowsersFillTheirFields) {
-  backend.AnswerFile("C:\\doc\\long.htm");
-  backend.AnswerFile("C:\\site\\f\\a.htm");
-  std::string r = RunWith(29460, "", [&](D& d) {
-    ClickAll(d, {IDC_FR_LONGDESC_CHK, IDC_FR_SRC_CHK, IDC_FR_SCROLL_CHK, IDC_FR_ALIGN_CHK, IDC_FR_LONGDESC_BROWSE,
-                 IDC_FR_SRC_BROWSE});
-    Pick("no", "スクロールバーの表示/非表示");
-    d.Click(IDC_FR_SCROLL_LIST);
-    Pick("middle", "回り込みおよび垂直位置");
-    d.Click(IDC_FR_ALIGN_LIST);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<IFRAME LONGDESC=\"C:\\doc\\long.htm\" SRC=\"C:\\site\\f\\a.htm\" SCROLLING=\"no\" "
-               "ALIGN=\"middle\"></IFRAME>");
-  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"LONGDESCのURI設定", "SRCのURI設定"}));
-  EXPECT_EQ(Str("FRM_LongDescPath"), "C:\\doc");
-  EXPECT_EQ(Str("FRM_SRCPath"), "C:\\site\\f");
 }
 
 }  // namespace tqtest

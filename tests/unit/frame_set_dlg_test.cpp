@@ -34,22 +34,6 @@ TEST_F(FrameSetDlg, AttributesInOrderRememberedAndCoreTextJoined) {
   EXPECT_EQ(Str("FRSET_165Attr"), "\r\nID=\"f\"\r\n\r\n  CLASS=\"c\" \r\n");
 }
 
-TEST_F(FrameSetDlg, ScriptBrowsersKeepTheirOwnDirectories) {
-  backend.AnswerFile("C:\\js\\load.js");
-  backend.AnswerFile("D:\\u\\v\\unload.js");
-  backend.AnswerFile(std::nullopt);
-  std::string r = RunWith(29165, "", [](D& d) {
-    ClickAll(d, {IDC_FS_ONLOAD_CHK, IDC_FS_ONUNLOAD_CHK, IDC_FS_ONLOAD_BROWSE, IDC_FS_ONUNLOAD_BROWSE});
-    d.Click(IDC_FS_ONLOAD_BROWSE);  // cancelled: the field stays
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<FRAMESET onLoad=\"C:\\js\\load.js\" onUnload=\"D:\\u\\v\\unload.js\">\r\n\r\n</FRAMESET>");
-  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"OnLoadスクリプトの設定", "OnUnloadスクリプトの設定",
-                                                    "OnLoadスクリプトの設定"}));
-  EXPECT_EQ(backend.fileRequests[2].initialDir, "C:\\js");
-  EXPECT_EQ(Str("FRSET_OnUnloadPath"), "D:\\u\\v");
-}
-
 TEST_F(FrameSetDlg, FramesetOfFramesIsAValidFramesetDocument) {
   std::string top = RunWith(29166, "", [](D& d) {
     Tick(d, IDC_FR_NAME_CHK, IDC_FR_NAME, "top");

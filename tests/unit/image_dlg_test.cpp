@@ -48,24 +48,4 @@ TEST_F(ImageDlg, EveryAttributeInOrderAndRememberedPerBox) {
   EXPECT_EQ(Str("IMG_455WD"), "120");
 }
 
-TEST_F(ImageDlg, BrowsedPathsSetTheFieldsAndRememberTheirDirectories) {
-  profile->WriteString("HTML", "IMG_LongdescPath", "D:\\docs");
-  backend.AnswerFile("C:\\img\\a.gif");
-  backend.AnswerFile(std::nullopt);
-  backend.AnswerFile("d.htm");
-  std::string r = RunWith(kImg, "s", [](D& d) {
-    d.Type(IDC_IM_ALT, "alt");
-    ClickAll(d, {IDC_IM_SRC_BROWSE, IDC_IM_SRC_BROWSE, IDC_IM_LONGDESC_CHK, IDC_IM_LONGDESC_BROWSE});
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<IMG SRC=\"C:\\img\\a.gif\" ALT=\"alt\" LONGDESC=\"d.htm\">s");
-  EXPECT_EQ(Str("IMG_455Src"), "C:\\img\\a.gif");
-  EXPECT_EQ(Str("IMG_SrcPath"), "C:\\img");
-  EXPECT_EQ(Str("IMG_LongdescPath"), "D:\\docs");  // no backslash: no directory
-  ASSERT_EQ(FileTitles(), (std::vector<std::string>{"画像ファイルの指定", "画像ファイルの指定", "LONGDESCファイルの指定"}));
-  EXPECT_EQ(backend.fileRequests[0].initialDir, "");
-  EXPECT_EQ(backend.fileRequests[1].initialDir, "C:\\img");
-  EXPECT_EQ(backend.fileRequests[2].initialDir, "D:\\docs");
-}
-
 }  // namespace tqtest

@@ -9,24 +9,6 @@ namespace tqtest {
 using namespace tq;
 using ObjectDlg = Headless;
 
-TEST_F(ObjectDlg, DeclaredDataWithTypesFromTheListsAndPercentWidth) {
-  std::string r = RunWith(29456, "abc", [&](D& d) {
-    ClickAll(d, {IDC_OB_DECLARE_CHK, IDC_OB_TYPE_CHK, IDC_OB_CODETYPE_CHK});
-    Tick(d, IDC_OB_DATA_CHK, IDC_OB_DATA, "a.swf");
-    Pick("application/octet-stream", "MIME");
-    d.Click(IDC_OB_TYPE_LIST);
-    Pick("application/zip", "MIME");
-    d.Click(IDC_OB_CODETYPE_LIST);
-    Tick(d, IDC_OB_WIDTH_CHK, IDC_OB_WIDTH, "50");
-    d.Click(IDC_OB_WIDTH_PCT);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<OBJECT DECLARE DATA=\"a.swf\" TYPE=\"application/octet-stream\" CODETYPE=\"application/zip\" "
-               "WIDTH=\"50%\">abc</OBJECT>");
-  EXPECT_EQ(Int("OBJ_456Flag"), 0x339);
-  EXPECT_EQ(Str("OBJ_456Type"), "application/octet-stream");
-}
-
 TEST_F(ObjectDlg, EveryObjectAttributeInOrderPixelsWithoutUnit) {
   std::string r = RunWith(29456, "", [&](D& d) {
     ClickAll(d, {IDC_OB_ATTR_CHK, IDC_OB_VSPACE_CHK, IDC_OB_HSPACE_CHK, IDC_OB_BORDER_CHK, IDC_OB_ALIGN_CHK,
@@ -81,39 +63,23 @@ TEST_F(ObjectDlg, AppletRelabelsThreeBoxesAndWithdrawsTheObjectOnes) {
   EXPECT_EQ(Str("OBJ_456Data"), "<absent>");
 }
 
-TEST_F(ObjectDlg, BrowsersAndArchivesAppended) {
-  for (const char* path : {"C:\\lib\\a.jar", "C:\\lib\\b.jar"}) backend.AnswerFile(path);
-  backend.AnswerFile(std::nullopt);
-  for (const char* path : {"C:\\obj\\movie.swf", "C:\\cls\\x.ocx", "D:\\base\\"}) backend.AnswerFile(path);
+// Archives are appended: blank-separated for OBJECT, comma-separated for
+// APPLET; an empty list gets just the path.
+TEST_F(ObjectDlg, ArchivesAppended) {
+  for (const char* path : {"C:\\lib\\a.jar", "C:\\lib\\b.jar", "C:\\lib\\c.jar"}) backend.AnswerFile(path);
   std::string r = RunWith(29456, "", [](D& d) {
-    ClickAll(d, {IDC_OB_ARCHIVE_CHK, IDC_OB_DATA_CHK, IDC_OB_CLASSID_CHK, IDC_OB_CODEBASE_CHK});
-    d.Click(IDC_OB_ARCHIVE_ADD);  // an empty list gets just the path
-    d.Click(IDC_OB_ARCHIVE_ADD);
-    d.Click(IDC_OB_ARCHIVE_ADD);  // cancelled
-    ClickAll(d, {IDC_OB_DATA_BROWSE, IDC_OB_CLASSID_BROWSE, IDC_OB_CODEBASE_BROWSE});
+    ClickAll(d, {IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE_ADD, IDC_OB_ARCHIVE_ADD});
     d.Ok();
   });
-  EXPECT_EQ(r, "<OBJECT CLASSID=\"C:\\cls\\x.ocx\" CODEBASE=\"D:\\base\\\" DATA=\"C:\\obj\\movie.swf\" "
-               "ARCHIVE=\"C:\\lib\\a.jar C:\\lib\\b.jar\"></OBJECT>");
-  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"Archiveリソースの追加", "Archiveリソースの追加",
-                                                    "Archiveリソースの追加", "オブジェクトDATAの設定",
-                                                    "CLASSIDの設定", "CODEBASEの設定"}));
+  EXPECT_EQ(r, "<OBJECT ARCHIVE=\"C:\\lib\\a.jar C:\\lib\\b.jar\"></OBJECT>");
   EXPECT_EQ(backend.fileRequests[1].initialDir, "C:\\lib");
-  EXPECT_EQ(Str("Obj_ArchivePath"), "C:\\lib");
-  EXPECT_EQ(Str("Obj_DataPath"), "C:\\obj");
-  EXPECT_EQ(Str("Obj_ClassIDPath"), "C:\\cls");
-  EXPECT_EQ(Str("Obj_CodebasePath"), "D:\\base");
-
-  // An applet's archives are separated by commas.
-  backend.AnswerFile("C:\\lib\\c.jar");
-  backend.AnswerFile("C:\\app\\Main.class");
   r = RunWith(29458, "", [](D& d) {
     Tick(d, IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE, "a.jar");
-    ClickAll(d, {IDC_OB_ARCHIVE_ADD, IDC_OB_DATA_CHK, IDC_OB_DATA_BROWSE});
+    d.Click(IDC_OB_ARCHIVE_ADD);
     d.Ok();
   });
-  EXPECT_EQ(r, "<APPLET CODE=\"C:\\app\\Main.class\" ARCHIVE=\"a.jar, C:\\lib\\c.jar\"></APPLET>");
-  EXPECT_EQ(backend.fileRequests[7].title, "アプレットCODEの設定");
+  EXPECT_EQ(r, "<APPLET ARCHIVE=\"a.jar, C:\\lib\\c.jar\"></APPLET>");
+  EXPECT_EQ(FileTitles(), std::vector<std::string>(3, "Archiveリソースの追加"));
 }
 
 TEST_F(ObjectDlg, ObjectWithParamsIsValidInABody) {

@@ -33,9 +33,7 @@ TEST_F(StyleFontDlg, OpensWithDefaults) {
 
 TEST_F(StyleFontDlg, WeightAndPixelSize) {
   std::string r = Open(29121, [&](D& d) {
-    d.Click(IDC_FN_WEIGHT_CHK);
-    Pick("bold", "文字の太さ(font-weight)");
-    d.Click(IDC_FN_WEIGHT_LIST);
+    Tick(d, IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT, "bold");
     Tick(d, IDC_FN_SIZE_CHK, IDC_FN_SIZE, "12");
     d.Click(IDC_FN_PX);
     d.Ok();

@@ -27,31 +27,6 @@ TEST_F(TextAreaDlg, EachElementOffersOnlyItsOwnBoxes) {
   EXPECT_EQ(Int("TXTAR_470Flag"), 0x7FF1 & ~(0x10 | 0x80));
 }
 
-TEST_F(TextAreaDlg, TextAreaSizeAndTabIndexRememberedNextTime) {
-  std::string r = RunWith(29470, "abc", [](D& d) {
-    Tick(d, IDC_TA_NAME_CHK, IDC_TA_NAME, "t");
-    d.Type(IDC_TA_COLS, "40");
-    d.Type(IDC_TA_ROWS, "5");
-    Tick(d, IDC_TA_TABINDEX_CHK, IDC_TA_TABINDEX, "2");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<TEXTAREA NAME=\"t\" COLS=\"40\" ROWS=\"5\" TABINDEX=\"2\">abc</TEXTAREA>");
-  EXPECT_EQ(Int("TXTAR_470Flag"), 0x101);
-
-  r = RunWith(29470, "", [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_TA_TABINDEX_CHK), 1);
-    EXPECT_EQ(d.GetText(IDC_TA_COLS), "40");
-    d.Click(IDC_TA_NAME_CHK);
-    EXPECT_FALSE(d.IsEnabled(IDC_TA_NAME));
-    d.Type(IDC_TA_ROWS, "");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<TEXTAREA COLS=\"40\" ROWS=\"\" TABINDEX=\"2\"></TEXTAREA>");
-  EXPECT_EQ(Str("TXTAR_470Rows"), "");
-  EXPECT_EQ(Str("TXTAR_470Name"), "t");  // unchecked: the old value stays
-  EXPECT_EQ(Str("TXTAR_467Name"), "<absent>");
-}
-
 TEST_F(TextAreaDlg, EveryAttributeInOrder) {
   auto all = [](D& d) {
     // Clicks on withdrawn boxes do nothing.
@@ -76,20 +51,6 @@ TEST_F(TextAreaDlg, EveryAttributeInOrder) {
             "onFocus=\"f()\" onBlur=\"b()\" onChange=\"c()\" ID=\"x\" CLASS=\"y\"><OPTION>T</SELECT>");
   EXPECT_EQ(Int("TXTAR_467Flag"), 0x6FB1);
   EXPECT_EQ(Str("TXTAR_467OnSelect"), "<absent>");
-}
-
-TEST_F(TextAreaDlg, ScriptBrowsers) {
-  backend.AnswerFile("C:\\js\\sel.js");
-  backend.AnswerFile("D:\\change.js");
-  std::string r = RunWith(29470, "", [&](D& d) {
-    ClickAll(d, {IDC_TA_SELECT_CHK, IDC_TA_CHANGE_CHK, IDC_TA_SELECT_BROWSE, IDC_TA_CHANGE_BROWSE});
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<TEXTAREA COLS=\"\" ROWS=\"\" onSelect=\"C:\\js\\sel.js\" onChange=\"D:\\change.js\"></TEXTAREA>");
-  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"要素が選択された時のスクリプト指定(onSelect)",
-                                                    "内容が変更された時のスクリプト指定(onChange)"}));
-  EXPECT_EQ(Str("TXTAR_OnSelectPath"), "C:\\js");
-  EXPECT_EQ(Str("TXTAR_OnChangePath"), "D:");
 }
 
 }  // namespace tqtest

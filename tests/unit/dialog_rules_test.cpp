@@ -1,0 +1,260 @@
+// Rules every dialog shares, stated once over all of them: a check box
+// governs its field and the field is remembered per slot; a path browser
+// fills its field and remembers its directory at once; a chooser fills its
+// field and a cancelled one changes nothing.
+#include <string>
+#include <vector>
+
+#include "dialogs/common/basic_dlg.h"
+#include "dialogs/document/anchor_dlg.h"
+#include "dialogs/document/body_dlg.h"
+#include "dialogs/document/col_group_dlg.h"
+#include "dialogs/document/head_dlg.h"
+#include "dialogs/document/image_dlg.h"
+#include "dialogs/document/script_dlg.h"
+#include "dialogs/document/table_cell_dlg.h"
+#include "dialogs/document/table_dlg.h"
+#include "dialogs/form/form_dlg.h"
+#include "dialogs/form/form_item_dlg.h"
+#include "dialogs/form/frame_dlg.h"
+#include "dialogs/form/frame_set_dlg.h"
+#include "dialogs/form/input_dlg.h"
+#include "dialogs/form/object_dlg.h"
+#include "dialogs/form/param_dlg.h"
+#include "dialogs/form/text_area_dlg.h"
+#include "dialogs/style/list_style_dlg.h"
+#include "dialogs/style/style_border_dlg.h"
+#include "dialogs/style/style_color_dlg.h"
+#include "dialogs/style/style_dlg.h"
+#include "dialogs/style/style_element_dlg.h"
+#include "dialogs/style/style_font_dlg.h"
+#include "dialogs/style/style_margin_dlg.h"
+#include "dialogs/style/style_text_dlg.h"
+#include "fixture.h"
+
+namespace tqtest {
+
+using namespace tq;
+
+class DialogRules : public Headless {
+ public:
+  using Opener = std::string (DialogRules::*)(int, plat::DialogScript);
+  // A command's own dialog, run as the host does.
+  std::string Cmd(int id, plat::DialogScript s) { return RunWith(id, "s", std::move(s)); }
+  // A style group dialog, opened as the composer opens it.
+  template <class Dlg>
+  std::string Group(int id, plat::DialogScript s) {
+    return OpenDlg<Dlg>(id, std::move(s), "s");
+  }
+};
+
+using R = DialogRules;
+
+TEST_F(DialogRules, BoxGovernsItsFieldWhichIsRememberedAndKeptWhenUnchecked) {
+  struct Case {
+    R::Opener open;
+    int id, box, edit;
+    const char* text;
+    const char* key;
+  };
+  const Case cases[] = {
+      {&R::Cmd, 29121, IDC_BS_ID_CHK, IDC_BS_ID, "q1", "Bsc_121ID"},
+      {&R::Cmd, 29455, IDC_IM_LONGDESC_CHK, IDC_IM_LONGDESC, "q2.htm", "IMG_455Longdesc"},
+      {&R::Cmd, 29457, IDC_PA_NAME_CHK, IDC_PA_NAME, "q3", "PARAM_457Name"},
+      {&R::Cmd, 29151, IDC_TB_SUMMARY_CHK, IDC_TB_SUMMARY, "q4", "Tbl_151Summary"},
+      {&R::Cmd, 29160, IDC_TC_ABBR_CHK, IDC_TC_ABBR, "q5", "Tcl_160Abbr"},
+      {&R::Cmd, 29153, IDC_CG_ATTR_CHK, IDC_CG_ATTR, "CLASS=\"q6\"", "Clg_153OtherAttr"},
+      {&R::Cmd, 29170, IDC_SC_LANG_CHK, IDC_SC_LANG, "q7", "SCRIPT_170Language"},
+      {&R::Cmd, 29172, IDC_FM_TARGET_CHK, IDC_FM_TARGET, "q8", "FORM_172Target"},
+      {&R::Cmd, 29165, IDC_FS_ROWS_CHK, IDC_FS_ROWS, "9%,*", "FRSET_165Rows"},
+      {&R::Cmd, 29166, IDC_FR_NAME_CHK, IDC_FR_NAME, "q10", "FRM_166Name"},
+      {&R::Cmd, 29460, IDC_FR_LONGDESC_CHK, IDC_FR_LONGDESC, "q11", "FRM_460LondDesc"},
+      {&R::Cmd, 29466, IDC_IN_ALT_CHK, IDC_IN_ALT, "q12", "INPUT_466Alt"},
+      {&R::Cmd, 29456, IDC_OB_NAME_CHK, IDC_OB_NAME, "q13", "OBJ_456Name"},
+      {&R::Cmd, 29458, IDC_OB_DATA_CHK, IDC_OB_DATA, "Q14.class", "OBJ_458Data"},
+      {&R::Cmd, 29116, IDC_BD_TEXT_CHK, IDC_BD_TEXT, "q15", "BODY_116Text"},
+      {&R::Cmd, 29470, IDC_TA_NAME_CHK, IDC_TA_NAME, "q16", "TXTAR_470Name"},
+      {&R::Cmd, 29467, IDC_TA_CHANGE_CHK, IDC_TA_CHANGE, "q17()", "TXTAR_467OnChange"},
+      {&R::Cmd, 29112, IDC_HD_TARGET_CHK, IDC_HD_TARGET, "q18", "HEAD_112Target"},
+      {&R::Cmd, 29445, IDC_AN_REL_CHK, IDC_AN_REL, "q19", "AL_445Rel"},
+      {&R::Cmd, 29469, IDC_FI_LABEL_CHK, IDC_FI_LABEL, "q20", "FMM_469Label"},
+      {&R::Group<CStyleDlg>, 29121, IDC_SY_COLOR_CHK, IDC_SY_COLOR, "color:Red;", "Syl_121Color"},
+      {&R::Group<CStyleFontDlg>, 29121, IDC_FN_FAMILY_CHK, IDC_FN_FAMILY, "serif", "StlFnt_121Family"},
+      {&R::Group<CStyleMarginDlg>, 29121, IDC_MG_MTOP_CHK, IDC_MG_MTOP, "7px", "SylMgn_121MTop"},
+      {&R::Group<CStyleBorderDlg>, 29121, IDC_BD_TOP_CHK, IDC_BD_TOP, "thin solid", "BDR_121Top"},
+      {&R::Group<CStyleElementDlg>, 29121, IDC_EL_W_CHK, IDC_EL_W, "57", "SylElm_121Width"},
+      {&R::Group<CListStyleDlg>, 29140, IDC_LS_OTHER_CHK, IDC_LS_OTHER, "margin:0;", "LtSyl_140Other"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    std::string r = (this->*c.open)(c.id, [&](D& d) {
+      EXPECT_FALSE(d.IsEnabled(c.edit));
+      Tick(d, c.box, c.edit, c.text);
+      EXPECT_TRUE(d.IsEnabled(c.edit));
+      d.Ok();
+    });
+    EXPECT_NE(r.find(c.text), std::string::npos) << r;
+    EXPECT_EQ(Str(c.key), c.text);
+    r = (this->*c.open)(c.id, [&](D& d) {
+      EXPECT_EQ(d.GetCheck(c.box), 1);
+      EXPECT_EQ(d.GetText(c.edit), c.text);
+      d.Click(c.box);
+      EXPECT_FALSE(d.IsEnabled(c.edit));
+      d.Ok();
+    });
+    EXPECT_EQ(r.find(c.text), std::string::npos) << r;
+    EXPECT_EQ(Str(c.key), c.text);
+  }
+}
+
+// The directory is written as soon as a path is browsed, so even a
+// cancelled dialog keeps it; a cancelled browse keeps the field.
+TEST_F(DialogRules, BrowseFillsTheFieldAndRemembersTheDirectory) {
+  struct Case {
+    R::Opener open;
+    int id, box, button, field;
+    const char* title;
+    const char* key;
+  };
+  const Case cases[] = {
+      {&R::Cmd, 29455, 0, IDC_IM_SRC_BROWSE, IDC_IM_SRC, "画像ファイルの指定", "IMG_SrcPath"},
+      {&R::Cmd, 29455, IDC_IM_LONGDESC_CHK, IDC_IM_LONGDESC_BROWSE, IDC_IM_LONGDESC, "LONGDESCファイルの指定",
+       "IMG_LongdescPath"},
+      {&R::Cmd, 29460, IDC_FR_LONGDESC_CHK, IDC_FR_LONGDESC_BROWSE, IDC_FR_LONGDESC, "LONGDESCのURI設定",
+       "FRM_LongDescPath"},
+      {&R::Cmd, 29166, IDC_FR_SRC_CHK, IDC_FR_SRC_BROWSE, IDC_FR_SRC, "SRCのURI設定", "FRM_SRCPath"},
+      {&R::Cmd, 29470, IDC_TA_SELECT_CHK, IDC_TA_SELECT_BROWSE, IDC_TA_SELECT,
+       "要素が選択された時のスクリプト指定(onSelect)", "TXTAR_OnSelectPath"},
+      {&R::Cmd, 29467, IDC_TA_CHANGE_CHK, IDC_TA_CHANGE_BROWSE, IDC_TA_CHANGE,
+       "内容が変更された時のスクリプト指定(onChange)", "TXTAR_OnChangePath"},
+      {&R::Cmd, 29470, IDC_TA_FOCUS_CHK, IDC_TA_FOCUS_BROWSE, IDC_TA_FOCUS, "フォーカス時のスクリプト指定(onFocus)",
+       "TXTAR_OnFocusPath"},
+      {&R::Cmd, 29470, IDC_TA_BLUR_CHK, IDC_TA_BLUR_BROWSE, IDC_TA_BLUR, "フォーカス喪失時のスクリプト指定(onBlur)",
+       "TXTAR_OnBlurPath"},
+      {&R::Cmd, 29170, IDC_SC_SRC_CHK, IDC_SC_SRC_BROWSE, IDC_SC_SRC, "スクリプトのソースURI(SRC)", "SCRIPT_SrcPath"},
+      {&R::Cmd, 29165, IDC_FS_ONLOAD_CHK, IDC_FS_ONLOAD_BROWSE, IDC_FS_ONLOAD, "OnLoadスクリプトの設定",
+       "FRSET_OnLoadPath"},
+      {&R::Cmd, 29165, IDC_FS_ONUNLOAD_CHK, IDC_FS_ONUNLOAD_BROWSE, IDC_FS_ONUNLOAD, "OnUnloadスクリプトの設定",
+       "FRSET_OnUnloadPath"},
+      {&R::Cmd, 29172, 0, IDC_FM_ACTION_BROWSE, IDC_FM_ACTION, "フォームを処理するURI(ACTION)", "FORM_ActionPath"},
+      {&R::Cmd, 29172, IDC_FM_SUBMIT_CHK, IDC_FM_SUBMIT_BROWSE, IDC_FM_SUBMIT, "OK時に実行するスクリプト(onSubmit)",
+       "FORM_OnSubmitPath"},
+      {&R::Cmd, 29172, IDC_FM_RESET_CHK, IDC_FM_RESET_BROWSE, IDC_FM_RESET, "リセット時に実行するスクリプト(onReset)",
+       "FORM_OnResetPath"},
+      {&R::Cmd, 29116, IDC_BD_ONLOAD_CHK, IDC_BD_ONLOAD_BROWSE, IDC_BD_ONLOAD, "ロード時のスクリプト指定(onLoad)",
+       "BODY_OnLoadPath"},
+      {&R::Cmd, 29116, IDC_BD_ONUNLOAD_CHK, IDC_BD_ONUNLOAD_BROWSE, IDC_BD_ONUNLOAD,
+       "アンロード時のスクリプト指定(onUnload)", "BODY_OnUnloadPath"},
+      {&R::Cmd, 29116, IDC_BD_BKG_CHK, IDC_BD_BKG_BROWSE, IDC_BD_BKG, "背景画像の指定(BACKGROUND)",
+       "BODY_BackGroundPath"},
+      {&R::Cmd, 29456, IDC_OB_DATA_CHK, IDC_OB_DATA_BROWSE, IDC_OB_DATA, "オブジェクトDATAの設定", "Obj_DataPath"},
+      {&R::Cmd, 29458, IDC_OB_DATA_CHK, IDC_OB_DATA_BROWSE, IDC_OB_DATA, "アプレットCODEの設定", "Obj_DataPath"},
+      {&R::Cmd, 29456, IDC_OB_CLASSID_CHK, IDC_OB_CLASSID_BROWSE, IDC_OB_CLASSID, "CLASSIDの設定", "Obj_ClassIDPath"},
+      {&R::Cmd, 29456, IDC_OB_CODEBASE_CHK, IDC_OB_CODEBASE_BROWSE, IDC_OB_CODEBASE, "CODEBASEの設定",
+       "Obj_CodebasePath"},
+      {&R::Cmd, 29445, 0, IDC_AN_HREF_BROWSE, IDC_AN_HREF, "HREFの指定", "Ank_HrefPath"},
+      {&R::Cmd, 29445, IDC_AN_FOCUS_CHK, IDC_AN_FOCUS_BROWSE, IDC_AN_FOCUS, "OnFocusスクリプトの指定",
+       "Ank_OnFocusPath"},
+      {&R::Cmd, 29448, IDC_AN_BLUR_CHK, IDC_AN_BLUR_BROWSE, IDC_AN_BLUR, "OnBlurスクリプトの指定", "Ank_OnBlurPath"},
+      {&R::Cmd, 29466, IDC_IN_SRC_CHK, IDC_IN_SRC_BROWSE, IDC_IN_SRC, "画像ボタンのためのURI(SRC)", "INPUT_SrcPath"},
+      {&R::Cmd, 29466, IDC_IN_USEMAP_CHK, IDC_IN_USEMAP_BROWSE, IDC_IN_USEMAP, "イメージマップの指定(USEMAP)",
+       "INPUT_UsemapPath"},
+      {&R::Cmd, 29466, IDC_IN_FOCUS_CHK, IDC_IN_FOCUS_BROWSE, IDC_IN_FOCUS, "フォーカス時のスクリプト指定(onFocus)",
+       "INPUT_OnFocusPath"},
+      {&R::Cmd, 29472, IDC_IN_BLUR_CHK, IDC_IN_BLUR_BROWSE, IDC_IN_BLUR, "フォーカス喪失時のスクリプト指定(onBlur)",
+       "INPUT_OnBlurPath"},
+      {&R::Cmd, 29466, IDC_IN_SELECT_CHK, IDC_IN_SELECT_BROWSE, IDC_IN_SELECT,
+       "要素が選択された時のスクリプト指定(onSelect)", "INPUT_OnSelectPath"},
+      {&R::Cmd, 29466, IDC_IN_CHANGE_CHK, IDC_IN_CHANGE_BROWSE, IDC_IN_CHANGE,
+       "内容が変更された時のスクリプト指定(onChange)", "INPUT_OnChangePath"},
+      {&R::Cmd, 29465, IDC_FI_FOCUS_CHK, IDC_FI_FOCUS_BROWSE, IDC_FI_FOCUS, "フォーカス時のスクリプト指定(onFocus)",
+       "FMM_OnFocusPath"},
+      {&R::Cmd, 29465, IDC_FI_BLUR_CHK, IDC_FI_BLUR_BROWSE, IDC_FI_BLUR, "フォーカス喪失時のスクリプト指定(onBlur)",
+       "FMM_OnBlurPath"},
+      {&R::Cmd, 29112, IDC_HD_HREF_CHK, IDC_HD_HREF_BROWSE, IDC_HD_HREF, "HREFの設定", "HEAD_HrefPath"},
+      {&R::Cmd, 29132, IDC_BS_OTHER_CHK, IDC_BS_OTHER_LIST, IDC_BS_OTHER, "引用文書のURI", "Bsc_Path"},
+      {&R::Group<CStyleColorDlg>, 29121, IDC_CL_IMAGE_CHK, IDC_CL_IMAGE_BROWSE, IDC_CL_IMAGE, "背景画像の指定",
+       "StyClr_ImgPath"},
+      {&R::Group<CListStyleDlg>, 29142, IDC_LS_IMAGE_CHK, IDC_LS_IMAGE_BROWSE, IDC_LS_IMAGE,
+       "リストの先頭記号にする画像ファイル", "List_Path"},
+  };
+  const std::string path = "C:\\my dir\\sub\\f 1.x";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    SetUp();
+    backend.AnswerFile(path);
+    backend.AnswerFile(std::nullopt);
+    (this->*c.open)(c.id, [&](D& d) {
+      if (c.box) d.Click(c.box);
+      d.Click(c.button);
+      EXPECT_EQ(d.GetText(c.field), path);
+      d.Click(c.button);
+      EXPECT_EQ(d.GetText(c.field), path);
+      d.Cancel();
+    });
+    EXPECT_EQ(FileTitles(), (std::vector<std::string>{c.title, c.title}));
+    ASSERT_EQ(backend.fileRequests.size(), 2u);
+    EXPECT_EQ(backend.fileRequests[0].initialDir, "");
+    EXPECT_EQ(backend.fileRequests[1].initialDir, "C:\\my dir\\sub");
+    EXPECT_EQ(Str(c.key), "C:\\my dir\\sub");
+    EXPECT_EQ(profile->writes(), 1);
+  }
+}
+
+// A chooser's entry gives its field the word before the blank; a cancelled
+// chooser leaves the field as it was.
+TEST_F(DialogRules, ChoosersFillTheirFields) {
+  struct Case {
+    R::Opener open;
+    int id, box, button, field;
+    const char* title;
+    const char* pick;
+  };
+  const Case cases[] = {
+      {&R::Cmd, 29455, IDC_IM_ALIGN_CHK, IDC_IM_ALIGN_LIST, IDC_IM_ALIGN, "ALIGN", "middle"},
+      {&R::Cmd, 29457, IDC_PA_VTYPE_CHK, IDC_PA_VTYPE_LIST, IDC_PA_VTYPE, "VALUETYPE", "data"},
+      {&R::Cmd, 29457, IDC_PA_TYPE_CHK, IDC_PA_TYPE_LIST, IDC_PA_TYPE, "MIME", "video/mpeg"},
+      {&R::Cmd, 29170, IDC_SC_CHARSET_CHK, IDC_SC_CHARSET_LIST, IDC_SC_CHARSET, "", "shift-jis"},
+      {&R::Cmd, 29170, 0, IDC_SC_TYPE_LIST, IDC_SC_TYPE, "SCRIPTのMIMEタイプ", "text/javascript"},
+      {&R::Cmd, 29172, IDC_FM_ENCTYPE_CHK, IDC_FM_ENCTYPE_LIST, IDC_FM_ENCTYPE, "MIME", "text/plain"},
+      {&R::Cmd, 29460, IDC_FR_SCROLL_CHK, IDC_FR_SCROLL_LIST, IDC_FR_SCROLL, "スクロールバーの表示/非表示", "no"},
+      {&R::Cmd, 29460, IDC_FR_ALIGN_CHK, IDC_FR_ALIGN_LIST, IDC_FR_ALIGN, "回り込みおよび垂直位置", "middle"},
+      {&R::Cmd, 29456, IDC_OB_TYPE_CHK, IDC_OB_TYPE_LIST, IDC_OB_TYPE, "MIME", "application/octet-stream"},
+      {&R::Cmd, 29456, IDC_OB_CODETYPE_CHK, IDC_OB_CODETYPE_LIST, IDC_OB_CODETYPE, "MIME", "application/zip"},
+      {&R::Cmd, 29445, IDC_AN_CHARSET_CHK, IDC_AN_CHARSET_LIST, IDC_AN_CHARSET, "文字コードセット", "x-euc-jp"},
+      {&R::Cmd, 29445, IDC_AN_TYPE_CHK, IDC_AN_TYPE_LIST, IDC_AN_TYPE, "MIME", "text/css"},
+      {&R::Cmd, 29445, IDC_AN_HREFLANG_CHK, IDC_AN_HREFLANG_LIST, IDC_AN_HREFLANG, "LANG", "en-US"},
+      {&R::Cmd, 29445, IDC_AN_REL_CHK, IDC_AN_REL_LIST, IDC_AN_REL, "REV/REL", "stylesheet"},
+      {&R::Cmd, 29445, IDC_AN_REV_CHK, IDC_AN_REV_LIST, IDC_AN_REV, "REV/REL", "prev"},
+      {&R::Cmd, 29466, IDC_IN_ALIGN_CHK, IDC_IN_ALIGN_LIST, IDC_IN_ALIGN, "ALIGN", "middle"},
+      {&R::Cmd, 29472, IDC_IN_TYPE_CHK, IDC_IN_TYPE_LIST, IDC_IN_TYPE, "ボタンのタイプ", "reset"},
+      {&R::Cmd, 29471, IDC_FI_ALIGN_CHK, IDC_FI_ALIGN_LIST, IDC_FI_ALIGN, "ALIGN", "top"},
+      {&R::Cmd, 29113, IDC_HD_NAME_CHK, IDC_HD_NAME_LIST, IDC_HD_NAME, "NAME examples for <META>", "author"},
+      {&R::Group<CStyleFontDlg>, 29121, IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT_LIST, IDC_FN_WEIGHT, "文字の太さ(font-weight)",
+       "bold"},
+      {&R::Group<CStyleTextDlg>, 29121, IDC_TX_DECO_CHK, IDC_TX_DECO_LIST, IDC_TX_DECO, "文字装飾(text-decoration)",
+       "line-through"},
+      {&R::Group<CStyleTextDlg>, 29121, IDC_TX_TALIGN_CHK, IDC_TX_TALIGN_LIST, IDC_TX_TALIGN, "行配置(text-align)",
+       "justify"},
+      {&R::Group<CStyleTextDlg>, 29121, IDC_TX_TRANS_CHK, IDC_TX_TRANS_LIST, IDC_TX_TRANS,
+       "英大文字/小文字変換(text-transform)", "uppercase"},
+      {&R::Group<CListStyleDlg>, 29141, IDC_LS_TYPE_CHK, IDC_LS_TYPE_LIST, IDC_LS_TYPE, "リスト項目の先頭記号(TYPE)",
+       "square"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pick);
+    (this->*c.open)(c.id, [&](D& d) {
+      if (c.box && !d.GetCheck(c.box)) d.Click(c.box);
+      Pick(c.pick, c.title);
+      d.Click(c.button);
+      EXPECT_EQ(d.GetText(c.field), c.pick);
+      CancelNext();
+      d.Click(c.button);
+      EXPECT_EQ(d.GetText(c.field), c.pick);
+      d.Ok();
+    });
+    EXPECT_EQ(backend.pendingScripts(), 0u);
+  }
+}
+
+}  // namespace tqtest
