@@ -54,26 +54,6 @@ TEST_F(AnchorDlg, EachElementOffersOnlyItsOwnAttributes) {
   EXPECT_EQ(backend.opened[0], "アンカ/リンク/オブジェクトに関する設定 <LINK>");
 }
 
-TEST_F(AnchorDlg, EveryAttributeOfAInOrderIsValid) {
-  std::string r = RunWith(29445, "go", [](D& d) {
-    ClickAll(d, {IDC_AN_ATTR_CHK, IDC_AN_TARGET_CHK, IDC_AN_BLUR_CHK, IDC_AN_FOCUS_CHK, IDC_AN_TABINDEX_CHK,
-                 IDC_AN_SHAPE_CHK, IDC_AN_ACCESSKEY_CHK, IDC_AN_REV_CHK, IDC_AN_REL_CHK, IDC_AN_HREFLANG_CHK,
-                 IDC_AN_NAME_CHK, IDC_AN_TYPE_CHK, IDC_AN_CHARSET_CHK});
-    EXPECT_EQ(Texts(d, {IDC_AN_SHAPE, IDC_AN_TABINDEX}), "rect|1|");
-    Fill(d, {{IDC_AN_CHARSET, "shift-jis"}, {IDC_AN_TYPE, "text/html"}, {IDC_AN_NAME, "n"}, {IDC_AN_HREF, "a.htm"},
-             {IDC_AN_HREFLANG, "ja"}, {IDC_AN_REL, "next"}, {IDC_AN_REV, "prev"}, {IDC_AN_ACCESSKEY, "k"},
-             {IDC_AN_COORDS, "1,2,3,4"}, {IDC_AN_TABINDEX, "2"}, {IDC_AN_FOCUS, "f()"}, {IDC_AN_BLUR, "b()"},
-             {IDC_AN_TARGET, "_top"}, {IDC_AN_ATTR, "ID=\"i\"\r\n\r\nCLASS=\"c\" \r\n"}});
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<A CHARSET=\"shift-jis\" TYPE=\"text/html\" NAME=\"n\" HREF=\"a.htm\" HREFLANG=\"ja\" REL=\"next\" "
-               "REV=\"prev\" ACCESSKEY=\"k\" SHAPE=\"rect\" COORDS=\"1,2,3,4\" TABINDEX=\"2\" ONFOCUS=\"f()\" "
-               "ONBLUR=\"b()\" TARGET=\"_top\" ID=\"i\" CLASS=\"c\">go</A>");
-  EXPECT_TRUE(ValidHtml("<P>" + r + "</P>"));
-  EXPECT_EQ(Int("AL_445Flag"), 0x3FF7);
-  EXPECT_EQ(Str("AL_445Attr"), "ID=\"i\"\r\n\r\nCLASS=\"c\" \r\n");
-}
-
 TEST_F(AnchorDlg, ShapeListDecidesCoordinatesTypingDoesNot) {
   std::string r = RunWith(29448, "", [](D& d) {
     EXPECT_EQ(d.ListItems(IDC_AN_SHAPE_LIST),

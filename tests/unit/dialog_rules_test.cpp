@@ -2,6 +2,7 @@
 // governs its field and the field is remembered per slot; a path browser
 // fills its field and remembers its directory at once; a chooser fills its
 // field and a cancelled one changes nothing.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -254,6 +255,115 @@ TEST_F(DialogRules, ChoosersFillTheirFields) {
       d.Ok();
     });
     EXPECT_EQ(backend.pendingScripts(), 0u);
+  }
+}
+
+// Each element with every box its dialog offers, with typical values, is
+// valid HTML; the units chosen follow their numbers, and other attributes
+// are joined into the tag but remembered as typed. (The bytes with every
+// field set are in the command-line golden file.)
+TEST_F(DialogRules, TypicalElementsAreValidWithTheirUnitsAndOtherAttributes) {
+  struct Set {
+    int box, edit;  // 0: none
+    const char* text;
+  };
+  struct Case {
+    int id;
+    const char *sel, *before, *after;
+    Context where;
+    std::vector<Set> sets;
+    std::vector<const char*> has;
+    const char* otherKey;  // where the other attributes are remembered
+  };
+  const char* kForm = "<FORM ACTION=\"x.cgi\"><P>";
+  const char* kOther = "\r\nID=\"i\"\r\n\r\n  CLASS=\"c\" \r\n";  // joined: ID="i"   CLASS="c"
+  const Case cases[] = {
+      {29455, "", "<P>", "</P><MAP NAME=\"m\"><AREA HREF=\"a.htm\" ALT=\"a\"></MAP>", Context::Body,
+       {{0, IDC_IM_SRC, "a b.gif"}, {0, IDC_IM_ALT, " 地図 "}, {IDC_IM_LONGDESC_CHK, IDC_IM_LONGDESC, "d.htm"},
+        {IDC_IM_WIDTH_CHK, IDC_IM_WIDTH, "120"}, {IDC_IM_HEIGHT_CHK, IDC_IM_HEIGHT, "50"}, {IDC_IM_HEIGHT_PCT, 0, ""},
+        {IDC_IM_USEMAP_CHK, IDC_IM_USEMAP, "#m"}, {IDC_IM_ISMAP_CHK, 0, ""}, {IDC_IM_ALIGN_CHK, IDC_IM_ALIGN, "middle"},
+        {IDC_IM_BORDER_CHK, IDC_IM_BORDER, "2"}, {IDC_IM_BORDER_PCT, 0, ""}, {IDC_IM_HSPACE_CHK, IDC_IM_HSPACE, "3"},
+        {IDC_IM_VSPACE_CHK, IDC_IM_VSPACE, "4"}, {IDC_IM_ATTR_CHK, IDC_IM_ATTR, kOther}},
+       {"WIDTH=\"120\" HEIGHT=\"50%\"", "BORDER=\"2%\""}, "IMG_455Attr"},
+      {29460, "x", "<P>", "</P>", Context::Body,
+       {{IDC_FR_LONGDESC_CHK, IDC_FR_LONGDESC, "d.htm"}, {IDC_FR_NAME_CHK, IDC_FR_NAME, "n"},
+        {IDC_FR_SRC_CHK, IDC_FR_SRC, "s.htm"}, {IDC_FR_BORDER_CHK, 0, ""}, {IDC_FR_MGNW_CHK, IDC_FR_MGNW, "4"},
+        {IDC_FR_MGNH_CHK, IDC_FR_MGNH, ""}, {IDC_FR_SCROLL_CHK, 0, ""}, {IDC_FR_WIDTH_CHK, IDC_FR_WIDTH, "300"},
+        {IDC_FR_HEIGHT_CHK, IDC_FR_HEIGHT, "50"}, {IDC_FR_HEIGHT_PCT, 0, ""}, {IDC_FR_ALIGN_CHK, IDC_FR_ALIGN, "left"},
+        {IDC_FR_ATTR_CHK, IDC_FR_ATTR, kOther}},
+       {"WIDTH=\"300px\" HEIGHT=\"50%\""}, "FRM_460Attr"},
+      {29470, "T", kForm, "</P></FORM>", Context::Body,
+       {{IDC_TA_NAME_CHK, IDC_TA_NAME, "n"}, {0, IDC_TA_COLS, "30"}, {0, IDC_TA_ROWS, "4"}, {IDC_TA_DISABLED_CHK, 0, ""},
+        {IDC_TA_READONLY_CHK, 0, ""}, {IDC_TA_TABINDEX_CHK, IDC_TA_TABINDEX, "7"},
+        {IDC_TA_ACCESSKEY_CHK, IDC_TA_ACCESSKEY, "k"}, {IDC_TA_FOCUS_CHK, IDC_TA_FOCUS, "f()"},
+        {IDC_TA_BLUR_CHK, IDC_TA_BLUR, "b()"}, {IDC_TA_SELECT_CHK, IDC_TA_SELECT, "s()"},
+        {IDC_TA_CHANGE_CHK, IDC_TA_CHANGE, "c()"}, {IDC_TA_ATTR_CHK, IDC_TA_ATTR, kOther}},
+       {}, "TXTAR_470Attr"},
+      {29467, "<OPTION>T", kForm, "</P></FORM>", Context::Body,
+       {{IDC_TA_NAME_CHK, IDC_TA_NAME, "n"}, {IDC_TA_SIZE_CHK, IDC_TA_SIZE, "3"}, {IDC_TA_DISABLED_CHK, 0, ""},
+        {IDC_TA_MULTIPLE_CHK, 0, ""}, {IDC_TA_TABINDEX_CHK, IDC_TA_TABINDEX, "7"},
+        {IDC_TA_FOCUS_CHK, IDC_TA_FOCUS, "f()"}, {IDC_TA_BLUR_CHK, IDC_TA_BLUR, "b()"},
+        {IDC_TA_CHANGE_CHK, IDC_TA_CHANGE, "c()"}, {IDC_TA_ATTR_CHK, IDC_TA_ATTR, kOther}},
+       {}, "TXTAR_467Attr"},
+      {29466, "x", kForm, "</P></FORM>", Context::Body,
+       {{0, IDC_IN_NAME, "n"}, {IDC_IN_VALUE_CHK, IDC_IN_VALUE, "v"}, {IDC_IN_CHECKED_CHK, 0, ""},
+        {IDC_IN_DISABLED_CHK, 0, ""}, {IDC_IN_READONLY_CHK, 0, ""}, {IDC_IN_SIZE_CHK, IDC_IN_SIZE, "5"},
+        {IDC_IN_MAXLEN_CHK, IDC_IN_MAXLEN, "8"}, {IDC_IN_SRC_CHK, IDC_IN_SRC, "s.gif"}, {IDC_IN_ALT_CHK, IDC_IN_ALT, "a"},
+        {IDC_IN_USEMAP_CHK, IDC_IN_USEMAP, "#m"}, {IDC_IN_TABINDEX_CHK, IDC_IN_TABINDEX, "3"},
+        {IDC_IN_ACCESSKEY_CHK, IDC_IN_ACCESSKEY, "k"}, {IDC_IN_ACCEPT_CHK, IDC_IN_ACCEPT, "text/plain"},
+        {IDC_IN_FOCUS_CHK, IDC_IN_FOCUS, "f()"}, {IDC_IN_BLUR_CHK, IDC_IN_BLUR, "b()"},
+        {IDC_IN_SELECT_CHK, IDC_IN_SELECT, "s()"}, {IDC_IN_CHANGE_CHK, IDC_IN_CHANGE, "c()"},
+        {IDC_IN_ALIGN_CHK, IDC_IN_ALIGN, "left"}, {IDC_IN_ATTR_CHK, IDC_IN_ATTR, kOther}},
+       {"SIZE=\"5\""}, "INPUT_466Attr"},
+      {29172, "<P>x</P>", "", "", Context::Body,
+       {{0, IDC_FM_ACTION, "/cgi/a"}, {IDC_FM_METHOD_CHK, 0, ""}, {IDC_FM_POST, 0, ""},
+        {IDC_FM_ENCTYPE_CHK, IDC_FM_ENCTYPE, "multipart/form-data"}, {IDC_FM_CHARSET_CHK, 0, ""},
+        {IDC_FM_TARGET_CHK, IDC_FM_TARGET, "_self"}, {IDC_FM_SUBMIT_CHK, IDC_FM_SUBMIT, "return ok()"},
+        {IDC_FM_RESET_CHK, IDC_FM_RESET, "r()"}, {IDC_FM_ATTR_CHK, IDC_FM_ATTR, kOther}},
+       {"METHOD=\"post\""}, "FORM_172Attr"},
+      {29116, "", "<HTML><HEAD><TITLE>t</TITLE></HEAD>\r\n", "\r\n</HTML>", Context::Document,
+       {{IDC_BD_ONLOAD_CHK, IDC_BD_ONLOAD, "init()"}, {IDC_BD_ONUNLOAD_CHK, IDC_BD_ONUNLOAD, "done()"},
+        {IDC_BD_ATTR_CHK, IDC_BD_ATTR, kOther}, {IDC_BD_BKG_CHK, IDC_BD_BKG, "img\\bg.png"},
+        {IDC_BD_BGCOLOR_CHK, IDC_BD_BGCOLOR, "White"}, {IDC_BD_TEXT_CHK, IDC_BD_TEXT, "#000000"},
+        {IDC_BD_LINK_CHK, IDC_BD_LINK, "blue"}, {IDC_BD_ALINK_CHK, IDC_BD_ALINK, "#FF0000"},
+        {IDC_BD_VLINK_CHK, IDC_BD_VLINK, "purple"}},
+       {}, "BODY_116Attr"},
+      {29445, "go", "<P>", "</P>", Context::Body,
+       {{IDC_AN_CHARSET_CHK, IDC_AN_CHARSET, "shift-jis"}, {IDC_AN_TYPE_CHK, IDC_AN_TYPE, "text/html"},
+        {IDC_AN_NAME_CHK, IDC_AN_NAME, "n"}, {0, IDC_AN_HREF, "a.htm"}, {IDC_AN_HREFLANG_CHK, IDC_AN_HREFLANG, "ja"},
+        {IDC_AN_REL_CHK, IDC_AN_REL, "next"}, {IDC_AN_REV_CHK, IDC_AN_REV, "prev"},
+        {IDC_AN_ACCESSKEY_CHK, IDC_AN_ACCESSKEY, "k"}, {IDC_AN_SHAPE_CHK, IDC_AN_COORDS, "1,2,3,4"},
+        {IDC_AN_TABINDEX_CHK, IDC_AN_TABINDEX, "2"}, {IDC_AN_FOCUS_CHK, IDC_AN_FOCUS, "f()"},
+        {IDC_AN_BLUR_CHK, IDC_AN_BLUR, "b()"}, {IDC_AN_TARGET_CHK, IDC_AN_TARGET, "_top"},
+        {IDC_AN_ATTR_CHK, IDC_AN_ATTR, kOther}},
+       {"SHAPE=\"rect\" COORDS=\"1,2,3,4\""}, "AL_445Attr"},
+      {29160, "42.5", "<TABLE><TR>", "</TR></TABLE>", Context::Body,
+       {{IDC_TC_ABBR_CHK, IDC_TC_ABBR, "amt"}, {IDC_TC_AXIS_CHK, IDC_TC_AXIS, "money"},
+        {IDC_TC_HEADERS_CHK, IDC_TC_HEADERS, "i"}, {IDC_TC_SCOPE_CHK, IDC_TC_SCOPE, "colgroup"},
+        {IDC_TC_COLSPAN_CHK, IDC_TC_COLSPAN, "2"}, {IDC_TC_ROWSPAN_CHK, IDC_TC_ROWSPAN, "0"},
+        {IDC_TC_ALIGN_CHK, IDC_TC_ALIGN, "char"}, {IDC_TC_VALIGN_CHK, IDC_TC_VALIGN, "top"},
+        {IDC_TC_ATTR_CHK, IDC_TC_ATTR, kOther}},
+       {"CHAR=\".\" CHAROFF=\"0px\""}, "Tcl_160OtherAttr"},
+      {29170, "var a = 1;", "", "", Context::Head,
+       {{0, IDC_SC_TYPE, "text/javascript"}, {IDC_SC_LANG_CHK, IDC_SC_LANG, "JavaScript"},
+        {IDC_SC_CHARSET_CHK, IDC_SC_CHARSET, "shift-jis"}, {IDC_SC_SRC_CHK, IDC_SC_SRC, "a.js"},
+        {IDC_SC_DEFER_CHK, 0, ""}},
+       {}, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    const std::string r = RunWith(c.id, c.sel, [&](D& d) {
+      for (const Set& s : c.sets) {
+        if (s.box && !d.GetCheck(s.box)) d.Click(s.box);
+        if (s.edit) d.Type(s.edit, s.text);
+      }
+      d.Ok();
+    });
+    EXPECT_TRUE(ValidHtml(c.before + r + c.after, c.where));
+    for (const char* part : c.has) EXPECT_NE(r.find(part), std::string::npos) << part << " in " << r;
+    const bool other = std::any_of(c.sets.begin(), c.sets.end(), [&](const Set& s) { return s.text == kOther; });
+    EXPECT_EQ(r.find("ID=\"i\"   CLASS=\"c\"") != std::string::npos, other) << r;
+    if (c.otherKey) EXPECT_EQ(Str(c.otherKey), kOther);
   }
 }
 

@@ -29,31 +29,6 @@ TEST_F(FrameDlg, FrameSourceBorderAndMargin) {
   EXPECT_EQ(Int("FRM_166Flag"), 0x24);
 }
 
-TEST_F(FrameDlg, InlineFrameUnitsAndEveryAttributeInOrder) {
-  std::string r = RunWith(29460, "x", [](D& d) {
-    Tick(d, IDC_FR_HEIGHT_CHK, IDC_FR_HEIGHT, "50");
-    d.Click(IDC_FR_HEIGHT_PCT);
-    Tick(d, IDC_FR_WIDTH_CHK, IDC_FR_WIDTH, "300");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<IFRAME WIDTH=\"300px\" HEIGHT=\"50%\">x</IFRAME>");
-  EXPECT_EQ(Int("FRM_460Flag"), 0x1A00);
-
-  r = RunWith(29460, "", [&](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_FR_HEIGHT_PCT) + d.GetCheck(IDC_FR_WIDTH_PX), 2);
-    ClickAll(d, {IDC_FR_WIDTH_PCT, IDC_FR_ATTR_CHK, IDC_FR_ALIGN_CHK, IDC_FR_SCROLL_CHK, IDC_FR_MGNH_CHK,
-                 IDC_FR_MGNW_CHK, IDC_FR_BORDER_CHK, IDC_FR_SRC_CHK, IDC_FR_NAME_CHK, IDC_FR_LONGDESC_CHK});
-    Fill(d, {{IDC_FR_LONGDESC, "d.htm"}, {IDC_FR_NAME, "n"}, {IDC_FR_SRC, "s.htm"}, {IDC_FR_MGNW, "4"},
-             {IDC_FR_MGNH, ""}, {IDC_FR_ALIGN, "left"}, {IDC_FR_ATTR, "ID=\"i\"\r\n"}});
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<IFRAME LONGDESC=\"d.htm\" NAME=\"n\" SRC=\"s.htm\" FRAMEBORDER=\"1\" MARGINWIDTH=\"4\" "
-               "MARGINHEIGHT=\"\" SCROLLING=\"auto\" WIDTH=\"300%\" HEIGHT=\"50%\" ALIGN=\"left\" ID=\"i\">"
-               "</IFRAME>");
-  EXPECT_TRUE(ValidHtml("<P>" + r + "</P>"));
-  EXPECT_EQ(Int("FRM_460Flag"), 0x7F6F);
-}
-
 TEST_F(FrameDlg, BoxesTheElementLacksAreWithdrawnEvenWhenStored) {
   profile->WriteInt("HTML", "FRM_166Flag", 0x7FFF);
   profile->WriteInt("HTML", "FRM_460Flag", 0x7FFF);

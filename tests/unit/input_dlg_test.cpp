@@ -74,28 +74,6 @@ TEST_F(InputDlg, SizeUnitFollowsTheTypeEvenWithTheTypeBoxOff) {
   }
 }
 
-TEST_F(InputDlg, EveryAttributeInOrderIsValid) {
-  std::string r = RunWith(29466, "x", [](D& d) {
-    ClickAll(d, {IDC_IN_ATTR_CHK, IDC_IN_ALIGN_CHK, IDC_IN_CHANGE_CHK, IDC_IN_SELECT_CHK, IDC_IN_BLUR_CHK,
-                 IDC_IN_FOCUS_CHK, IDC_IN_ACCEPT_CHK, IDC_IN_ACCESSKEY_CHK, IDC_IN_TABINDEX_CHK, IDC_IN_USEMAP_CHK,
-                 IDC_IN_ALT_CHK, IDC_IN_SRC_CHK, IDC_IN_MAXLEN_CHK, IDC_IN_SIZE_CHK, IDC_IN_READONLY_CHK,
-                 IDC_IN_DISABLED_CHK, IDC_IN_CHECKED_CHK, IDC_IN_VALUE_CHK});
-    Fill(d, {{IDC_IN_NAME, "n"}, {IDC_IN_VALUE, "v"}, {IDC_IN_SIZE, "5"}, {IDC_IN_MAXLEN, "8"},
-             {IDC_IN_SRC, "s.gif"}, {IDC_IN_ALT, "a"}, {IDC_IN_USEMAP, "#m"}, {IDC_IN_TABINDEX, "3"},
-             {IDC_IN_ACCESSKEY, "k"}, {IDC_IN_ACCEPT, "text/plain"}, {IDC_IN_FOCUS, "f()"}, {IDC_IN_BLUR, "b()"},
-             {IDC_IN_SELECT, "s()"}, {IDC_IN_CHANGE, "c()"}, {IDC_IN_ALIGN, "left"},
-             {IDC_IN_ATTR, "\r\nID=\"i\"\r\n  CLASS=\"c\" \r\n"}});
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<INPUT TYPE=\"text\" NAME=\"n\" VALUE=\"v\" CHECKED DISABLED READONLY SIZE=\"5\" "
-               "MAXLENGTH=\"8\" SRC=\"s.gif\" ALT=\"a\" USEMAP=\"#m\" TABINDEX=\"3\" ACCESSKEY=\"k\" "
-               "ACCEPT=\"text/plain\" onFocus=\"f()\" onBlur=\"b()\" onSelect=\"s()\" onChange=\"c()\" "
-               "ALIGN=\"left\" ID=\"i\"   CLASS=\"c\">x");
-  EXPECT_TRUE(ValidHtml("<FORM ACTION=\"x.cgi\"><P>" + r + "</P></FORM>"));
-  EXPECT_EQ(Int("INPUT_466Flag"), 0xFFFFF);
-  EXPECT_EQ(Str("INPUT_466Attr"), "\r\nID=\"i\"\r\n  CLASS=\"c\" \r\n");
-}
-
 TEST_F(InputDlg, ButtonOffersOnlyWhatAButtonHasEvenWhenStored) {
   profile->WriteInt("HTML", "INPUT_472Flag", 0xFFFFF);
   std::string r = RunWith(29472, "Go", [&](D& d) {
