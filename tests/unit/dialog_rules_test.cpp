@@ -258,6 +258,33 @@ TEST_F(DialogRules, ChoosersFillTheirFields) {
   }
 }
 
+// Boxes an element lacks are withdrawn even when the stored flags have
+// them checked, and OK drops their bits.
+TEST_F(DialogRules, BoxesAnElementLacksAreWithdrawnEvenWhenStored) {
+  struct Case {
+    int id;
+    const char* key;
+    int stored, kept;
+  };
+  const Case cases[] = {
+      {29467, "TXTAR_467Flag", 0x7FF1, 0x7FF1 & ~(0x40 | 0x1000)},
+      {29470, "TXTAR_470Flag", 0x7FF1, 0x7FF1 & ~(0x10 | 0x80)},
+      {29166, "FRM_166Flag", 0x7FFF, 0x7FFF & ~(0x200 | 0x400 | 0x800 | 0x1000 | 0x2000)},
+      {29460, "FRM_460Flag", 0x7FFF, 0x7FFF & ~0x80},
+      {29468, "FMM_468Flag", 0x3FF, 0x211},
+      {29446, "AL_446Flag", 0x3FFF, 0x3FFF & ~(0x4 | 0x8 | 0x80 | 0x100 | 0x200 | 0x400 | 0x800)},
+  };
+  for (const Case& c : cases) {
+    profile->WriteInt("HTML", c.key, c.stored);
+    RunWith(c.id, "", [&](D& d) {
+      for (int id : d.ControlIds())
+        if (d.KindOf(id) == plat::Ctl::Check && !d.IsEnabled(id)) EXPECT_EQ(d.GetCheck(id), 0) << c.id << " " << id;
+      d.Ok();
+    });
+    EXPECT_EQ(Int(c.key), c.kept) << c.id;
+  }
+}
+
 // Each element with every box its dialog offers, with typical values, is
 // valid HTML; the units chosen follow their numbers, and other attributes
 // are joined into the tag but remembered as typed. (The bytes with every

@@ -61,17 +61,6 @@ TEST_F(FormItemDlg, EveryAttributeInOrderWhenOffered) {
   EXPECT_EQ(Int("FMM_468Flag"), 0x211);
 }
 
-TEST_F(FormItemDlg, StoredBoxesTheElementLacksAreWithdrawn) {
-  profile->WriteInt("HTML", "FMM_468Flag", 0x3FF);
-  RunWith(29468, "", [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_FI_FOR_CHK) + d.GetCheck(IDC_FI_SELECTED_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_FI_FOR) || d.IsEnabled(IDC_FI_FOCUS_BROWSE));
-    EXPECT_TRUE(d.IsEnabled(IDC_FI_ATTR_EDIT));
-    d.Ok();
-  });
-  EXPECT_EQ(Int("FMM_468Flag"), 0x211);
-}
-
 TEST_F(FormItemDlg, EachBoxGovernsOnlyItsOwnControls) {
   profile->WriteInt("HTML", "FMM_465Flag", 0x180);
   RunWith(29465, "", [](D& d) {

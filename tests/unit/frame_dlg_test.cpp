@@ -29,18 +29,4 @@ TEST_F(FrameDlg, FrameSourceBorderAndMargin) {
   EXPECT_EQ(Int("FRM_166Flag"), 0x24);
 }
 
-TEST_F(FrameDlg, BoxesTheElementLacksAreWithdrawnEvenWhenStored) {
-  profile->WriteInt("HTML", "FRM_166Flag", 0x7FFF);
-  profile->WriteInt("HTML", "FRM_460Flag", 0x7FFF);
-  RunWith(29166, "", [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_FR_ALIGN_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_FR_ALIGN) || d.IsEnabled(IDC_FR_WIDTH_PCT));
-    EXPECT_TRUE(d.IsEnabled(IDC_FR_NAME));
-    d.Ok();
-  });
-  EXPECT_EQ(Int("FRM_166Flag"), 0x7FFF & ~(0x200 | 0x400 | 0x800 | 0x1000 | 0x2000));
-  RunWith(29460, "", [](D& d) { d.Ok(); });
-  EXPECT_EQ(Int("FRM_460Flag"), 0x7FFF & ~0x80);
-}
-
 }  // namespace tqtest
