@@ -13,24 +13,6 @@ class StyleTextDlg : public Headless {
   std::string Open(int id, plat::DialogScript s) { return OpenDlg<CStyleTextDlg>(id, std::move(s)); }
 };
 
-TEST_F(StyleTextDlg, OpensWithDefaults) {
-  Open(29121, [](D& d) {
-    EXPECT_EQ(Checked(d, {IDC_TX_WS_CHK, IDC_TX_LS_CHK, IDC_TX_DECO_CHK, IDC_TX_TALIGN_CHK, IDC_TX_VA_CHK,
-                          IDC_TX_VAKW_CHK, IDC_TX_TRANS_CHK, IDC_TX_IND_CHK, IDC_TX_LH_CHK}),
-              0);
-    EXPECT_EQ(Checked(d, {IDC_TX_WS_NORMAL, IDC_TX_LS_NORMAL, IDC_TX_LH_NORMAL, IDC_TX_WS_PX, IDC_TX_LS_PX,
-                          IDC_TX_IND_PX, IDC_TX_LH_RATIO}),
-              7);
-    EXPECT_EQ(Texts(d, {IDC_TX_WS, IDC_TX_LS, IDC_TX_VAPER, IDC_TX_IND, IDC_TX_LH, IDC_TX_DECO, IDC_TX_TALIGN,
-                        IDC_TX_VAKW, IDC_TX_TRANS}),
-              "0|0|0|0|1|none|left|baseline|none|");
-    EXPECT_EQ(Enabled(d, {IDC_TX_WS_NORMAL, IDC_TX_WS, IDC_TX_LS_PT, IDC_TX_DECO, IDC_TX_IND_PERCENT,
-                          IDC_TX_LH_NORMAL, IDC_TX_LH_RATIO}),
-              0);
-    d.Ok();
-  });
-}
-
 TEST_F(StyleTextDlg, SpacingsAndMultiplierLineHeight) {
   std::string r = Open(29121, [](D& d) {
     d.Click(IDC_TX_WS_CHK);
