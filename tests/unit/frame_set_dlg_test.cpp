@@ -9,31 +9,6 @@ namespace tqtest {
 using namespace tq;
 using FrameSetDlg = Headless;
 
-TEST_F(FrameSetDlg, AttributesInOrderRememberedAndCoreTextJoined) {
-  std::string r = RunWith(29165, "x", [](D& d) {
-    Tick(d, IDC_FS_COLS_CHK, IDC_FS_COLS, "*,*");
-    Tick(d, IDC_FS_ROWS_CHK, IDC_FS_ROWS, "50%,*");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<FRAMESET ROWS=\"50%,*\" COLS=\"*,*\">\r\nx\r\n</FRAMESET>");
-  EXPECT_EQ(Int("FRSET_165Flag"), 3);
-
-  r = RunWith(29165, "", [](D& d) {
-    EXPECT_EQ(d.GetText(IDC_FS_ROWS), "50%,*");
-    EXPECT_TRUE(d.IsEnabled(IDC_FS_COLS));
-    Tick(d, IDC_FS_ROWS_CHK, IDC_FS_ROWS, "lost");  // off: neither emitted nor stored
-    Tick(d, IDC_FS_ONUNLOAD_CHK, IDC_FS_ONUNLOAD, "bye()");
-    Tick(d, IDC_FS_ONLOAD_CHK, IDC_FS_ONLOAD, "hi()");
-    Tick(d, IDC_FS_ATTR_CHK, IDC_FS_ATTR, "\r\nID=\"f\"\r\n\r\n  CLASS=\"c\" \r\n");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<FRAMESET COLS=\"*,*\" onLoad=\"hi()\" onUnload=\"bye()\" ID=\"f\"   CLASS=\"c\">\r\n"
-               "\r\n</FRAMESET>");
-  EXPECT_EQ(Int("FRSET_165Flag"), 0x1E);
-  EXPECT_EQ(Str("FRSET_165Rows"), "50%,*");
-  EXPECT_EQ(Str("FRSET_165Attr"), "\r\nID=\"f\"\r\n\r\n  CLASS=\"c\" \r\n");
-}
-
 TEST_F(FrameSetDlg, FramesetOfFramesIsAValidFramesetDocument) {
   std::string top = RunWith(29166, "", [](D& d) {
     Tick(d, IDC_FR_NAME_CHK, IDC_FR_NAME, "top");
