@@ -52,20 +52,8 @@ TEST_F(StyleTextDlg, NegativeNumbersUnitsAndLists) {
   });
 }
 
-TEST_F(StyleTextDlg, AlignmentOfferedDependsOnTheElement) {
-  // A block-level command aligns its text, never itself...
-  profile->WriteInt("HTML", "SylTxt_121Flag", 0x4000 | 0x8000 | 0x2000);
-  EXPECT_EQ(Open(29121, [](D& d) {
-              EXPECT_EQ(d.GetCheck(IDC_TX_VA_CHK), 0);
-              EXPECT_EQ(Enabled(d, {IDC_TX_VA_CHK, IDC_TX_VAKW_CHK, IDC_TX_VAKW, IDC_TX_VAPER, IDC_TX_VAPER_LABEL}),
-                        0);
-              EXPECT_TRUE(d.IsEnabled(IDC_TX_TALIGN));
-              d.Ok();
-            }),
-            "text-align:left;");
-  EXPECT_EQ(Int("SylTxt_121Flag"), 0x2000);
-
-  // ...and a text-level one the other way round.
+// A text-level element aligns itself, by a number or a keyword.
+TEST_F(StyleTextDlg, TextLevelVerticalAlignment) {
   profile->WriteInt("HTML", "SylTxt_401Flag", 0x4000 | 0x2000);
   std::string text = Open(29401, [&](D& d) {
     EXPECT_EQ(d.GetCheck(IDC_TX_TALIGN_CHK), 0);
