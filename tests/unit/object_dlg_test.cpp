@@ -55,9 +55,12 @@ TEST_F(ObjectDlg, AppletRelabelsThreeBoxesAndWithdrawsTheObjectOnes) {
 // Archives are appended: blank-separated for OBJECT, comma-separated for
 // APPLET; an empty list gets just the path.
 TEST_F(ObjectDlg, ArchivesAppended) {
-  for (const char* path : {"C:\\lib\\a.jar", "C:\\lib\\b.jar", "C:\\lib\\c.jar"}) backend.AnswerFile(path);
+  for (const char* path : {"C:\\lib\\a.jar", "C:\\lib\\b.jar"}) backend.AnswerFile(path);
+  backend.AnswerFile(std::nullopt);
+  backend.AnswerFile("C:\\lib\\c.jar");
   std::string r = RunWith(29456, "", [](D& d) {
-    ClickAll(d, {IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE_ADD, IDC_OB_ARCHIVE_ADD});
+    // The third is cancelled.
+    ClickAll(d, {IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE_ADD, IDC_OB_ARCHIVE_ADD, IDC_OB_ARCHIVE_ADD});
     d.Ok();
   });
   EXPECT_EQ(r, "<OBJECT ARCHIVE=\"C:\\lib\\a.jar C:\\lib\\b.jar\"></OBJECT>");
@@ -68,7 +71,7 @@ TEST_F(ObjectDlg, ArchivesAppended) {
     d.Ok();
   });
   EXPECT_EQ(r, "<APPLET ARCHIVE=\"a.jar, C:\\lib\\c.jar\"></APPLET>");
-  EXPECT_EQ(FileTitles(), std::vector<std::string>(3, "Archiveリソースの追加"));
+  EXPECT_EQ(FileTitles(), std::vector<std::string>(4, "Archiveリソースの追加"));
 }
 
 TEST_F(ObjectDlg, ObjectWithParamsIsValidInABody) {
