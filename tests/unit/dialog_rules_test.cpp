@@ -1,7 +1,8 @@
-// Rules every dialog shares, stated once over all of them: a check box
+// Rules the dialogs share, stated once over all of them: a check box
 // governs its field and the field is remembered per slot; a path browser
 // fills its field and remembers its directory at once; a chooser fills its
-// field and a cancelled one changes nothing.
+// field and a cancelled one changes nothing; boxes an element lacks are
+// withdrawn; what the dialogs build is valid HTML.
 #include <algorithm>
 #include <string>
 #include <vector>
