@@ -288,8 +288,9 @@ TEST_F(DialogRules, BoxesAnElementLacksAreWithdrawnEvenWhenStored) {
     (this->*c.open)(c.id, [&](D& d) {
       // (A style dialog's keyword box keeps its check under a withdrawn group.)
       for (int id : d.ControlIds())
-        if (c.open == &R::Cmd && d.KindOf(id) == plat::Ctl::Check && !d.IsEnabled(id))
+        if (c.open == &R::Cmd && d.KindOf(id) == plat::Ctl::Check && !d.IsEnabled(id)) {
           EXPECT_EQ(d.GetCheck(id), 0) << c.id << " " << id;
+        }
       d.Ok();
     });
     EXPECT_EQ(Int(c.key), c.kept) << c.id;
@@ -403,7 +404,9 @@ TEST_F(DialogRules, TypicalElementsAreValidWithTheirUnitsAndOtherAttributes) {
     for (const char* part : c.has) EXPECT_NE(r.find(part), std::string::npos) << part << " in " << r;
     const bool other = std::any_of(c.sets.begin(), c.sets.end(), [&](const Set& s) { return s.text == kOther; });
     EXPECT_EQ(r.find("ID=\"i\"   CLASS=\"c\"") != std::string::npos, other) << r;
-    if (c.otherKey) EXPECT_EQ(Str(c.otherKey), kOther);
+    if (c.otherKey) {
+      EXPECT_EQ(Str(c.otherKey), kOther);
+    }
   }
 }
 
