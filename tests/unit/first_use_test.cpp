@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dialogs/document/body_dlg.h"
+#include "dialogs/document/col_group_dlg.h"
 #include "dialogs/document/head_dlg.h"
 #include "dialogs/document/image_dlg.h"
 #include "dialogs/document/script_dlg.h"
@@ -49,7 +50,7 @@ TEST_F(FirstUse, TitleDefaultsAndControlsWaitingForTheirBoxes) {
       {29456, "<OBJECT>の設定"},        {29458, "<APPLET>の設定"},        {29116, "<BODY>の設定"},
       {29470, "<TEXTAREA>の設定"},      {29467, "<SELECT>の設定"},        {29110, "<HEAD>の設定"},
       {29111, "<TITLE>の設定"},         {29112, "<BASE>の設定"},          {29113, "<META>の設定"},
-      {29114, "<STYLE>の設定"},
+      {29114, "<STYLE>の設定"},        {29153, "作表に関する設定 <COLGROUP>"}, {29158, "作表に関する設定 <TR>"},
   };
   // The fields' texts, each followed by "|".
   const std::map<int, std::pair<std::vector<int>, const char*>> defaults = {
@@ -68,6 +69,9 @@ TEST_F(FirstUse, TitleDefaultsAndControlsWaitingForTheirBoxes) {
       {29472, {{IDC_IN_TYPE}, "submit|"}},
       {29456, {{IDC_OB_TABINDEX}, "1|"}},
       {29470, {{IDC_TA_TABINDEX}, "1|"}},
+      {29153,
+       {{IDC_CG_SPAN, IDC_CG_WIDTH, IDC_CG_ALIGN, IDC_CG_CHAR, IDC_CG_CHAROFF, IDC_CG_VALIGN, IDC_CG_ATTR},
+        "1||center|.|0|baseline||"}},
   };
   // Off until their boxes are checked, or withdrawn from the element.
   const std::map<int, std::vector<int>> off = {
@@ -96,9 +100,12 @@ TEST_F(FirstUse, TitleDefaultsAndControlsWaitingForTheirBoxes) {
        {IDC_BD_ONLOAD, IDC_BD_ONLOAD_BROWSE, IDC_BD_ATTR, IDC_BD_ATTR_EDIT, IDC_BD_BKG_BROWSE, IDC_BD_BGCOLOR,
         IDC_BD_VLINK_PICK}},
       {29470, {IDC_TA_SIZE_CHK, IDC_TA_MULTIPLE_CHK}},
+      {29153, {IDC_CG_SPAN_SPIN, IDC_CG_WIDTH_PX, IDC_CG_ALIGN_LIST, IDC_CG_VALIGN, IDC_CG_ATTR_EDIT, IDC_CG_CHAR}},
+      {29158, {IDC_CG_SPAN_CHK, IDC_CG_WIDTH, IDC_CG_ALIGN_LIST, IDC_CG_CHAROFF_SPIN}},
   };
   // On from the start: SCRIPT's TYPE always, INPUT's NAME (BUTTON's not),
-  // and the boxes FRAME and IFRAME, TEXTAREA and SELECT do not share.
+  // the boxes FRAME and IFRAME, TEXTAREA and SELECT do not share, and the
+  // units of CHAROFF.
   const std::map<int, std::vector<int>> on = {
       {29455, {IDC_IM_SRC, IDC_IM_ALT, IDC_IM_SRC_BROWSE}},
       {29170, {IDC_SC_TYPE_LIST}},
@@ -107,6 +114,7 @@ TEST_F(FirstUse, TitleDefaultsAndControlsWaitingForTheirBoxes) {
       {29460, {IDC_FR_WIDTH_CHK, IDC_FR_ALIGN_CHK}},
       {29466, {IDC_IN_NAME}},
       {29470, {IDC_TA_COLS, IDC_TA_ROWS_SPIN, IDC_TA_COLS_LABEL, IDC_TA_READONLY_CHK, IDC_TA_SELECT_CHK}},
+      {29153, {IDC_CG_CHAROFF_PX, IDC_CG_CHAROFF_PCT}},
   };
   const std::map<int, std::vector<int>> checked = {
       {29455, {IDC_IM_WIDTH_PIX}}, {29151, {IDC_TB_WIDTH_PX, IDC_TB_SPACING_PX, IDC_TB_PADDING_PX}},
@@ -170,6 +178,47 @@ TEST_F(FirstUse, StyleDialogsBuildNothingUncheckedAndCancelWritesNothing) {
               "<cancelled>");
     EXPECT_EQ(profile->writes(), 1) << c.flag;
     EXPECT_EQ(backend.opened.at(0), c.title);
+  }
+}
+
+// The group dialogs' defaults, and the controls off until their boxes.
+TEST_F(FirstUse, GroupDialogsOpenWithTheirDefaults) {
+  using Opener = std::string (FirstUse::*)(int, plat::DialogScript);
+  struct Case {
+    Opener open;
+    int id;
+    const char* title;
+    std::vector<int> fields;
+    const char* texts;
+    std::vector<int> off, checked;
+  };
+  const Case cases[] = {
+      {&FirstUse::Open<CStyleTextDlg>, 29121, " STYLE : テキストの設定 <H1>",
+       {IDC_TX_WS, IDC_TX_LS, IDC_TX_VAPER, IDC_TX_IND, IDC_TX_LH, IDC_TX_DECO, IDC_TX_TALIGN, IDC_TX_VAKW,
+        IDC_TX_TRANS},
+       "0|0|0|0|1|none|left|baseline|none|",
+       {IDC_TX_WS_NORMAL, IDC_TX_WS, IDC_TX_LS_PT, IDC_TX_DECO, IDC_TX_IND_PERCENT, IDC_TX_LH_NORMAL, IDC_TX_LH_RATIO},
+       {IDC_TX_WS_NORMAL, IDC_TX_LS_NORMAL, IDC_TX_LH_NORMAL, IDC_TX_WS_PX, IDC_TX_LS_PX, IDC_TX_IND_PX,
+        IDC_TX_LH_RATIO}},
+      {&FirstUse::Open<CStyleFontDlg>, 29115, " STYLE : フォントの設定 スタイル文内の要素定義",
+       {IDC_FN_STYLE, IDC_FN_VARIANT, IDC_FN_WEIGHT, IDC_FN_SIZEKW, IDC_FN_SIZE},
+       "normal|normal|normal|medium||",
+       {IDC_FN_FAMILY, IDC_FN_FAMILY_BROWSE, IDC_FN_STYLE, IDC_FN_STYLE_LIST, IDC_FN_VARIANT, IDC_FN_VARIANT_LIST,
+        IDC_FN_WEIGHT, IDC_FN_WEIGHT_LIST, IDC_FN_SIZEKW_CHK, IDC_FN_SIZEKW, IDC_FN_SIZEKW_LIST, IDC_FN_SIZE,
+        IDC_FN_SIZE_SPIN, IDC_FN_PT, IDC_FN_PX, IDC_FN_MM, IDC_FN_EM, IDC_FN_PERCENT},
+       {IDC_FN_PT}},
+  };
+  for (const Case& c : cases) {
+    backend.opened.clear();
+    (this->*c.open)(c.id, [&](D& d) {
+      std::string texts;
+      for (int f : c.fields) texts += d.GetText(f) + "|";
+      EXPECT_EQ(texts, c.texts) << c.title;
+      for (int id : c.off) EXPECT_FALSE(d.IsEnabled(id)) << c.title << " " << id;
+      for (int id : c.checked) EXPECT_EQ(d.GetCheck(id), 1) << c.title << " " << id;
+      d.Ok();
+    });
+    EXPECT_EQ(backend.opened, std::vector<std::string>{c.title});
   }
 }
 

@@ -39,33 +39,6 @@ TEST_F(FormItemDlg, EachElementOffersOnlyItsOwnBoxes) {
                                                       "<LEGEND>の設定"}));
 }
 
-TEST_F(FormItemDlg, OptionAndLabelAttributesRememberedPerElement) {
-  std::string r = RunWith(29469, "abc", [](D& d) {
-    Tick(d, IDC_FI_LABEL_CHK, IDC_FI_LABEL, "x");
-    Tick(d, IDC_FI_VALUE_CHK, IDC_FI_VALUE, "1");
-    d.Click(IDC_FI_SELECTED_CHK);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<OPTION LABEL=\"x\" VALUE=\"1\" SELECTED>abc</OPTION>");
-  EXPECT_EQ(Int("FMM_469Flag"), 0x25);
-  EXPECT_EQ(Str("FMM_469Label"), "x");
-
-  r = RunWith(29465, "abc", [](D& d) {
-    EXPECT_EQ(d.GetText(IDC_FI_LABEL), "");  // OPTION's values stay OPTION's
-    Tick(d, IDC_FI_FOR_CHK, IDC_FI_FOR, "f1");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<LABEL FOR=\"f1\">abc</LABEL>");
-
-  r = RunWith(29469, "", [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_FI_SELECTED_CHK), 1);
-    d.Click(IDC_FI_LABEL_CHK);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<OPTION VALUE=\"1\" SELECTED></OPTION>");
-  EXPECT_EQ(Str("FMM_469Label"), "x");
-}
-
 TEST_F(FormItemDlg, EveryAttributeInOrderWhenOffered) {
   // LABEL offers the events; its boxes keep bit order around the others'.
   std::string r = RunWith(29465, "L", [](D& d) {
@@ -88,17 +61,6 @@ TEST_F(FormItemDlg, EveryAttributeInOrderWhenOffered) {
   EXPECT_EQ(Int("FMM_468Flag"), 0x211);
 }
 
-TEST_F(FormItemDlg, StoredBoxesTheElementLacksAreWithdrawn) {
-  profile->WriteInt("HTML", "FMM_468Flag", 0x3FF);
-  RunWith(29468, "", [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_FI_FOR_CHK) + d.GetCheck(IDC_FI_SELECTED_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_FI_FOR) || d.IsEnabled(IDC_FI_FOCUS_BROWSE));
-    EXPECT_TRUE(d.IsEnabled(IDC_FI_ATTR_EDIT));
-    d.Ok();
-  });
-  EXPECT_EQ(Int("FMM_468Flag"), 0x211);
-}
-
 TEST_F(FormItemDlg, EachBoxGovernsOnlyItsOwnControls) {
   profile->WriteInt("HTML", "FMM_465Flag", 0x180);
   RunWith(29465, "", [](D& d) {
@@ -107,28 +69,6 @@ TEST_F(FormItemDlg, EachBoxGovernsOnlyItsOwnControls) {
     EXPECT_TRUE(d.IsEnabled(IDC_FI_BLUR) && d.IsEnabled(IDC_FI_BLUR_BROWSE));
     d.Cancel();
   });
-}
-
-TEST_F(FormItemDlg, ListAndBrowsersFillTheirFields) {
-  std::string r = RunWith(29471, "abc", [&](D& d) {
-    d.Click(IDC_FI_ALIGN_CHK);
-    Pick("top", "ALIGN");
-    d.Click(IDC_FI_ALIGN_LIST);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<LEGEND ALIGN=\"top\">abc</LEGEND>");
-
-  backend.AnswerFile("C:\\s\\f.js");
-  backend.AnswerFile("D:\\b.js");
-  r = RunWith(29465, "", [&](D& d) {
-    ClickAll(d, {IDC_FI_FOCUS_CHK, IDC_FI_BLUR_CHK, IDC_FI_FOCUS_BROWSE, IDC_FI_BLUR_BROWSE});
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<LABEL onFocus=\"C:\\s\\f.js\" onBlur=\"D:\\b.js\"></LABEL>");
-  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"フォーカス時のスクリプト指定(onFocus)",
-                                                    "フォーカス喪失時のスクリプト指定(onBlur)"}));
-  EXPECT_EQ(Str("FMM_OnFocusPath"), "C:\\s");
-  EXPECT_EQ(Str("FMM_OnBlurPath"), "D:");
 }
 
 // The form dialogs nest their results: options into groups into a list,

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "dialogs/form/frame_dlg.h"
+#include "dialogs/form/frame_set_dlg.h"
 #include "fixture.h"
 
 namespace tqtest {
@@ -29,64 +30,33 @@ TEST_F(FrameDlg, FrameSourceBorderAndMargin) {
   EXPECT_EQ(Int("FRM_166Flag"), 0x24);
 }
 
-TEST_F(FrameDlg, InlineFrameUnitsAndEveryAttributeInOrder) {
-  std::string r = RunWith(29460, "x", [](D& d) {
-    Tick(d, IDC_FR_HEIGHT_CHK, IDC_FR_HEIGHT, "50");
-    d.Click(IDC_FR_HEIGHT_PCT);
-    Tick(d, IDC_FR_WIDTH_CHK, IDC_FR_WIDTH, "300");
+TEST_F(FrameDlg, FramesetOfFramesIsAValidFramesetDocument) {
+  std::string top = RunWith(29166, "", [](D& d) {
+    Tick(d, IDC_FR_NAME_CHK, IDC_FR_NAME, "top");
+    Tick(d, IDC_FR_SRC_CHK, IDC_FR_SRC, "top.htm");
+    ClickAll(d, {IDC_FR_BORDER_CHK, IDC_FR_BORDER_OFF, IDC_FR_NORESIZE_CHK, IDC_FR_SCROLL_CHK});
     d.Ok();
   });
-  EXPECT_EQ(r, "<IFRAME WIDTH=\"300px\" HEIGHT=\"50%\">x</IFRAME>");
-  EXPECT_EQ(Int("FRM_460Flag"), 0x1A00);
-
-  r = RunWith(29460, "", [&](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_FR_HEIGHT_PCT) + d.GetCheck(IDC_FR_WIDTH_PX), 2);
-    ClickAll(d, {IDC_FR_WIDTH_PCT, IDC_FR_ATTR_CHK, IDC_FR_ALIGN_CHK, IDC_FR_SCROLL_CHK, IDC_FR_MGNH_CHK,
-                 IDC_FR_MGNW_CHK, IDC_FR_BORDER_CHK, IDC_FR_SRC_CHK, IDC_FR_NAME_CHK, IDC_FR_LONGDESC_CHK});
-    Fill(d, {{IDC_FR_LONGDESC, "d.htm"}, {IDC_FR_NAME, "n"}, {IDC_FR_SRC, "s.htm"}, {IDC_FR_MGNW, "4"},
-             {IDC_FR_MGNH, ""}, {IDC_FR_ALIGN, "left"}, {IDC_FR_ATTR, "ID=\"i\"\r\n"}});
+  std::string main = RunWith(29166, "", [](D& d) {
+    Tick(d, IDC_FR_LONGDESC_CHK, IDC_FR_LONGDESC, "about.htm");
+    Tick(d, IDC_FR_SRC_CHK, IDC_FR_SRC, "main.htm");
+    ClickAll(d, {IDC_FR_MGNW_CHK, IDC_FR_MGNH_CHK});
+    Tick(d, IDC_FR_ATTR_CHK, IDC_FR_ATTR, "\r\nID=\"m\"\r\nTITLE=\"main\"");
     d.Ok();
   });
-  EXPECT_EQ(r, "<IFRAME LONGDESC=\"d.htm\" NAME=\"n\" SRC=\"s.htm\" FRAMEBORDER=\"1\" MARGINWIDTH=\"4\" "
-               "MARGINHEIGHT=\"\" SCROLLING=\"auto\" WIDTH=\"300%\" HEIGHT=\"50%\" ALIGN=\"left\" ID=\"i\">"
-               "</IFRAME>");
-  EXPECT_TRUE(ValidHtml("<P>" + r + "</P>"));
-  EXPECT_EQ(Int("FRM_460Flag"), 0x7F6F);
-  EXPECT_EQ(Str("FRM_460LondDesc"), "d.htm");
-  EXPECT_EQ(Str("FRM_166Flag"), "<absent>");  // FRAME keeps its own slot
-}
-
-TEST_F(FrameDlg, BoxesTheElementLacksAreWithdrawnEvenWhenStored) {
-  profile->WriteInt("HTML", "FRM_166Flag", 0x7FFF);
-  profile->WriteInt("HTML", "FRM_460Flag", 0x7FFF);
-  RunWith(29166, "", [](D& d) {
-    EXPECT_EQ(d.GetCheck(IDC_FR_ALIGN_CHK), 0);
-    EXPECT_FALSE(d.IsEnabled(IDC_FR_ALIGN) || d.IsEnabled(IDC_FR_WIDTH_PCT));
-    EXPECT_TRUE(d.IsEnabled(IDC_FR_NAME));
+  std::string set = RunWith(29165, top + "\r\n" + main, [](D& d) {
+    Tick(d, IDC_FS_ROWS_CHK, IDC_FS_ROWS, "20%,*");
+    Tick(d, IDC_FS_ONLOAD_CHK, IDC_FS_ONLOAD, "init()");
+    Tick(d, IDC_FS_ATTR_CHK, IDC_FS_ATTR, "\r\nCLASS=\"site\"");
     d.Ok();
   });
-  EXPECT_EQ(Int("FRM_166Flag"), 0x7FFF & ~(0x200 | 0x400 | 0x800 | 0x1000 | 0x2000));
-  RunWith(29460, "", [](D& d) { d.Ok(); });
-  EXPECT_EQ(Int("FRM_460Flag"), 0x7FFF & ~0x80);
-}
-
-TEST_F(FrameDlg, ListsAndBrowsersFillTheirFields) {
-  backend.AnswerFile("C:\\doc\\long.htm");
-  backend.AnswerFile("C:\\site\\f\\a.htm");
-  std::string r = RunWith(29460, "", [&](D& d) {
-    ClickAll(d, {IDC_FR_LONGDESC_CHK, IDC_FR_SRC_CHK, IDC_FR_SCROLL_CHK, IDC_FR_ALIGN_CHK, IDC_FR_LONGDESC_BROWSE,
-                 IDC_FR_SRC_BROWSE});
-    Pick("no", "スクロールバーの表示/非表示");
-    d.Click(IDC_FR_SCROLL_LIST);
-    Pick("middle", "回り込みおよび垂直位置");
-    d.Click(IDC_FR_ALIGN_LIST);
+  // Nested in another set: ROWS off (remembered checked), onLoad and CLASS stay.
+  std::string outer = RunWith(29165, set, [](D& d) {
+    d.Click(IDC_FS_ROWS_CHK);
+    Tick(d, IDC_FS_COLS_CHK, IDC_FS_COLS, "150,*");
     d.Ok();
   });
-  EXPECT_EQ(r, "<IFRAME LONGDESC=\"C:\\doc\\long.htm\" SRC=\"C:\\site\\f\\a.htm\" SCROLLING=\"no\" "
-               "ALIGN=\"middle\"></IFRAME>");
-  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"LONGDESCのURI設定", "SRCのURI設定"}));
-  EXPECT_EQ(Str("FRM_LongDescPath"), "C:\\doc");
-  EXPECT_EQ(Str("FRM_SRCPath"), "C:\\site\\f");
+  EXPECT_TRUE(ValidHtml(outer, Context::Frameset));
 }
 
 }  // namespace tqtest

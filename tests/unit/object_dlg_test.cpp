@@ -9,52 +9,23 @@ namespace tqtest {
 using namespace tq;
 using ObjectDlg = Headless;
 
-TEST_F(ObjectDlg, DeclaredDataWithTypesFromTheListsAndPercentWidth) {
-  std::string r = RunWith(29456, "abc", [&](D& d) {
-    ClickAll(d, {IDC_OB_DECLARE_CHK, IDC_OB_TYPE_CHK, IDC_OB_CODETYPE_CHK});
-    Tick(d, IDC_OB_DATA_CHK, IDC_OB_DATA, "a.swf");
-    Pick("application/octet-stream", "MIME");
-    d.Click(IDC_OB_TYPE_LIST);
-    Pick("application/zip", "MIME");
-    d.Click(IDC_OB_CODETYPE_LIST);
-    Tick(d, IDC_OB_WIDTH_CHK, IDC_OB_WIDTH, "50");
-    d.Click(IDC_OB_WIDTH_PCT);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<OBJECT DECLARE DATA=\"a.swf\" TYPE=\"application/octet-stream\" CODETYPE=\"application/zip\" "
-               "WIDTH=\"50%\">abc</OBJECT>");
-  EXPECT_EQ(Int("OBJ_456Flag"), 0x339);
-  EXPECT_EQ(Str("OBJ_456Type"), "application/octet-stream");
-}
-
-TEST_F(ObjectDlg, EveryObjectAttributeInOrderPixelsWithoutUnit) {
+// Pixels have no unit, percent has its sign; a unit is stored only with
+// its box. (The order is in the golden file.)
+TEST_F(ObjectDlg, PixelsWithoutUnitAndUnitsStoredWithTheirBoxes) {
   std::string r = RunWith(29456, "", [&](D& d) {
-    ClickAll(d, {IDC_OB_ATTR_CHK, IDC_OB_VSPACE_CHK, IDC_OB_HSPACE_CHK, IDC_OB_BORDER_CHK, IDC_OB_ALIGN_CHK,
-                 IDC_OB_TABINDEX_CHK, IDC_OB_NAME_CHK, IDC_OB_USEMAP_CHK, IDC_OB_HEIGHT_CHK, IDC_OB_WIDTH_CHK,
-                 IDC_OB_STANDBY_CHK, IDC_OB_ARCHIVE_CHK, IDC_OB_CODETYPE_CHK, IDC_OB_TYPE_CHK, IDC_OB_DATA_CHK,
-                 IDC_OB_CODEBASE_CHK, IDC_OB_CLASSID_CHK, IDC_OB_HEIGHT_PCT});
-    Fill(d, {{IDC_OB_CLASSID, "clsid:1"}, {IDC_OB_CODEBASE, "http://x/"}, {IDC_OB_DATA, "d"}, {IDC_OB_TYPE, "t/t"},
-             {IDC_OB_CODETYPE, "c/c"}, {IDC_OB_ARCHIVE, "a.zip"}, {IDC_OB_STANDBY, "wait"}, {IDC_OB_WIDTH, "10"},
-             {IDC_OB_HEIGHT, "20"}, {IDC_OB_USEMAP, "#m"}, {IDC_OB_NAME, "o"}, {IDC_OB_ALIGN, "left"},
-             {IDC_OB_BORDER, "2"}, {IDC_OB_HSPACE, "3"}, {IDC_OB_VSPACE, "4"},
-             {IDC_OB_ATTR, "\r\nID=\"i\"\r\nCLASS=\"k\""}});
+    ClickAll(d, {IDC_OB_HEIGHT_CHK, IDC_OB_WIDTH_CHK, IDC_OB_HEIGHT_PCT});
+    Fill(d, {{IDC_OB_WIDTH, "10"}, {IDC_OB_HEIGHT, "20"}});
     d.Ok();
   });
-  EXPECT_EQ(r, "<OBJECT CLASSID=\"clsid:1\" CODEBASE=\"http://x/\" DATA=\"d\" TYPE=\"t/t\" CODETYPE=\"c/c\" "
-               "ARCHIVE=\"a.zip\" STANDBY=\"wait\" WIDTH=\"10\" HEIGHT=\"20%\" USEMAP=\"#m\" NAME=\"o\" "
-               "TABINDEX=\"1\" ALIGN=\"left\" BORDER=\"2\" HSPACE=\"3\" VSPACE=\"4\" ID=\"i\" CLASS=\"k\">"
-               "</OBJECT>");
-  EXPECT_EQ(Int("OBJ_456Flag"), 0xE7D9FE);
-  EXPECT_EQ(Str("OBJ_456TbIdx"), "1");
-
-  // Reopened with the same boxes; a unit is stored only with its box.
+  EXPECT_EQ(r, "<OBJECT WIDTH=\"10\" HEIGHT=\"20%\"></OBJECT>");
+  const int flag = Int("OBJ_456Flag");
+  EXPECT_EQ(flag & 0x1800, 0x1800);  // HEIGHT and its percent
   RunWith(29456, "", [](D& d) {
-    EXPECT_EQ(d.GetText(IDC_OB_VSPACE), "4");
     EXPECT_EQ(d.GetCheck(IDC_OB_HEIGHT_PCT), 1);
     d.Click(IDC_OB_HEIGHT_CHK);
     d.Ok();
   });
-  EXPECT_EQ(Int("OBJ_456Flag"), 0xE7D9FE & ~(0x800 | 0x1000));
+  EXPECT_EQ(Int("OBJ_456Flag"), flag & ~(0x800 | 0x1000));
 }
 
 TEST_F(ObjectDlg, AppletRelabelsThreeBoxesAndWithdrawsTheObjectOnes) {
@@ -81,39 +52,26 @@ TEST_F(ObjectDlg, AppletRelabelsThreeBoxesAndWithdrawsTheObjectOnes) {
   EXPECT_EQ(Str("OBJ_456Data"), "<absent>");
 }
 
-TEST_F(ObjectDlg, BrowsersAndArchivesAppended) {
+// Archives are appended: blank-separated for OBJECT, comma-separated for
+// APPLET; an empty list gets just the path.
+TEST_F(ObjectDlg, ArchivesAppended) {
   for (const char* path : {"C:\\lib\\a.jar", "C:\\lib\\b.jar"}) backend.AnswerFile(path);
   backend.AnswerFile(std::nullopt);
-  for (const char* path : {"C:\\obj\\movie.swf", "C:\\cls\\x.ocx", "D:\\base\\"}) backend.AnswerFile(path);
+  backend.AnswerFile("C:\\lib\\c.jar");
   std::string r = RunWith(29456, "", [](D& d) {
-    ClickAll(d, {IDC_OB_ARCHIVE_CHK, IDC_OB_DATA_CHK, IDC_OB_CLASSID_CHK, IDC_OB_CODEBASE_CHK});
-    d.Click(IDC_OB_ARCHIVE_ADD);  // an empty list gets just the path
-    d.Click(IDC_OB_ARCHIVE_ADD);
-    d.Click(IDC_OB_ARCHIVE_ADD);  // cancelled
-    ClickAll(d, {IDC_OB_DATA_BROWSE, IDC_OB_CLASSID_BROWSE, IDC_OB_CODEBASE_BROWSE});
+    // The third is cancelled.
+    ClickAll(d, {IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE_ADD, IDC_OB_ARCHIVE_ADD, IDC_OB_ARCHIVE_ADD});
     d.Ok();
   });
-  EXPECT_EQ(r, "<OBJECT CLASSID=\"C:\\cls\\x.ocx\" CODEBASE=\"D:\\base\\\" DATA=\"C:\\obj\\movie.swf\" "
-               "ARCHIVE=\"C:\\lib\\a.jar C:\\lib\\b.jar\"></OBJECT>");
-  EXPECT_EQ(FileTitles(), (std::vector<std::string>{"Archiveリソースの追加", "Archiveリソースの追加",
-                                                    "Archiveリソースの追加", "オブジェクトDATAの設定",
-                                                    "CLASSIDの設定", "CODEBASEの設定"}));
+  EXPECT_EQ(r, "<OBJECT ARCHIVE=\"C:\\lib\\a.jar C:\\lib\\b.jar\"></OBJECT>");
   EXPECT_EQ(backend.fileRequests[1].initialDir, "C:\\lib");
-  EXPECT_EQ(Str("Obj_ArchivePath"), "C:\\lib");
-  EXPECT_EQ(Str("Obj_DataPath"), "C:\\obj");
-  EXPECT_EQ(Str("Obj_ClassIDPath"), "C:\\cls");
-  EXPECT_EQ(Str("Obj_CodebasePath"), "D:\\base");
-
-  // An applet's archives are separated by commas.
-  backend.AnswerFile("C:\\lib\\c.jar");
-  backend.AnswerFile("C:\\app\\Main.class");
   r = RunWith(29458, "", [](D& d) {
     Tick(d, IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE, "a.jar");
-    ClickAll(d, {IDC_OB_ARCHIVE_ADD, IDC_OB_DATA_CHK, IDC_OB_DATA_BROWSE});
+    d.Click(IDC_OB_ARCHIVE_ADD);
     d.Ok();
   });
-  EXPECT_EQ(r, "<APPLET CODE=\"C:\\app\\Main.class\" ARCHIVE=\"a.jar, C:\\lib\\c.jar\"></APPLET>");
-  EXPECT_EQ(backend.fileRequests[7].title, "アプレットCODEの設定");
+  EXPECT_EQ(r, "<APPLET ARCHIVE=\"a.jar, C:\\lib\\c.jar\"></APPLET>");
+  EXPECT_EQ(FileTitles(), std::vector<std::string>(4, "Archiveリソースの追加"));
 }
 
 TEST_F(ObjectDlg, ObjectWithParamsIsValidInABody) {
@@ -151,6 +109,18 @@ TEST_F(ObjectDlg, ObjectWithParamsIsValidInABody) {
     d.Ok();
   });
   EXPECT_TRUE(ValidHtml("<P>" + applet + "</P>"));
+}
+
+// A checked box gives its attribute even when its field is empty.
+TEST_F(ObjectDlg, CheckedAndEmptyStillGivesTheAttribute) {
+  std::string r = RunWith(29457, "", [](D& d) {
+    Tick(d, IDC_PA_VALUE_CHK, IDC_PA_VALUE, "");
+    Tick(d, IDC_PA_ID_CHK, IDC_PA_ID, "p");
+    d.Ok();
+  });
+  EXPECT_EQ(r, "<PARAM ID=\"p\" VALUE=\"\">");
+  EXPECT_EQ(Int("PARAM_457Flag"), 0x5);
+  EXPECT_EQ(Str("PARAM_457Value"), "");
 }
 
 }  // namespace tqtest

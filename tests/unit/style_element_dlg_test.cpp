@@ -51,14 +51,4 @@ TEST_F(StyleElementDlg, AutoKeepsTheNumberAndFlagsReload) {
   EXPECT_EQ(Str("SylElm_121Height"), "7");
 }
 
-TEST_F(StyleElementDlg, TextLevelElementsOfferNoSizesOrWhiteSpace) {
-  profile->WriteInt("HTML", "SylElm_300Flag", 0x1 | 0x80 | 0x4000 | 0x40000 | 0x100000);
-  std::string r = Open(29300, [](D& d) {
-    EXPECT_EQ(Checked(d, {IDC_EL_W_CHK, IDC_EL_H_CHK, IDC_EL_WS_CHK}), 0);
-    EXPECT_EQ(Enabled(d, {IDC_EL_W_CHK, IDC_EL_H_CHK, IDC_EL_WS_CHK, IDC_EL_W, IDC_EL_WS_PRE}), 0);
-    d.Ok();
-  });
-  EXPECT_EQ(r, "float:right;");
-}
-
 }  // namespace tqtest

@@ -13,29 +13,9 @@ class StyleFontDlg : public Headless {
   std::string Open(int id, plat::DialogScript s) { return OpenDlg<CStyleFontDlg>(id, std::move(s)); }
 };
 
-TEST_F(StyleFontDlg, OpensWithDefaults) {
-  Open(29121, [](D& d) {
-    EXPECT_EQ(Checked(d, {IDC_FN_FAMILY_CHK, IDC_FN_STYLE_CHK, IDC_FN_VARIANT_CHK, IDC_FN_WEIGHT_CHK,
-                          IDC_FN_SIZE_CHK, IDC_FN_SIZEKW_CHK, IDC_FN_PT}),
-              1);
-    EXPECT_EQ(Texts(d, {IDC_FN_STYLE, IDC_FN_VARIANT, IDC_FN_WEIGHT, IDC_FN_SIZEKW, IDC_FN_SIZE}),
-              "normal|normal|normal|medium||");
-    for (int c = IDC_FN_FAMILY; c <= IDC_FN_PERCENT; ++c) {
-      const bool governing =
-          c == IDC_FN_STYLE_CHK || c == IDC_FN_VARIANT_CHK || c == IDC_FN_WEIGHT_CHK || c == IDC_FN_SIZE_CHK;
-      EXPECT_NE(d.IsEnabled(c), !governing) << c;
-    }
-    d.Ok();
-  });
-  Open(29115, [](D& d) { d.Cancel(); });
-  EXPECT_EQ(backend.opened.at(1), " STYLE : フォントの設定 スタイル文内の要素定義");
-}
-
 TEST_F(StyleFontDlg, WeightAndPixelSize) {
   std::string r = Open(29121, [&](D& d) {
-    d.Click(IDC_FN_WEIGHT_CHK);
-    Pick("bold", "文字の太さ(font-weight)");
-    d.Click(IDC_FN_WEIGHT_LIST);
+    Tick(d, IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT, "bold");
     Tick(d, IDC_FN_SIZE_CHK, IDC_FN_SIZE, "12");
     d.Click(IDC_FN_PX);
     d.Ok();

@@ -35,37 +35,6 @@ TEST_F(TableCellDlg, CenterIsNotCharacterAlignment) {
   EXPECT_EQ(Int("Tcl_159Flag"), 0x40);
 }
 
-TEST_F(TableCellDlg, EveryAttributeInFixedOrderAndRemembered) {
-  std::string r = RunWith(29160, "42.5", [](D& d) {
-    ClickAll(d, {IDC_TC_ATTR_CHK, IDC_TC_VALIGN_CHK, IDC_TC_ALIGN_CHK, IDC_TC_ROWSPAN_CHK, IDC_TC_COLSPAN_CHK,
-                 IDC_TC_SCOPE_CHK, IDC_TC_HEADERS_CHK, IDC_TC_AXIS_CHK, IDC_TC_ABBR_CHK});
-    Fill(d, {{IDC_TC_ABBR, "amt"}, {IDC_TC_AXIS, "money"}, {IDC_TC_HEADERS, "h1 h2"}, {IDC_TC_COLSPAN, "2"},
-             {IDC_TC_ROWSPAN, "0"}, {IDC_TC_ATTR, "ID=\"c\"\r\n"}});
-    d.SelectText(IDC_TC_SCOPE_LIST, "colgroup");
-    d.SelectText(IDC_TC_ALIGN_LIST, "char");
-    d.Click(IDC_TC_CHAROFF_PCT);
-    d.SelectText(IDC_TC_VALIGN_LIST, "top");
-    d.Ok();
-  });
-  EXPECT_EQ(r, "<TD ABBR=\"amt\" AXIS=\"money\" HEADERS=\"h1 h2\" SCOPE=\"colgroup\" COLSPAN=\"2\" ROWSPAN=\"0\" "
-               "ALIGN=\"char\" CHAR=\".\" CHAROFF=\"0%\" VALIGN=\"top\" ID=\"c\">42.5</TD>");
-  EXPECT_EQ(Int("Tcl_160Flag"), 0x1 | 0x2 | 0x4 | 0x8 | 0x10 | 0x20 | 0x40 | 0x80 | 0x400 | 0x800);
-  EXPECT_EQ(Str("Tcl_160Offset"), "0");
-
-  // The next run of TD shows it all again; TH keeps its own settings.
-  RunWith(29160, "", [](D& d) {
-    EXPECT_EQ(Texts(d, {IDC_TC_SCOPE, IDC_TC_ALIGN}), "colgroup|char|");
-    EXPECT_EQ(d.GetCheck(IDC_TC_CHAROFF_PCT), 1);
-    EXPECT_TRUE(CharOffered(d));
-    d.Cancel();
-  });
-  EXPECT_EQ(RunWith(29159, "", [](D& d) {
-              EXPECT_EQ(d.GetCheck(IDC_TC_CHAROFF_PX), 1);
-              d.Ok();
-            }),
-            "<TH></TH>");
-}
-
 TEST_F(TableCellDlg, CharacterAlignmentDecidesCharAndCharOff) {
   // "CHAR" typed counts as char; an empty CHAR drops only CHAR; the
   // percent bit is stored only with an emitted CHAROFF.
