@@ -224,7 +224,9 @@ DialogLabels::Found DialogLabels::Resolve(const std::string& label, Want want) c
       for (const auto& [id, name] : Offered(want))
         if (std::find(targets.begin(), targets.end(), id) != targets.end())
           names += (names.empty() ? "" : ", ") + name;
-      return {0, "'" + label + "' names several " + KindName(want, true) + " in " + Where() + ": " + names};
+      std::string error = "'" + label + "' names several ";
+      error.append(KindName(want, true)).append(" in ").append(Where()).append(": ").append(names);
+      return {0, error};
     }
     if (targets.empty()) {
       wrongKind = wrongKind || !matches.empty();
@@ -274,7 +276,7 @@ std::vector<std::pair<int, std::string>> DialogLabels::Offered(Want want) const 
       if (w.size() > 1) tries.push_back(w);
     for (const std::string& q : qualifiers)
       for (const std::string& w : words)
-        if (w.size() > 1) tries.push_back(q + ":" + w);
+        if (w.size() > 1) tries.push_back(std::string(q).append(":").append(w));
     tries.push_back(it.caption);
     tries.push_back(WithoutAmpersand(it.caption));
     for (const std::string& w : words)
@@ -456,7 +458,8 @@ bool Driver::PickEntry(plat::HeadlessDialog& d, int list, const std::string& ent
     if (hits.size() > 1) {
       std::string names;
       for (int i : hits) names += (names.empty() ? "" : " | ") + items[static_cast<size_t>(i)];
-      error_ = "'" + entry + "' starts several entries in " + where + ": " + names;
+      error_ = "'" + entry + "' starts several entries in ";
+      error_.append(where).append(": ").append(names);
       return false;
     }
   }

@@ -3,6 +3,7 @@
 #include "plat/colors.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 
 namespace tq::cli {
@@ -72,7 +73,7 @@ bool ParseFont(const std::string& s, std::string* face, uint32_t* size10) {
   char* end = nullptr;
   double v = std::strtod(n.c_str(), &end);
   if (n.empty() || *end != '\0' || !(v > 0 && v <= 1638)) return false;
-  *size10 = static_cast<uint32_t>(v * 10 + 0.5);
+  *size10 = static_cast<uint32_t>(std::lround(v * 10));
   return !face->empty();
 }
 
@@ -103,7 +104,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
             return false;
           }
           break;
-        case Action::Pick: x.value = v; break;
+        case Action::Pick:
         case Action::File: x.value = v; break;
         case Action::Color:
           if (!plat::ParseColor(v, &x.number)) {
@@ -172,12 +173,14 @@ bool ParseOptions(const std::vector<std::string>& args, Options* o, std::string*
       if (!need()) return false;
       std::string n, val;
       if (!SplitEq(v, &n, &val)) {
-        *error = a + " wants NAME=VALUE, got '" + v + "'";
+        *error = a;
+        *error += " wants NAME=VALUE, got '" + v + "'";
         return false;
       }
       int ignored;
       if (a == "--set-int" && !ParseInt32(val, &ignored)) {
-        *error = "--set-int " + n + ": '" + val + "' is not a 32-bit integer";
+        *error = "--set-int " + n;
+        *error += ": '" + val + "' is not a 32-bit integer";
         return false;
       }
       (a == "--set" ? o->sets : o->setInts).emplace_back(n, val);

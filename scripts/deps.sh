@@ -6,7 +6,7 @@ what=${1:-all}
 pkgs=(cmake g++ make libncurses-dev)
 if [ "$what" = all ]; then
   pkgs+=(libgtest-dev libgmock-dev ccache g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 wine wine64 xvfb xauth
-         locales fonts-ipafont-gothic opensp w3c-sgml-lib imagemagick x11-apps clang libclang-rt-dev
+         locales fonts-ipafont-gothic opensp w3c-sgml-lib imagemagick x11-apps clang clang-tidy libclang-rt-dev
          libbenchmark-dev googletest tmux vim python3)
   # Node.js may come from outside Debian (with its own npm); only ask apt
   # for it when there is no npm at all.

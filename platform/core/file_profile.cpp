@@ -243,7 +243,7 @@ bool ResolveLinks(const std::string& path, std::string* target, std::string* err
     std::string link(buf.data(), static_cast<size_t>(n));
     std::string dir = DirName(cur);
     if (link.empty() || link[0] == '/' || dir.empty()) cur = link;
-    else cur = (dir == "/" ? dir : dir + "/") + link;
+    else cur = (dir == "/" ? dir : dir + '/').append(link);
   }
   *error = Reason(path, ELOOP);
   return false;
@@ -407,7 +407,7 @@ std::string FileProfile::Impl::Serialize() const {
   }
   for (const auto& [sec, list] : added) {
     if (list.empty() || after.count(sec) || sec.empty()) continue;
-    out += "[" + sec + "]" + eol;
+    out.append("[").append(sec).append("]").append(eol);
     emitAdded(out, sec);
     lastIsOriginal = false;
   }

@@ -511,7 +511,8 @@ void GridCanvas::Put(int row, int col, const std::string& utf8, unsigned) {
     if (col >= 0 && col + w <= cols_ && w > 0) {
       // A wide character over half of another clears that one's other half.
       if (line[static_cast<size_t>(col)].empty() && col > 0) line[static_cast<size_t>(col) - 1] = " ";
-      if (col + w < cols_ && line[static_cast<size_t>(col + w)].empty()) line[static_cast<size_t>(col + w)] = " ";
+      const size_t after = static_cast<size_t>(col) + static_cast<size_t>(w);
+      if (col + w < cols_ && line[after].empty()) line[after] = " ";
       line[static_cast<size_t>(col)] = utf8.substr(i, n);
       if (w == 2) line[static_cast<size_t>(col) + 1] = "";
     }
@@ -777,9 +778,8 @@ void DrawForm(Canvas& c, const Form& f, const Frame& fr, bool active) {
           unsigned a = kField | dim | (sel ? unsigned(kSelected) : 0u) | (sel && focused ? unsigned(kFocus) : 0u);
           // The last column is the scroll bar.
           std::string bar = " ";
-          if (it.kind == Ctl::Combo) bar = "v";
-          else if (n > rows && r == 0 && it.top > 0) bar = "^";
-          else if (n > rows && r == rows - 1 && it.top + rows < n) bar = "v";
+          if (n > rows && r == 0 && it.top > 0 && it.kind != Ctl::Combo) bar = "^";
+          else if (it.kind == Ctl::Combo || (n > rows && r == rows - 1 && it.top + rows < n)) bar = "v";
           k.Put(p.row + r, p.col, s + bar, a);
           if (focused && (sel || (it.sel < 0 && r == 0))) cursorRow = p.row + r, cursorCol = p.col;
         }
