@@ -301,8 +301,7 @@ TEST_F(ToolBoxCustomize, AddDeleteAndTheirMessages) {
   EXPECT_EQ(Messages(), "追加: コマンド一覧で追加するコマンドを選択して実行してください。\n"
                         "削除: 削除する項目を表示するコマンドから選択して実行してください。\n");
   EXPECT_EQ(after, (std::vector<std::string>{"P", "H1*", "NEW(Trans.)"}));
-  EXPECT_EQ(Str("ToolBox_1Cmd1"), "29027,29121,29005");
-  EXPECT_EQ(Str("ToolBox_1Title1"), "<absent>");
+  EXPECT_EQ(Strs({"ToolBox_1Cmd1", "ToolBox_1Title1"}), "29027,29121,29005|<absent>|");
   EXPECT_TRUE(PostedChange());
   EXPECT_EQ(backend.posted.size(), 1u);
 
