@@ -46,11 +46,7 @@ TEST_F(AnchorDlg, EachElementOffersOnlyItsOwnAttributes) {
   }
   // A map is named whatever its flag says; A gets no NOHREF, AREA no end tag.
   EXPECT_EQ(RunWith(29445, "x", [](D& d) { d.Ok(); }), "<A>x</A>");
-  const std::string area = RunWith(29448, "", [](D& d) {
-    Fill(d, {{IDC_AN_HREF, "#a"}, {IDC_AN_ALT, "alt"}});
-    d.Click(IDC_AN_NOHREF_CHK);
-    d.Ok();
-  });
+  const std::string area = RunWith(29448, "", OkAfter({{IDC_AN_HREF, "#a"}, {IDC_AN_ALT, "alt"}, {IDC_AN_NOHREF_CHK}}));
   EXPECT_EQ(area, "<AREA HREF=\"#a\" NOHREF ALT=\"alt\">");
   const std::string map = RunWith(29447, area, [](D& d) { d.Ok(); });
   EXPECT_EQ(map, "<MAP NAME=\"\">" + area + "</MAP>");
@@ -89,11 +85,8 @@ TEST_F(AnchorDlg, ShapeListDecidesCoordinatesTypingDoesNot) {
 }
 
 TEST_F(AnchorDlg, StyleSheetLinkIsValidInTheHead) {
-  std::string link = RunWith(29446, "", [](D& d) {
-    ClickAll(d, {IDC_AN_REL_CHK, IDC_AN_TYPE_CHK});
-    Fill(d, {{IDC_AN_HREF, "s.css"}, {IDC_AN_REL, "stylesheet"}, {IDC_AN_TYPE, "text/css"}});
-    d.Ok();
-  });
+  std::string link = RunWith(29446, "", OkAfter({{IDC_AN_REL_CHK}, {IDC_AN_TYPE_CHK}, {IDC_AN_HREF, "s.css"},
+                                                 {IDC_AN_REL, "stylesheet"}, {IDC_AN_TYPE, "text/css"}}));
   EXPECT_EQ(link, "<LINK TYPE=\"text/css\" HREF=\"s.css\" REL=\"stylesheet\">");
   EXPECT_TRUE(ValidHtml(link, Context::Head));
 }
@@ -105,11 +98,8 @@ const int kChecks[] = {IDC_BD_ONLOAD_CHK, IDC_BD_ONUNLOAD_CHK, IDC_BD_ATTR_CHK, 
                        IDC_BD_TEXT_CHK,   IDC_BD_LINK_CHK,     IDC_BD_ALINK_CHK, IDC_BD_VLINK_CHK};
 
 TEST_F(BodyDlg, EmptyOtherAttributesLeaveALoneBlank) {
-  std::string r = RunWith(kBody, "x", [](D& d) {
-    Tick(d, IDC_BD_ATTR_CHK, IDC_BD_ATTR, "");
-    Tick(d, IDC_BD_BGCOLOR_CHK, IDC_BD_BGCOLOR, "");
-    d.Ok();
-  });
+  std::string r = RunWith(kBody, "x", OkAfter({{IDC_BD_ATTR_CHK, IDC_BD_ATTR, ""},
+                                               {IDC_BD_BGCOLOR_CHK, IDC_BD_BGCOLOR, ""}}));
   EXPECT_EQ(r, "<BODY  BGCOLOR=\"\">\r\nx\r\n</BODY>");
 }
 
@@ -163,10 +153,7 @@ TEST_F(HeadDlg, StyleTypeIsUnconditionalAndAttributesKeepTheirOrder) {
 
 TEST_F(HeadDlg, DirRtlBitsAreSetAndClearedTogether) {
   EXPECT_EQ(RunWith(29110, "",
-                    [](D& d) {
-                      ClickAll(d, {IDC_HD_DIR_CHK, IDC_HD_RTL});
-                      d.Ok();
-                    }),
+                    OkAfter({{IDC_HD_DIR_CHK}, {IDC_HD_RTL}})),
             "<HEAD DIR=\"rtl\">\r\n\r\n</HEAD>\r\n");
   EXPECT_EQ(Int("HEAD_110Flag"), 0x180);
   RunWith(29110, "", [](D& d) {
@@ -219,39 +206,20 @@ TEST_F(HeadDlg, BrowsedPathsAndTheirDirectories) {
   EXPECT_EQ(Str("HEAD_ProfilePath"), "C:\\x\\y");
 
   backend.AnswerFile("plain.htm");
-  r = RunWith(29112, "", [](D& d) {
-    ClickAll(d, {IDC_HD_HREF_CHK, IDC_HD_HREF_BROWSE});
-    d.Ok();
-  });
+  r = RunWith(29112, "", OkAfter({{IDC_HD_HREF_CHK}, {IDC_HD_HREF_BROWSE}}));
   EXPECT_EQ(r, "<BASE HREF=\"plain.htm\">");
   EXPECT_EQ(Str("HEAD_HrefPath"), "<absent>");
 }
 
 TEST_F(HeadDlg, BuiltElementsAreValidInsideHead) {
-  std::string title = RunWith(29111, "Doc", [](D& d) {
-    Tick(d, IDC_HD_LANG_CHK, IDC_HD_LANG, "ja");
-    d.Ok();
-  });
-  std::string base = RunWith(29112, "", [](D& d) {
-    Tick(d, IDC_HD_HREF_CHK, IDC_HD_HREF, "http://example.com/");
-    Tick(d, IDC_HD_TARGET_CHK, IDC_HD_TARGET, "_top");
-    d.Ok();
-  });
-  std::string meta = RunWith(29113, "", [](D& d) {
-    Tick(d, IDC_HD_NAME_CHK, IDC_HD_NAME, "author");
-    Tick(d, IDC_HD_SCHEME_CHK, IDC_HD_SCHEME, "x");
-    d.Type(IDC_HD_CONTENT, "me");
-    d.Ok();
-  });
-  std::string style = RunWith(29114, "P { color: red }", [](D& d) {
-    Tick(d, IDC_HD_MEDIA_CHK, IDC_HD_MEDIA, "screen");
-    d.Ok();
-  });
+  std::string title = RunWith(29111, "Doc", OkAfter({{IDC_HD_LANG_CHK, IDC_HD_LANG, "ja"}}));
+  std::string base = RunWith(29112, "", OkAfter({{IDC_HD_HREF_CHK, IDC_HD_HREF, "http://example.com/"},
+                                                 {IDC_HD_TARGET_CHK, IDC_HD_TARGET, "_top"}}));
+  std::string meta = RunWith(29113, "", OkAfter({{IDC_HD_NAME_CHK, IDC_HD_NAME, "author"},
+                                                 {IDC_HD_SCHEME_CHK, IDC_HD_SCHEME, "x"}, {IDC_HD_CONTENT, "me"}}));
+  std::string style = RunWith(29114, "P { color: red }", OkAfter({{IDC_HD_MEDIA_CHK, IDC_HD_MEDIA, "screen"}}));
   EXPECT_TRUE(ValidHtml(title + "\n" + base + "\n" + meta + "\n" + style, Context::Head));
-  std::string head = RunWith(29110, title, [](D& d) {
-    Tick(d, IDC_HD_PROFILE_CHK, IDC_HD_PROFILE, "http://example.com/p");
-    d.Ok();
-  });
+  std::string head = RunWith(29110, title, OkAfter({{IDC_HD_PROFILE_CHK, IDC_HD_PROFILE, "http://example.com/p"}}));
   EXPECT_TRUE(ValidHtml("<HTML>" + head + "<BODY></BODY></HTML>", Context::Document));
 }
 
@@ -277,11 +245,9 @@ TEST_F(TableDlg, FramesRulesAndBorder) {
 // The units follow their numbers and come back; unchecking a box drops its
 // unit bit too but keeps its stored text. (The order is in the golden file.)
 TEST_F(TableDlg, UnitsFollowTheNumbersAndComeBack) {
-  std::string r = RunWith(29151, "", [](D& d) {
-    ClickAll(d, {IDC_TB_WIDTH_CHK, IDC_TB_SPACING_CHK, IDC_TB_PADDING_CHK, IDC_TB_WIDTH_PCT, IDC_TB_PADDING_PCT});
-    Fill(d, {{IDC_TB_WIDTH, "80"}, {IDC_TB_SPACING, "-3"}, {IDC_TB_PADDING, "10"}});
-    d.Ok();
-  });
+  std::string r = RunWith(29151, "", OkAfter({{IDC_TB_WIDTH_CHK}, {IDC_TB_SPACING_CHK}, {IDC_TB_PADDING_CHK},
+                                              {IDC_TB_WIDTH_PCT}, {IDC_TB_PADDING_PCT}, {IDC_TB_WIDTH, "80"},
+                                              {IDC_TB_SPACING, "-3"}, {IDC_TB_PADDING, "10"}}));
   EXPECT_EQ(r, "<TABLE WIDTH=\"80%\" CELLSPACING=\"-3px\" CELLPADDING=\"10%\">\r\n\r\n</TABLE>");
   EXPECT_EQ(Int("Tbl_151Flag"), 0x2 | 0x4 | 0x80 | 0x400 | 0x800);
   r = RunWith(29151, "c", [](D& d) {
@@ -357,10 +323,7 @@ bool CellCharOffered(D& d) {
 }  // namespace
 
 TEST_F(ColGroupDlg, ColumnGroupsSpanAndWidthInFixedOrder) {
-  std::string r = RunWith(29154, "", [](D& d) {
-    d.Click(IDC_CG_SPAN_CHK);
-    d.Ok();
-  });
+  std::string r = RunWith(29154, "", OkAfter({{IDC_CG_SPAN_CHK}}));
   EXPECT_EQ(r, "<COL SPAN=\"1\"></COL>");
   EXPECT_EQ(Str("Clg_154Span"), "1");
 
@@ -460,10 +423,7 @@ TEST_F(TableCellDlg, CharacterAlignmentDecidesCharAndCharOff) {
   EXPECT_EQ(Int("Tcl_160Flag"), 0x40 | 0x80);
   EXPECT_EQ(Str("Tcl_160Char"), ".");  // not emitted, not written
 
-  r = RunWith(29160, "", [](D& d) {
-    d.Type(IDC_TC_CHAROFF, "");
-    d.Ok();
-  });
+  r = RunWith(29160, "", OkAfter({{IDC_TC_CHAROFF, ""}}));
   EXPECT_EQ(r, "<TD ALIGN=\"CHAR\" CHAR=\".\"></TD>");
   EXPECT_EQ(Int("Tcl_160Flag"), 0x40);  // "%" still selected, but no CHAROFF
 

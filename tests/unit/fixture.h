@@ -55,6 +55,26 @@ inline void Fill(D& d, std::initializer_list<std::pair<int, const char*>> texts)
   for (const auto& [id, text] : texts) d.Type(id, text);
 }
 
+// One step of a plain dialog script: a click, typing a text, or both (a
+// box checked, then the text typed into the edit box it governs).
+struct Step {
+  Step(int id) : box(id) {}
+  Step(int edit, std::string text) : edit(edit), text(std::move(text)) {}
+  Step(int box, int edit, std::string text) : box(box), edit(edit), text(std::move(text)) {}
+  int box = 0, edit = 0;
+  std::string text;
+};
+// A script that takes the steps in order, then presses OK.
+inline plat::DialogScript OkAfter(std::vector<Step> steps) {
+  return [steps = std::move(steps)](D& d) {
+    for (const Step& s : steps) {
+      if (s.box) d.Click(s.box);
+      if (s.edit) d.Type(s.edit, s.text);
+    }
+    d.Ok();
+  };
+}
+
 class Headless : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -22,10 +22,7 @@ constexpr int kForm = 29172;
 
 // post comes back, and is dropped with METHOD.
 TEST_F(FormDlg, PostIsRememberedAndGoesWithMethod) {
-  RunWith(kForm, "", [](D& d) {
-    ClickAll(d, {IDC_FM_METHOD_CHK, IDC_FM_POST});
-    d.Ok();
-  });
+  RunWith(kForm, "", OkAfter({{IDC_FM_METHOD_CHK}, {IDC_FM_POST}}));
   std::string r = RunWith(kForm, "", [](D& d) {
     EXPECT_EQ(d.GetCheck(IDC_FM_POST), 1);
     d.Click(IDC_FM_METHOD_CHK);
@@ -131,31 +128,15 @@ TEST_F(FormItemDlg, NestedFormElementsAreValid) {
       d.Ok();
     });
   };
-  std::string group = RunWith(29468, option("1", false) + option("2", true), [](D& d) {
-    Tick(d, IDC_FI_LABEL_CHK, IDC_FI_LABEL, "Numbers");
-    d.Ok();
-  });
-  std::string list = RunWith(29467, group + option("3", false), [](D& d) {
-    Tick(d, IDC_TA_NAME_CHK, IDC_TA_NAME, "n");
-    d.Click(IDC_TA_MULTIPLE_CHK);
-    d.Ok();
-  });
-  std::string legend = RunWith(29471, "Who", [](D& d) {
-    Tick(d, IDC_FI_ALIGN_CHK, IDC_FI_ALIGN, "top");
-    d.Ok();
-  });
-  std::string field = RunWith(29466, "", [](D& d) {
-    Tick(d, IDC_IN_ATTR_CHK, IDC_IN_ATTR, "ID=\"who\"");
-    d.Type(IDC_IN_NAME, "who");
-    d.Ok();
-  });
-  std::string label = RunWith(29465, "Name", [](D& d) {
-    Tick(d, IDC_FI_FOR_CHK, IDC_FI_FOR, "who");
-    Tick(d, IDC_FI_ACCESSKEY_CHK, IDC_FI_ACCESSKEY, "n");
-    Tick(d, IDC_FI_FOCUS_CHK, IDC_FI_FOCUS, "hint()");
-    Tick(d, IDC_FI_ATTR_CHK, IDC_FI_ATTR, "CLASS=\"l\"");
-    d.Ok();
-  });
+  std::string group = RunWith(29468, option("1", false) + option("2", true), OkAfter({{IDC_FI_LABEL_CHK, IDC_FI_LABEL, "Numbers"}}));
+  std::string list = RunWith(29467, group + option("3", false), OkAfter({{IDC_TA_NAME_CHK, IDC_TA_NAME, "n"},
+                                                                         {IDC_TA_MULTIPLE_CHK}}));
+  std::string legend = RunWith(29471, "Who", OkAfter({{IDC_FI_ALIGN_CHK, IDC_FI_ALIGN, "top"}}));
+  std::string field = RunWith(29466, "", OkAfter({{IDC_IN_ATTR_CHK, IDC_IN_ATTR, "ID=\"who\""}, {IDC_IN_NAME, "who"}}));
+  std::string label = RunWith(29465, "Name", OkAfter({{IDC_FI_FOR_CHK, IDC_FI_FOR, "who"},
+                                                      {IDC_FI_ACCESSKEY_CHK, IDC_FI_ACCESSKEY, "n"},
+                                                      {IDC_FI_FOCUS_CHK, IDC_FI_FOCUS, "hint()"},
+                                                      {IDC_FI_ATTR_CHK, IDC_FI_ATTR, "CLASS=\"l\""}}));
   EXPECT_TRUE(ValidHtml("<FORM ACTION=\"x.cgi\"><FIELDSET>" + legend + label + field + list + "</FIELDSET></FORM>"));
   EXPECT_NE(list.find("<OPTGROUP LABEL=\"Numbers\"><OPTION VALUE=\"1\">"), std::string::npos);
 }
@@ -270,11 +251,8 @@ using ObjectDlg = Headless;
 // Pixels have no unit, percent has its sign; a unit is stored only with
 // its box. (The order is in the golden file.)
 TEST_F(ObjectDlg, PixelsWithoutUnitAndUnitsStoredWithTheirBoxes) {
-  std::string r = RunWith(29456, "", [&](D& d) {
-    ClickAll(d, {IDC_OB_HEIGHT_CHK, IDC_OB_WIDTH_CHK, IDC_OB_HEIGHT_PCT});
-    Fill(d, {{IDC_OB_WIDTH, "10"}, {IDC_OB_HEIGHT, "20"}});
-    d.Ok();
-  });
+  std::string r = RunWith(29456, "", OkAfter({{IDC_OB_HEIGHT_CHK}, {IDC_OB_WIDTH_CHK}, {IDC_OB_HEIGHT_PCT},
+                                              {IDC_OB_WIDTH, "10"}, {IDC_OB_HEIGHT, "20"}}));
   EXPECT_EQ(r, "<OBJECT WIDTH=\"10\" HEIGHT=\"20%\"></OBJECT>");
   const int flag = Int("OBJ_456Flag");
   EXPECT_EQ(flag & 0x1800, 0x1800);  // HEIGHT and its percent
@@ -322,22 +300,15 @@ TEST_F(ObjectDlg, ArchivesAppended) {
   });
   EXPECT_EQ(r, "<OBJECT ARCHIVE=\"C:\\lib\\a.jar C:\\lib\\b.jar\"></OBJECT>");
   EXPECT_EQ(backend.fileRequests[1].initialDir, "C:\\lib");
-  r = RunWith(29458, "", [](D& d) {
-    Tick(d, IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE, "a.jar");
-    d.Click(IDC_OB_ARCHIVE_ADD);
-    d.Ok();
-  });
+  r = RunWith(29458, "", OkAfter({{IDC_OB_ARCHIVE_CHK, IDC_OB_ARCHIVE, "a.jar"}, {IDC_OB_ARCHIVE_ADD}}));
   EXPECT_EQ(r, "<APPLET ARCHIVE=\"a.jar, C:\\lib\\c.jar\"></APPLET>");
   EXPECT_EQ(FileTitles(), std::vector<std::string>(4, "Archiveリソースの追加"));
 }
 
 TEST_F(ObjectDlg, ObjectWithParamsIsValidInABody) {
-  std::string p1 = RunWith(29457, "", [](D& d) {
-    Tick(d, IDC_PA_NAME_CHK, IDC_PA_NAME, "autostart");
-    Tick(d, IDC_PA_VALUE_CHK, IDC_PA_VALUE, "true");
-    Tick(d, IDC_PA_VTYPE_CHK, IDC_PA_VTYPE, "data");
-    d.Ok();
-  });
+  std::string p1 = RunWith(29457, "", OkAfter({{IDC_PA_NAME_CHK, IDC_PA_NAME, "autostart"},
+                                               {IDC_PA_VALUE_CHK, IDC_PA_VALUE, "true"},
+                                               {IDC_PA_VTYPE_CHK, IDC_PA_VTYPE, "data"}}));
   std::string p2 = RunWith(29457, "", [](D& d) {  // the same slot: NAME, VALUE, VALUETYPE stay
     Fill(d, {{IDC_PA_NAME, "movie"}, {IDC_PA_VALUE, "a.swf"}, {IDC_PA_VTYPE, "ref"}});
     Tick(d, IDC_PA_TYPE_CHK, IDC_PA_TYPE, "application/octet-stream");
@@ -382,11 +353,7 @@ TEST_F(ObjectDlg, ObjectWithParamsIsValidInABody) {
 
 // A checked box gives its attribute even when its field is empty.
 TEST_F(ObjectDlg, CheckedAndEmptyStillGivesTheAttribute) {
-  std::string r = RunWith(29457, "", [](D& d) {
-    Tick(d, IDC_PA_VALUE_CHK, IDC_PA_VALUE, "");
-    Tick(d, IDC_PA_ID_CHK, IDC_PA_ID, "p");
-    d.Ok();
-  });
+  std::string r = RunWith(29457, "", OkAfter({{IDC_PA_VALUE_CHK, IDC_PA_VALUE, ""}, {IDC_PA_ID_CHK, IDC_PA_ID, "p"}}));
   EXPECT_EQ(r, "<PARAM ID=\"p\" VALUE=\"\">");
   EXPECT_EQ(Int("PARAM_457Flag"), 0x5);
   EXPECT_EQ(Str("PARAM_457Value"), "");
@@ -395,11 +362,8 @@ TEST_F(ObjectDlg, CheckedAndEmptyStillGivesTheAttribute) {
 using FrameDlg = Headless;
 
 TEST_F(FrameDlg, FrameSourceBorderAndMargin) {
-  std::string r = RunWith(29166, "", [](D& d) {
-    Tick(d, IDC_FR_SRC_CHK, IDC_FR_SRC, "a.htm");
-    ClickAll(d, {IDC_FR_BORDER_CHK, IDC_FR_BORDER_OFF, IDC_FR_MGNW_CHK});
-    d.Ok();
-  });
+  std::string r = RunWith(29166, "", OkAfter({{IDC_FR_SRC_CHK, IDC_FR_SRC, "a.htm"}, {IDC_FR_BORDER_CHK},
+                                              {IDC_FR_BORDER_OFF}, {IDC_FR_MGNW_CHK}}));
   EXPECT_EQ(r, "<FRAME SRC=\"a.htm\" FRAMEBORDER=\"0\" MARGINWIDTH=\"1\">");
   EXPECT_EQ(Int("FRM_166Flag"), 0x3C);
   EXPECT_EQ(Str("FRM_166MgnW"), "1");
@@ -416,31 +380,18 @@ TEST_F(FrameDlg, FrameSourceBorderAndMargin) {
 }
 
 TEST_F(FrameDlg, FramesetOfFramesIsAValidFramesetDocument) {
-  std::string top = RunWith(29166, "", [](D& d) {
-    Tick(d, IDC_FR_NAME_CHK, IDC_FR_NAME, "top");
-    Tick(d, IDC_FR_SRC_CHK, IDC_FR_SRC, "top.htm");
-    ClickAll(d, {IDC_FR_BORDER_CHK, IDC_FR_BORDER_OFF, IDC_FR_NORESIZE_CHK, IDC_FR_SCROLL_CHK});
-    d.Ok();
-  });
-  std::string main = RunWith(29166, "", [](D& d) {
-    Tick(d, IDC_FR_LONGDESC_CHK, IDC_FR_LONGDESC, "about.htm");
-    Tick(d, IDC_FR_SRC_CHK, IDC_FR_SRC, "main.htm");
-    ClickAll(d, {IDC_FR_MGNW_CHK, IDC_FR_MGNH_CHK});
-    Tick(d, IDC_FR_ATTR_CHK, IDC_FR_ATTR, "\r\nID=\"m\"\r\nTITLE=\"main\"");
-    d.Ok();
-  });
-  std::string set = RunWith(29165, top + "\r\n" + main, [](D& d) {
-    Tick(d, IDC_FS_ROWS_CHK, IDC_FS_ROWS, "20%,*");
-    Tick(d, IDC_FS_ONLOAD_CHK, IDC_FS_ONLOAD, "init()");
-    Tick(d, IDC_FS_ATTR_CHK, IDC_FS_ATTR, "\r\nCLASS=\"site\"");
-    d.Ok();
-  });
+  std::string top = RunWith(29166, "", OkAfter({{IDC_FR_NAME_CHK, IDC_FR_NAME, "top"},
+                                                {IDC_FR_SRC_CHK, IDC_FR_SRC, "top.htm"}, {IDC_FR_BORDER_CHK},
+                                                {IDC_FR_BORDER_OFF}, {IDC_FR_NORESIZE_CHK}, {IDC_FR_SCROLL_CHK}}));
+  std::string main = RunWith(29166, "", OkAfter({{IDC_FR_LONGDESC_CHK, IDC_FR_LONGDESC, "about.htm"},
+                                                 {IDC_FR_SRC_CHK, IDC_FR_SRC, "main.htm"}, {IDC_FR_MGNW_CHK},
+                                                 {IDC_FR_MGNH_CHK},
+                                                 {IDC_FR_ATTR_CHK, IDC_FR_ATTR, "\r\nID=\"m\"\r\nTITLE=\"main\""}}));
+  std::string set = RunWith(29165, top + "\r\n" + main, OkAfter({{IDC_FS_ROWS_CHK, IDC_FS_ROWS, "20%,*"},
+                                                                 {IDC_FS_ONLOAD_CHK, IDC_FS_ONLOAD, "init()"},
+                                                                 {IDC_FS_ATTR_CHK, IDC_FS_ATTR, "\r\nCLASS=\"site\""}}));
   // Nested in another set: ROWS off (remembered checked), onLoad and CLASS stay.
-  std::string outer = RunWith(29165, set, [](D& d) {
-    d.Click(IDC_FS_ROWS_CHK);
-    Tick(d, IDC_FS_COLS_CHK, IDC_FS_COLS, "150,*");
-    d.Ok();
-  });
+  std::string outer = RunWith(29165, set, OkAfter({{IDC_FS_ROWS_CHK}, {IDC_FS_COLS_CHK, IDC_FS_COLS, "150,*"}}));
   EXPECT_TRUE(ValidHtml(outer, Context::Frameset));
 }
 

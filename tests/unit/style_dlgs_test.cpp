@@ -254,10 +254,7 @@ TEST_F(StyleBorderDlg, EmptyAndMediumEdgesAndACancelledEdge) {
   EXPECT_EQ(Int("EBD_121Flag"), 0);
 
   r = Open([&](D& d) {
-    backend.Expect([](D& e) {
-      ClickAll(e, {IDC_EB_WIDTH_CHK, IDC_EB_MEDIUM});
-      e.Ok();
-    });
+    backend.Expect(OkAfter({{IDC_EB_WIDTH_CHK}, {IDC_EB_MEDIUM}}));
     d.Click(IDC_BD_ALL_CHANGE);
     d.Ok();
   });
@@ -272,11 +269,8 @@ TEST_F(StyleBorderDlg, ComposerJoinsTheBorderGroupOnOneLine) {
       [&](D& composer) {
         Tick(composer, IDC_SY_MARGIN_CHK, IDC_SY_MARGIN, "margin:0;");
         composer.Click(IDC_SY_BORDER_CHK);
-        backend.Expect([](D& d) {
-          Tick(d, IDC_BD_TOP_CHK, IDC_BD_TOP, "thin solid");
-          Tick(d, IDC_BD_BOTTOM_CHK, IDC_BD_BOTTOM, "thin dotted");
-          d.Ok();
-        });
+        backend.Expect(OkAfter({{IDC_BD_TOP_CHK, IDC_BD_TOP, "thin solid"},
+                                {IDC_BD_BOTTOM_CHK, IDC_BD_BOTTOM, "thin dotted"}}));
         composer.Click(IDC_SY_BORDER_CHANGE);
         EXPECT_EQ(composer.GetText(IDC_SY_MARGIN), "margin:0;");
         composer.Ok();
@@ -378,20 +372,13 @@ TEST_F(StyleColorDlg, PositionByNumbersOrKeyword) {
 
 TEST_F(StyleColorDlg, ImagePathGoesIntoUrlUnchanged) {
   backend.AnswerFile("C:\\My Pictures\\bg 1.gif");
-  std::string r = Open([](D& d) {
-    ClickAll(d, {IDC_CL_IMAGE_CHK, IDC_CL_IMAGE_BROWSE});
-    d.Ok();
-  });
+  std::string r = Open(OkAfter({{IDC_CL_IMAGE_CHK}, {IDC_CL_IMAGE_BROWSE}}));
   EXPECT_EQ(r, "background-image:url(C:\\My Pictures\\bg 1.gif);");
 }
 
 TEST_F(StyleFontDlg, WeightAndPixelSize) {
-  std::string r = Open([&](D& d) {
-    Tick(d, IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT, "bold");
-    Tick(d, IDC_FN_SIZE_CHK, IDC_FN_SIZE, "12");
-    d.Click(IDC_FN_PX);
-    d.Ok();
-  });
+  std::string r = Open(OkAfter({{IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT, "bold"}, {IDC_FN_SIZE_CHK, IDC_FN_SIZE, "12"},
+                                {IDC_FN_PX}}));
   EXPECT_TRUE(IsCss(r, "font-weight:bold;\r\nfont-size:12px;"));
   EXPECT_EQ(Int("StlFnt_121Flag"), 0x58);
   EXPECT_EQ(Strs({"StlFnt_121Size", "StlFnt_121SizeKW"}), "12|<absent>|");
@@ -570,11 +557,7 @@ TEST_F(ListStyleDlg, ImagePathIntoUrlUnchangedAndOtherAlone) {
   });
   EXPECT_EQ(r, "list-style-image: url(C:\\my pics\\dot 1.gif); list-style-position:outside;");
   EXPECT_EQ(Int("LtSyl_142Flag"), 0x6);
-  r = Open(29142, [](D& d) {
-    ClickAll(d, {IDC_LS_IMAGE_CHK, IDC_LS_POS_CHK});
-    Tick(d, IDC_LS_OTHER_CHK, IDC_LS_OTHER, "margin:0;\r\n");
-    d.Ok();
-  });
+  r = Open(29142, OkAfter({{IDC_LS_IMAGE_CHK}, {IDC_LS_POS_CHK}, {IDC_LS_OTHER_CHK, IDC_LS_OTHER, "margin:0;\r\n"}}));
   EXPECT_EQ(r, "margin:0;\r\n");  // no leading line break
   EXPECT_EQ(Int("LtSyl_142Flag"), 0x80);
 }
@@ -651,11 +634,7 @@ TEST_F(StyleDlg, GroupButtonsRunTheGroupDialogs) {
         ClickAll(d, {IDC_SY_FONT_CHK, IDC_SY_COLOR_CHK, IDC_SY_TEXT_CHK});
         d.Type(IDC_SY_ELEMENT, "ignored");  // disabled: no effect
         d.Type(IDC_SY_COLOR, "color:Blue;");
-        backend.Expect([](D& font) {
-          Tick(font, IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT, "bold");
-          Tick(font, IDC_FN_SIZE_CHK, IDC_FN_SIZE, "12");
-          font.Ok();
-        });
+        backend.Expect(OkAfter({{IDC_FN_WEIGHT_CHK, IDC_FN_WEIGHT, "bold"}, {IDC_FN_SIZE_CHK, IDC_FN_SIZE, "12"}}));
         d.Click(IDC_SY_FONT_CHANGE);
         EXPECT_EQ(Texts(d, {IDC_SY_FONT, IDC_SY_COLOR}), "font-weight:bold;\r\nfont-size:12pt;|color:Blue;|");
         EXPECT_EQ(d.GetCheck(IDC_SY_FONT_CHK), 1);
@@ -666,10 +645,7 @@ TEST_F(StyleDlg, GroupButtonsRunTheGroupDialogs) {
         EXPECT_EQ(d.GetText(IDC_SY_TEXT), "text-indent:1em;");
 
         backend.AnswerColor(0x0000FF);  // COLORREF: red
-        backend.Expect([](D& color) {
-          ClickAll(color, {IDC_CL_COLOR_CHK, IDC_CL_COLOR_PICK});
-          color.Ok();
-        });
+        backend.Expect(OkAfter({{IDC_CL_COLOR_CHK}, {IDC_CL_COLOR_PICK}}));
         d.Click(IDC_SY_COLOR_CHANGE);
         d.Ok();
       },
@@ -763,10 +739,7 @@ TEST_F(StyleRuleDlg, ChangeTrimsTheSelectorAndMatchesWithoutCase) {
     });
     d.Click(IDC_SR_CHANGE);
     EXPECT_EQ(d.GetText(IDC_SR_SELECTOR), " h1 ");
-    backend.Expect([](D& composer) {
-      Tick(composer, IDC_SY_ELEMENT_CHK, IDC_SY_ELEMENT, "float:left;");
-      composer.Ok();
-    });
+    backend.Expect(OkAfter({{IDC_SY_ELEMENT_CHK, IDC_SY_ELEMENT, "float:left;"}}));
     d.Click(IDC_SR_CHANGE);
     EXPECT_EQ(d.GetText(IDC_SR_SELECTOR), "h1");
     d.Ok();
