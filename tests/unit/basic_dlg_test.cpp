@@ -1,23 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/common/basic_dlg.h"
-#include "dialogs/common/event_dlg.h"
-#include "dialogs/common/text_rules.h"
-#include "dialogs/document/anchor_dlg.h"
-#include "dialogs/document/body_dlg.h"
-#include "dialogs/document/col_group_dlg.h"
-#include "dialogs/document/image_dlg.h"
-#include "dialogs/document/table_cell_dlg.h"
-#include "dialogs/document/table_dlg.h"
-#include "dialogs/form/form_dlg.h"
-#include "dialogs/form/form_item_dlg.h"
-#include "dialogs/form/frame_dlg.h"
-#include "dialogs/form/frame_set_dlg.h"
-#include "dialogs/form/input_dlg.h"
-#include "dialogs/form/object_dlg.h"
-#include "dialogs/form/text_area_dlg.h"
-#include "fixture.h"
+#include "dialogs.h"
 
 namespace tqtest {
 

@@ -1,14 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/common/text_rules.h"
-#include "dialogs/document/anchor_dlg.h"
-#include "dialogs/document/body_dlg.h"
-#include "dialogs/document/col_group_dlg.h"
-#include "dialogs/document/head_dlg.h"
-#include "dialogs/document/table_cell_dlg.h"
-#include "dialogs/document/table_dlg.h"
-#include "fixture.h"
+#include "dialogs.h"
 
 namespace tqtest {
 

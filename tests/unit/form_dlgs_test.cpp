@@ -1,16 +1,6 @@
 #include <string>
 
-#include "dialogs/common/event_dlg.h"
-#include "dialogs/common/text_rules.h"
-#include "dialogs/form/form_dlg.h"
-#include "dialogs/form/form_item_dlg.h"
-#include "dialogs/form/frame_dlg.h"
-#include "dialogs/form/frame_set_dlg.h"
-#include "dialogs/form/input_dlg.h"
-#include "dialogs/form/object_dlg.h"
-#include "dialogs/form/param_dlg.h"
-#include "dialogs/form/text_area_dlg.h"
-#include "fixture.h"
+#include "dialogs.h"
 
 namespace tqtest {
 

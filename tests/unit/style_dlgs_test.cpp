@@ -2,16 +2,7 @@
 #include <vector>
 
 #include "css_check.h"
-#include "dialogs/style/list_style_dlg.h"
-#include "dialogs/style/style_border_dlg.h"
-#include "dialogs/style/style_color_dlg.h"
-#include "dialogs/style/style_dlg.h"
-#include "dialogs/style/style_element_dlg.h"
-#include "dialogs/style/style_font_dlg.h"
-#include "dialogs/style/style_margin_dlg.h"
-#include "dialogs/style/style_rule_dlg.h"
-#include "dialogs/style/style_text_dlg.h"
-#include "fixture.h"
+#include "dialogs.h"
 
 namespace tqtest {
 
