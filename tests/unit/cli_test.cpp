@@ -43,6 +43,11 @@ class Cli : public ::testing::Test {
     err = Slurp(dir + "/err");
     return rc;
   }
+  // The result of a run that must succeed, else its status and messages.
+  std::string Out(std::vector<std::string> args, const std::string& in = "") {
+    const int rc = Tq(std::move(args), in);
+    return rc == 0 ? out : "status " + std::to_string(rc) + ": " + err;
+  }
   bool ErrHas(const std::string& s) const { return err.find(s) != std::string::npos; }
   std::string dir, profile, out, err;
 };
@@ -70,8 +75,7 @@ TEST_F(Cli, SimpleCommandsPassTheSelectionThroughByteForByte) {
       {{"run", "29001"}, "same", "same"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Tq(c.args, c.in), 0) << c.args.back() << err;
-    EXPECT_EQ(out, c.out) << c.args.back();
+    EXPECT_EQ(Out(c.args, c.in), c.out) << c.args.back();
     EXPECT_EQ(err, "") << c.args.back();
   }
 }
@@ -136,13 +140,11 @@ TEST_F(Cli, ChainsReachEveryKindOfNestedDialog) {
   };
   for (const Case& c : cases) {
     std::remove(profile.c_str());
-    EXPECT_EQ(Tq(c.args, "abc"), 0) << c.what << ": " << err;
-    EXPECT_EQ(out, c.out) << c.what;
+    EXPECT_EQ(Out(c.args, "abc"), c.out) << c.what;
   }
   // The chosen file and its directory are remembered.
   EXPECT_EQ(Tq({"run", "29455", "--press", "参照(&S)", "--file", "/tmp/pics/a.png"}, "abc"), 0);
-  EXPECT_EQ(Tq({"run", "29455"}, "abc"), 0);
-  EXPECT_EQ(out, "<IMG SRC=\"/tmp/pics/a.png\" ALT=\"\">abc");
+  EXPECT_EQ(Out({"run", "29455"}, "abc"), "<IMG SRC=\"/tmp/pics/a.png\" ALT=\"\">abc");
   EXPECT_NE(Slurp(profile).find("\"/tmp/pics\""), std::string::npos);
 }
 
@@ -234,38 +236,31 @@ TEST_F(Cli, EveryFailureGivesTheSelectionBack) {
   EXPECT_EQ(Tq({"run", "29021"}, "abc", "/dev/full"), 1);
   EXPECT_TRUE(ErrHas("cannot write the result"));
   // Cancel is not a failure: the selection, status 0.
-  EXPECT_EQ(Tq({"run", "29121", "--check", "ID", "--cancel"}, sel), 0);
-  EXPECT_EQ(out, sel);
+  EXPECT_EQ(Out({"run", "29121", "--check", "ID", "--cancel"}, sel), sel);
 }
 
 TEST_F(Cli, RemembersFieldsUnlessToldNotTo) {
-  EXPECT_EQ(Tq({"--set", "HEAD_113Name=author", "--set-int", "HEAD_113Flag=4096", "--set",
-                "HEAD_113Content=me", "run", "29113"}),
-            0);
-  EXPECT_EQ(out, "<META NAME=\"author\" CONTENT=\"me\">");
-  EXPECT_EQ(Tq({"run", "29112", "--text", "HREF=http://x/", "--text", "TARGET=_top"}), 0);
-  EXPECT_EQ(out, "<BASE HREF=\"http://x/\" TARGET=\"_top\">");
-  EXPECT_EQ(Tq({"run", "29112"}), 0);
-  EXPECT_EQ(out, "<BASE HREF=\"http://x/\" TARGET=\"_top\">");
-  EXPECT_EQ(Tq({"--no-save", "run", "29112", "--uncheck", "HREF"}), 0);
-  EXPECT_EQ(out, "<BASE TARGET=\"_top\">");
+  EXPECT_EQ(Out({"--set", "HEAD_113Name=author", "--set-int", "HEAD_113Flag=4096", "--set", "HEAD_113Content=me",
+                 "run", "29113"}),
+            "<META NAME=\"author\" CONTENT=\"me\">");
+  EXPECT_EQ(Out({"run", "29112", "--text", "HREF=http://x/", "--text", "TARGET=_top"}),
+            "<BASE HREF=\"http://x/\" TARGET=\"_top\">");
+  EXPECT_EQ(Out({"run", "29112"}), "<BASE HREF=\"http://x/\" TARGET=\"_top\">");
+  EXPECT_EQ(Out({"--no-save", "run", "29112", "--uncheck", "HREF"}), "<BASE TARGET=\"_top\">");
   EXPECT_EQ(Tq({"run", "29112", "--uncheck", "HREF", "--cancel"}, "sel"), 0);
   EXPECT_EQ(Tq({"run", "29112"}), 0);  // neither wrote anything
   EXPECT_EQ(out, "<BASE HREF=\"http://x/\" TARGET=\"_top\">");
-  EXPECT_EQ(Tq({"run", "29115", "--text", "STYLEを設定する要素,クラスなど=P", "--text",
-                "スタイル=color:red;\r\nmargin:0;"},
-               "x"),
-            0);
-  EXPECT_EQ(out, "P  { color:red; margin:0; }\r\nx");
+  EXPECT_EQ(Out({"run", "29115", "--text", "STYLEを設定する要素,クラスなど=P", "--text",
+                 "スタイル=color:red;\r\nmargin:0;"},
+                "x"),
+            "P  { color:red; margin:0; }\r\nx");
   // reset forgets one command's fields, and only that command's.
   EXPECT_EQ(Tq({"run", "29121", "--text", "ID=a"}, "x"), 0);
   EXPECT_EQ(Tq({"run", "29122", "--text", "ID=b"}, "x"), 0);
   EXPECT_EQ(Tq({"reset", "29121"}), 0);
   EXPECT_EQ(err, "");
-  EXPECT_EQ(Tq({"run", "29121"}, "x"), 0);
-  EXPECT_EQ(out, "<H1>x</H1>");
-  EXPECT_EQ(Tq({"run", "29122"}, "x"), 0);
-  EXPECT_EQ(out, "<H2 ID=\"b\">x</H2>");
+  EXPECT_EQ(Out({"run", "29121"}, "x"), "<H1>x</H1>");
+  EXPECT_EQ(Out({"run", "29122"}, "x"), "<H2 ID=\"b\">x</H2>");
 }
 
 TEST_F(Cli, ShowsDialogsListsAndWhatButtonsOpen) {
@@ -289,8 +284,7 @@ TEST_F(Cli, ShowsDialogsListsAndWhatButtonsOpen) {
   EXPECT_NE(out.find("29121\t見出し<H&1> (詳細)\n"), std::string::npos);
   EXPECT_EQ(Tq({"menu"}), 0);
   EXPECT_NE(out.find("    見出し<H1>\t29021\n"), std::string::npos);
-  EXPECT_EQ(Tq({"--version"}), 0);
-  EXPECT_EQ(out, "tagquill 1.0.141\n");
+  EXPECT_EQ(Out({"--version"}), "tagquill 1.0.141\n");
 }
 
 TEST_F(Cli, ProfileRefusalsAndBrowsedDirectoriesOfLinuxPaths) {
@@ -299,8 +293,8 @@ TEST_F(Cli, ProfileRefusalsAndBrowsedDirectoriesOfLinuxPaths) {
   EXPECT_EQ(err, "tagquill: cannot read the profile /dev/null: a character device, not a settings file\n");
   // The directory of a Linux path ends at its last '/': a backslash is part of a name.
   profile = dir + "/p.ini";
-  EXPECT_EQ(Tq({"run", "29112", "--check", "HREF", "--file", "/srv/a\\b/x.htm", "--press", "参照(F)"}), 0);
-  EXPECT_EQ(out, "<BASE HREF=\"/srv/a\\b/x.htm\">");
+  EXPECT_EQ(Out({"run", "29112", "--check", "HREF", "--file", "/srv/a\\b/x.htm", "--press", "参照(F)"}),
+            "<BASE HREF=\"/srv/a\\b/x.htm\">");
   plat::FileProfile p(profile);
   ASSERT_TRUE(p.Load(nullptr, false));
   EXPECT_EQ(p.GetString("HTML", "HEAD_HrefPath", ""), "/srv/a\\b");

@@ -1,12 +1,12 @@
 #include "css_check.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tqtest {
 
@@ -20,8 +20,8 @@ namespace tqtest {
   if (fd < 0) return ::testing::AssertionFailure() << "cannot create a temporary file";
   { std::ofstream(name, std::ios::binary) << css; }
   const std::string out = std::string(name) + ".err";
-  const std::string cmd = "node " + dir + "/check-css.js " +
-                          (kind == CssKind::Rules ? "rules " : "decls ") + name + " > " + out + " 2>&1";
+  const std::string cmd =
+      "node " + dir + "/check-css.js " + (kind == CssKind::Rules ? "rules " : "decls ") + name + " > " + out + " 2>&1";
   int rc = std::system(cmd.c_str());
   std::ifstream in(out);
   std::stringstream err;
@@ -33,9 +33,12 @@ namespace tqtest {
   return ::testing::AssertionFailure() << "invalid CSS:\n" << err.str() << "css:\n" << css;
 }
 
-}  // namespace tqtest
-
-namespace tqtest {
+::testing::AssertionResult IsCss(const std::string& css, const std::string& expected, CssKind kind) {
+  if (css != expected)
+    return ::testing::AssertionFailure() << "built " << ::testing::PrintToString(css) << "\nwanted "
+                                         << ::testing::PrintToString(expected);
+  return ValidCss(css, kind);
+}
 
 TEST(CssCheck, AcceptsWhatBrowsersTakeAndNamesTheFault) {
   EXPECT_TRUE(ValidCss("font-weight:bold;\r\nfont-size:12px;", CssKind::Declarations));

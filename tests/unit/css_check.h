@@ -14,5 +14,8 @@ enum class CssKind { Declarations, Rules };
 
 // Success when the validator accepts css; otherwise fails with its message.
 ::testing::AssertionResult ValidCss(const std::string& css, CssKind kind);
+// Success when css is exactly expected and valid.
+::testing::AssertionResult IsCss(const std::string& css, const std::string& expected,
+                                 CssKind kind = CssKind::Declarations);
 
 }  // namespace tqtest

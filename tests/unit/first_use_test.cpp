@@ -5,29 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/document/body_dlg.h"
-#include "dialogs/document/col_group_dlg.h"
-#include "dialogs/document/head_dlg.h"
-#include "dialogs/document/image_dlg.h"
-#include "dialogs/document/script_dlg.h"
-#include "dialogs/document/table_cell_dlg.h"
-#include "dialogs/document/table_dlg.h"
-#include "dialogs/form/form_dlg.h"
-#include "dialogs/form/frame_dlg.h"
-#include "dialogs/form/frame_set_dlg.h"
-#include "dialogs/form/input_dlg.h"
-#include "dialogs/form/object_dlg.h"
-#include "dialogs/form/param_dlg.h"
-#include "dialogs/form/text_area_dlg.h"
-#include "dialogs/style/list_style_dlg.h"
-#include "dialogs/style/style_border_dlg.h"
-#include "dialogs/style/style_color_dlg.h"
-#include "dialogs/style/style_dlg.h"
-#include "dialogs/style/style_element_dlg.h"
-#include "dialogs/style/style_font_dlg.h"
-#include "dialogs/style/style_margin_dlg.h"
-#include "dialogs/style/style_text_dlg.h"
-#include "fixture.h"
+#include "dialogs.h"
 
 namespace tqtest {
 

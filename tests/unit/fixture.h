@@ -55,6 +55,26 @@ inline void Fill(D& d, std::initializer_list<std::pair<int, const char*>> texts)
   for (const auto& [id, text] : texts) d.Type(id, text);
 }
 
+// One step of a plain dialog script: a click, typing a text, or both (a
+// box checked, then the text typed into the edit box it governs).
+struct Step {
+  Step(int id) : box(id) {}
+  Step(int edit, std::string text) : edit(edit), text(std::move(text)) {}
+  Step(int box, int edit, std::string text) : box(box), edit(edit), text(std::move(text)) {}
+  int box = 0, edit = 0;
+  std::string text;
+};
+// A script that takes the steps in order, then presses OK.
+inline plat::DialogScript OkAfter(std::vector<Step> steps) {
+  return [steps = std::move(steps)](D& d) {
+    for (const Step& s : steps) {
+      if (s.box) d.Click(s.box);
+      if (s.edit) d.Type(s.edit, s.text);
+    }
+    d.Ok();
+  };
+}
+
 class Headless : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -72,9 +92,7 @@ class Headless : public ::testing::Test {
     for (auto& m : HtmlApp().m_menus) m = nullptr;  // handles of this test's backend
   }
   // Runs a command like the host does.
-  std::string Run(int id, const std::string& selection) {
-    return tq::GetHtmlTagString(nullptr, id, selection.c_str());
-  }
+  std::string Run(int id, const std::string& selection) { return tq::GetHtmlTagString(nullptr, id, selection.c_str()); }
   // Runs a command whose dialog follows script.
   std::string RunWith(int id, const std::string& selection, plat::DialogScript script) {
     backend.Expect(std::move(script));
@@ -111,10 +129,27 @@ class Headless : public ::testing::Test {
   std::string Str(const std::string& name, const std::string& def = "<absent>") {
     return profile->GetString("HTML", name, def);
   }
+  // Stored strings, each followed by "|".
+  std::string Strs(std::initializer_list<const char*> names) {
+    std::string all;
+    for (const char* n : names) all += Str(n) + "|";
+    return all;
+  }
   int Int(const std::string& name, int def = -12345) { return profile->GetInt("HTML", name, def); }
 
   plat::HeadlessDriver backend;
   plat::MemoryProfile* profile = nullptr;
+};
+
+// Tests of one dialog, opened as an opening dialog opens it (by default
+// for <H1>).
+template <class Dlg>
+class Opens : public Headless {
+ protected:
+  std::string Open(int id, plat::DialogScript s, const std::string& handedIn = "handed in") {
+    return this->template OpenDlg<Dlg>(id, std::move(s), handedIn);
+  }
+  std::string Open(plat::DialogScript s) { return Open(29121, std::move(s)); }
 };
 
 // Checks an HTML fragment against the HTML 4.01 DTDs with onsgmls.

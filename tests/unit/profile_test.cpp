@@ -51,6 +51,14 @@ class FileProfileTest : public ::testing::Test {
     stat((file.empty() ? path : file).c_str(), &st);
     return st;
   }
+  // Loads file for saving, edits and saves it: "" or why that failed.
+  static std::string Saved(const std::string& file, const std::function<void(plat::FileProfile&)>& edit) {
+    plat::FileProfile p(file);
+    std::string why;
+    if (!p.Load(&why)) return "load: " + why;
+    edit(p);
+    return p.Save(&why) ? "" : why;
+  }
   std::string dir, path;
 };
 
@@ -183,13 +191,7 @@ TEST_F(FileProfileTest, SavesKeepCommentsUnknownLinesAndOrder) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Plant(c.planted);
-    {
-      plat::FileProfile p(path);
-      ASSERT_TRUE(p.Load(nullptr));
-      c.edit(p);
-      std::string why;
-      ASSERT_TRUE(p.Save(&why)) << why;
-    }
+    ASSERT_EQ(Saved(path, c.edit), "");
     EXPECT_EQ(Contents(), c.expected);
   }
 }
@@ -218,12 +220,7 @@ TEST_F(FileProfileTest, ManyWritesOneRenameAndNoneWithoutChange) {
 
 TEST_F(FileProfileTest, HugeValues) {
   std::string mib(1 << 20, 'v');
-  {
-    plat::FileProfile p(path);
-    ASSERT_TRUE(p.Load(nullptr));
-    p.WriteString("HTML", "Huge", mib);
-    ASSERT_TRUE(p.Save(nullptr));
-  }
+  ASSERT_EQ(Saved(path, [&](plat::FileProfile& p) { p.WriteString("HTML", "Huge", mib); }), "");
   plat::FileProfile q(path);
   ASSERT_TRUE(q.Load(nullptr));
   EXPECT_TRUE(q.GetString("HTML", "Huge", "") == mib);
@@ -276,13 +273,7 @@ TEST_F(FileProfileTest, SymlinksStayLinksTheirTargetIsRewritten) {
   } cases[] = {{dir + "/link2", path}, {dir + "/dangling", dir + "/sub/later.ini"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.link);
-    {
-      plat::FileProfile p(c.link);
-      ASSERT_TRUE(p.Load(nullptr));
-      p.WriteInt("HTML", "B", 2);
-      std::string why;
-      ASSERT_TRUE(p.Save(&why)) << why;
-    }
+    ASSERT_EQ(Saved(c.link, [](plat::FileProfile& p) { p.WriteInt("HTML", "B", 2); }), "");
     struct stat st;
     ASSERT_EQ(lstat(c.link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -304,14 +295,8 @@ TEST_F(FileProfileTest, ModeAndOwnerAreKept) {
       ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
     }
     const struct stat before = Stat();
-    {
-      plat::FileProfile p(path);
-      ASSERT_TRUE(p.Load(nullptr));
-      p.WriteInt("HTML", "A", 2);
-      std::string why;
-      // A read-only file in a writable directory is replaced, still read-only.
-      ASSERT_TRUE(p.Save(&why)) << why;
-    }
+    // A read-only file in a writable directory is replaced, still read-only.
+    ASSERT_EQ(Saved(path, [](plat::FileProfile& p) { p.WriteInt("HTML", "A", 2); }), "");
     const struct stat after = Stat();
     EXPECT_NE(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_mode & 07777, c.mode);

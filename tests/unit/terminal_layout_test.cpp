@@ -94,12 +94,9 @@ TEST(TerminalLayout, ClosesUpUntilItFits) {
     SCOPED_TRACE(std::to_string(c.rows) + "x" + std::to_string(c.cols));
     Form f = MapTemplate(t);
     FitForm(f, c.rows, c.cols);
-    EXPECT_EQ(f.items[0].cells.cols, c.checkCols);
-    EXPECT_EQ(f.items[1].cells.col, c.editCol);
-    EXPECT_EQ(f.items[1].cells.cols, c.editCols);
-    EXPECT_EQ(f.items[2].cells.row, c.buttonRow);
-    EXPECT_EQ(f.items[2].cells.col, c.buttonCol);
-    EXPECT_EQ(f.items[2].cells.cols, c.buttonCols);
+    const Cells &check = f.items[0].cells, &edit = f.items[1].cells, &button = f.items[2].cells;
+    EXPECT_EQ((std::vector<int>{check.cols, edit.col, edit.cols, button.row, button.col, button.cols}),
+              (std::vector<int>{c.checkCols, c.editCol, c.editCols, c.buttonRow, c.buttonCol, c.buttonCols}));
     EXPECT_TRUE(LayoutProblems(f).empty());
   }
   // A list gives up rows from the bottom, down to three, where nothing else
@@ -138,23 +135,17 @@ TEST(TerminalLayout, DialogUnitsBecomeCells) {
                           {13, plat::Ctl::Button, "&Long caption here", 8, 50, 16, 14}}};
   Form f = MapTemplate(t);
   // A quarter of a cell per horizontal unit, an eighth of a row per vertical one.
-  EXPECT_EQ(f.items[0].cells.row, 1);
-  EXPECT_EQ(f.items[0].cells.col, 2);
-  EXPECT_EQ(f.items[1].cells.row, 1);
-  EXPECT_EQ(f.items[1].cells.col, 13);
-  EXPECT_EQ(f.items[1].cells.cols, 10);
-  EXPECT_EQ(f.items[2].cells.rows, 3);
+  const Cells &check = f.items[0].cells, &edit = f.items[1].cells;
+  EXPECT_EQ((std::vector<int>{check.row, check.col, edit.row, edit.col, edit.cols, f.items[2].cells.rows}),
+            (std::vector<int>{1, 2, 1, 13, 10, 3}));
   // The accelerator, and a caption that takes free cells to its right.
-  EXPECT_EQ(f.items[0].accel, 'i');
-  EXPECT_EQ(f.items[0].caption, "ID");
+  EXPECT_EQ(f.items[0].caption + f.items[0].accel, "IDi");
   EXPECT_EQ(f.items[3].cells.cols, 17);
   EXPECT_TRUE(LayoutProblems(f).empty());
 }
 
 TEST(TerminalLayout, JapaneseTakesTwoColumnsAndHalfWidthKanaOne) {
-  EXPECT_EQ(Width("基本属性"), 8);
-  EXPECT_EQ(Width("ｷｬﾝｾﾙ"), 5);
-  EXPECT_EQ(Width("ID指定"), 6);
+  EXPECT_EQ((std::vector<int>{Width("基本属性"), Width("ｷｬﾝｾﾙ"), Width("ID指定")}), (std::vector<int>{8, 5, 6}));
   GridCanvas g(1, 6);
   g.Put(0, 0, "ab", 0);
   g.Put(0, 1, "基", 0);  // over half of nothing wide: stays aligned

@@ -16,27 +16,27 @@ using B = plat::HeadlessDialog::MadeButton;
 
 TEST(ToolBoxRules, LabelsFromTagNamesAndTheTable) {
   plat::SetTextEncoding(plat::Encoding::Utf8);
-  EXPECT_EQ(ToolBoxLabel(29021, LabelKind::DefaultList), "H1");
-  EXPECT_EQ(ToolBoxLabel(29121, LabelKind::DefaultList), "H1 -");
-  EXPECT_EQ(ToolBoxLabel(29121, LabelKind::Stored), "H1*");
-  EXPECT_EQ(ToolBoxLabel(29050, LabelKind::Stored), "TALBE BORDER");
-  EXPECT_EQ(ToolBoxLabel(29428, LabelKind::Stored), "BD0*");
-  EXPECT_EQ(ToolBoxLabel(29005, LabelKind::Stored), "NEW(Trans.)");
-  EXPECT_EQ(ToolBoxLabel(29115, LabelKind::Stored), "CSS");  // no name, so no mark
-  EXPECT_EQ(ToolBoxLabel(29399, LabelKind::DefaultList), "COMMENT");
-  EXPECT_EQ(ToolBoxLabel(29001, LabelKind::Stored) + ToolBoxLabel(0, LabelKind::Stored), "");
+  const LabelKind list = LabelKind::DefaultList, stored = LabelKind::Stored;
+  const struct {
+    int id;
+    LabelKind kind;
+    const char* label;
+  } cases[] = {{29021, list, "H1"},           {29121, list, "H1 -"},       {29121, stored, "H1*"},
+               {29050, stored, "TALBE BORDER"}, {29428, stored, "BD0*"},     {29005, stored, "NEW(Trans.)"},
+               {29115, stored, "CSS"},  // no name, so no mark
+               {29399, list, "COMMENT"},      {29001, stored, ""},         {0, stored, ""}};
+  for (const auto& c : cases) EXPECT_EQ(ToolBoxLabel(c.id, c.kind), c.label) << c.id;
   EXPECT_TRUE(IsToolBoxDetailId(29100) && IsToolBoxDetailId(29199) && IsToolBoxDetailId(29499));
   EXPECT_FALSE(IsToolBoxDetailId(29099) || IsToolBoxDetailId(29200) || IsToolBoxDetailId(29399) ||
                IsToolBoxDetailId(29500));
 }
 
 TEST(ToolBoxRules, SizesFromTheBaseUnits) {
-  EXPECT_EQ(ToolBoxFontHeight(16), 9);
-  EXPECT_EQ(ToolBoxFontHeight(20), 11);  // the single-precision factor is just under 0.01
-  EXPECT_EQ(ToolBoxFontHeight(13), 7);
-  EXPECT_EQ(ToolBoxButtonWidth(8), 60);
-  EXPECT_EQ(ToolBoxButtonWidth(7), 52);
-  EXPECT_EQ(ToolBoxButtonHeight(16), 14);
+  // 11 at 20: the single-precision factor is just under 0.01.
+  EXPECT_EQ((std::vector<int>{ToolBoxFontHeight(16), ToolBoxFontHeight(20), ToolBoxFontHeight(13)}),
+            (std::vector<int>{9, 11, 7}));
+  EXPECT_EQ((std::vector<int>{ToolBoxButtonWidth(8), ToolBoxButtonWidth(7), ToolBoxButtonHeight(16)}),
+            (std::vector<int>{60, 52, 14}));
   EXPECT_EQ(ToolBoxFont(16, true).face, "MS ゴシック");
 }
 
@@ -301,8 +301,7 @@ TEST_F(ToolBoxCustomize, AddDeleteAndTheirMessages) {
   EXPECT_EQ(Messages(), "追加: コマンド一覧で追加するコマンドを選択して実行してください。\n"
                         "削除: 削除する項目を表示するコマンドから選択して実行してください。\n");
   EXPECT_EQ(after, (std::vector<std::string>{"P", "H1*", "NEW(Trans.)"}));
-  EXPECT_EQ(Str("ToolBox_1Cmd1"), "29027,29121,29005");
-  EXPECT_EQ(Str("ToolBox_1Title1"), "<absent>");
+  EXPECT_EQ(Strs({"ToolBox_1Cmd1", "ToolBox_1Title1"}), "29027,29121,29005|<absent>|");
   EXPECT_TRUE(PostedChange());
   EXPECT_EQ(backend.posted.size(), 1u);
 
