@@ -269,17 +269,11 @@ TEST(Win32Dialog, SwatchesShowTheirColourAndReportClicks) {
 
 TEST(Win32Dialog, EscapeAndTheCloseBoxCancel) {
   Owner owner;
-  for (int how = 0; how < 2; ++how) {
+  for (auto [msg, wp] : {std::pair<UINT, WPARAM>{WM_KEYDOWN, VK_ESCAPE}, {WM_SYSCOMMAND, SC_CLOSE}}) {
     Probe d(2001, owner.get());
     DialogDriver drive;
-    drive.Then([how](HWND dlg) {
-      if (how == 0) {
-        PostMessageA(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
-      } else {
-        PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-      }
-    });
-    EXPECT_EQ(d.DoModal(), plat::IDCANCEL) << how;
+    drive.Then([msg = msg, wp = wp](HWND dlg) { PostMessageA(dlg, msg, wp, 0); });
+    EXPECT_EQ(d.DoModal(), plat::IDCANCEL) << msg;
   }
 }
 

@@ -3,6 +3,7 @@
 // table entry of every tag command id, and every dialog template read
 // byte by byte from its DIALOGEX resource.
 #include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,19 +65,74 @@ class Reader {
   const BYTE* end_;
 };
 
+// Upper case, class names being compared without regard to case.
 std::wstring ClassName(const std::wstring& ordOrName) {
   static const struct {
     const wchar_t* ord;
     const wchar_t* name;
   } kAtoms[] = {{L"#128", L"Button"}, {L"#129", L"Edit"}, {L"#130", L"Static"},
                 {L"#131", L"ListBox"}, {L"#133", L"ComboBox"}};
+  std::wstring name = ordOrName;
   for (const auto& a : kAtoms)
-    if (ordOrName == a.ord) return a.name;
-  return ordOrName;
+    if (ordOrName == a.ord) name = a.name;
+  CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+  return name;
 }
 
-bool SameClass(const std::wstring& a, const char* b) {
-  return lstrcmpiW(a.c_str(), Wide932(b).c_str()) == 0;
+// A DIALOGEX template as text, a line for the dialog and one per control:
+// version and signature, extended style and style, count, place and size,
+// menu, class and title, font; extended style and style, place and size,
+// id, class and text. Help ids, weight, italic, charset and creation data
+// are left out.
+std::wostringstream& Line(std::wostringstream& o) { return o; }
+template <typename T, typename... Rest>
+std::wostringstream& Line(std::wostringstream& o, const T& first, const Rest&... rest) {
+  o << first << L' ';
+  return Line(o, rest...);
+}
+
+std::wstring FromResource(const BYTE* p, DWORD size) {
+  Reader in(p, size);
+  std::wostringstream o;
+  WORD ver = in.Word(), sig = in.Word();
+  in.DWord();
+  DWORD ex = in.DWord(), style = in.DWord();
+  WORD count = in.Word();
+  short x = in.Short(), y = in.Short(), cx = in.Short(), cy = in.Short();
+  std::wstring menu = in.SzOrOrd(), cls = in.SzOrOrd(), title = in.SzOrOrd();
+  WORD points = in.Word();
+  in.Word();
+  in.Word();
+  Line(o, ver, sig, ex, style, count, x, y, cx, cy, menu, cls, title, points, in.SzOrOrd()) << L'\n';
+  for (WORD i = 0; i < count && in.ok(); ++i) {
+    in.AlignDWord();
+    in.DWord();
+    ex = in.DWord();
+    style = in.DWord();
+    x = in.Short(), y = in.Short(), cx = in.Short(), cy = in.Short();
+    int id = static_cast<int>(in.DWord());
+    cls = ClassName(in.SzOrOrd());
+    Line(o, ex, style, x, y, cx, cy, id, cls, in.SzOrOrd()) << L'\n';
+    in.Skip(in.Word());
+  }
+  if (!in.ok()) o << L"(cut short)";
+  return o.str();
+}
+
+std::wstring Described(const plat::DialogTemplate& t) {
+  namespace cs = plat::control_styles;
+  std::wostringstream o;
+  Line(o, 1, 0xFFFF, 0, cs::DialogStyle(t), t.controls.size(), 0, 0, t.cx, t.cy, L"", L"",
+       Wide932(plat::J(t.title)), t.pointSize, Wide932(plat::kDialogFont))
+      << L'\n';
+  for (size_t i = 0; i < t.controls.size(); ++i) {
+    const plat::ControlDesc& c = t.controls[i];
+    std::string text = cs::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text);
+    Line(o, 0, cs::ControlStyle(t, i), c.x, c.y, c.cx, cs::ControlHeight(c), c.id,
+         ClassName(Wide932(cs::ClassOf(c.kind).name)), Wide932(text))
+        << L'\n';
+  }
+  return o.str();
 }
 
 TEST(Resources, EveryTagCommandIdHasItsCaptionAndTooltipInJapanese) {
@@ -117,47 +173,10 @@ TEST(Resources, EveryDialogTemplateIsTheDescribedDialogEx) {
       continue;
     }
     ++templates;
-    SCOPED_TRACE("template " + std::to_string(id));
-    ASSERT_NE(r, nullptr);
+    ASSERT_NE(r, nullptr) << id;
     auto* p = static_cast<const BYTE*>(LockResource(LoadResource(dll, r)));
-    ASSERT_NE(p, nullptr);
-    Reader in(p, SizeofResource(dll, r));
-    EXPECT_EQ(in.Word(), 1);       // dlgVer
-    EXPECT_EQ(in.Word(), 0xFFFF);  // signature: DIALOGEX
-    in.DWord();                    // help id
-    EXPECT_EQ(in.DWord(), 0u);     // extended style
-    EXPECT_EQ(in.DWord(), plat::control_styles::DialogStyle(*t));
-    WORD count = in.Word();
-    ASSERT_EQ(count, t->controls.size());
-    EXPECT_EQ(in.Short(), 0);
-    EXPECT_EQ(in.Short(), 0);
-    EXPECT_EQ(in.Short(), t->cx);
-    EXPECT_EQ(in.Short(), t->cy);
-    EXPECT_EQ(in.SzOrOrd(), L"");  // no menu
-    EXPECT_EQ(in.SzOrOrd(), L"");  // the standard dialog class
-    EXPECT_EQ(in.SzOrOrd(), Wide932(plat::J(t->title)));
-    EXPECT_EQ(in.Word(), t->pointSize);
-    in.Word();  // weight
-    in.Word();  // italic, charset
-    EXPECT_EQ(in.SzOrOrd(), Wide932(plat::kDialogFont));
-    for (size_t i = 0; i < count; ++i) {
-      const plat::ControlDesc& c = t->controls[i];
-      SCOPED_TRACE("control " + std::to_string(c.id));
-      in.AlignDWord();
-      in.DWord();  // help id
-      EXPECT_EQ(in.DWord(), 0u);
-      EXPECT_EQ(in.DWord(), plat::control_styles::ControlStyle(*t, i));
-      EXPECT_EQ(in.Short(), c.x);
-      EXPECT_EQ(in.Short(), c.y);
-      EXPECT_EQ(in.Short(), c.cx);
-      EXPECT_EQ(in.Short(), plat::control_styles::ControlHeight(c));
-      EXPECT_EQ(static_cast<int>(in.DWord()), c.id);
-      EXPECT_TRUE(SameClass(ClassName(in.SzOrOrd()), plat::control_styles::ClassOf(c.kind).name));
-      std::string text = plat::control_styles::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text);
-      EXPECT_EQ(in.SzOrOrd(), Wide932(text));
-      in.Skip(in.Word());  // creation data
-      ASSERT_TRUE(in.ok());
-    }
+    ASSERT_NE(p, nullptr) << id;
+    EXPECT_EQ(FromResource(p, SizeofResource(dll, r)), Described(*t)) << "template " << id;
   }
   EXPECT_EQ(templates, 32);
 }
