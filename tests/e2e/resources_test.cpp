@@ -79,60 +79,51 @@ std::wstring ClassName(const std::wstring& ordOrName) {
   return name;
 }
 
-// A DIALOGEX template as text, a line for the dialog and one per control:
-// version and signature, extended style and style, count, place and size,
-// menu, class and title, font; extended style and style, place and size,
-// id, class and text. Help ids, weight, italic, charset and creation data
-// are left out.
-std::wostringstream& Line(std::wostringstream& o) { return o; }
-template <typename T, typename... Rest>
-std::wostringstream& Line(std::wostringstream& o, const T& first, const Rest&... rest) {
-  o << first << L' ';
-  return Line(o, rest...);
-}
+// A DIALOGEX template as text, a line for the dialog and one per control
+// (help ids, weight, italic, charset and creation data left out); values
+// are written in the order they are read.
+struct Text {
+  std::wostringstream o;
+  template <typename T>
+  Text& operator<<(const T& v) {
+    o << v << L' ';
+    return *this;
+  }
+};
 
 std::wstring FromResource(const BYTE* p, DWORD size) {
   Reader in(p, size);
-  std::wostringstream o;
-  WORD ver = in.Word(), sig = in.Word();
+  Text t;
+  WORD count = 0;
+  t << in.Word() << in.Word();
   in.DWord();
-  DWORD ex = in.DWord(), style = in.DWord();
-  WORD count = in.Word();
-  short x = in.Short(), y = in.Short(), cx = in.Short(), cy = in.Short();
-  std::wstring menu = in.SzOrOrd(), cls = in.SzOrOrd(), title = in.SzOrOrd();
-  WORD points = in.Word();
-  in.Word();
-  in.Word();
-  Line(o, ver, sig, ex, style, count, x, y, cx, cy, menu, cls, title, points, in.SzOrOrd()) << L'\n';
+  t << in.DWord() << in.DWord() << (count = in.Word()) << in.Short() << in.Short() << in.Short() << in.Short()
+    << in.SzOrOrd() << in.SzOrOrd() << in.SzOrOrd() << in.Word();
+  in.DWord();
+  t << in.SzOrOrd() << L'\n';
   for (WORD i = 0; i < count && in.ok(); ++i) {
     in.AlignDWord();
     in.DWord();
-    ex = in.DWord();
-    style = in.DWord();
-    x = in.Short(), y = in.Short(), cx = in.Short(), cy = in.Short();
-    int id = static_cast<int>(in.DWord());
-    cls = ClassName(in.SzOrOrd());
-    Line(o, ex, style, x, y, cx, cy, id, cls, in.SzOrOrd()) << L'\n';
+    t << in.DWord() << in.DWord() << in.Short() << in.Short() << in.Short() << in.Short()
+      << static_cast<int>(in.DWord()) << ClassName(in.SzOrOrd()) << in.SzOrOrd() << L'\n';
     in.Skip(in.Word());
   }
-  if (!in.ok()) o << L"(cut short)";
-  return o.str();
+  if (!in.ok()) t << L"(cut short)";
+  return t.o.str();
 }
 
-std::wstring Described(const plat::DialogTemplate& t) {
+std::wstring Described(const plat::DialogTemplate& d) {
   namespace cs = plat::control_styles;
-  std::wostringstream o;
-  Line(o, 1, 0xFFFF, 0, cs::DialogStyle(t), t.controls.size(), 0, 0, t.cx, t.cy, L"", L"",
-       Wide932(plat::J(t.title)), t.pointSize, Wide932(plat::kDialogFont))
-      << L'\n';
-  for (size_t i = 0; i < t.controls.size(); ++i) {
-    const plat::ControlDesc& c = t.controls[i];
-    std::string text = cs::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text);
-    Line(o, 0, cs::ControlStyle(t, i), c.x, c.y, c.cx, cs::ControlHeight(c), c.id,
-         ClassName(Wide932(cs::ClassOf(c.kind).name)), Wide932(text))
-        << L'\n';
+  Text t;
+  t << 1 << 0xFFFF << 0 << cs::DialogStyle(d) << d.controls.size() << 0 << 0 << d.cx << d.cy << L"" << L""
+    << Wide932(plat::J(d.title)) << d.pointSize << Wide932(plat::kDialogFont) << L'\n';
+  for (size_t i = 0; i < d.controls.size(); ++i) {
+    const plat::ControlDesc& c = d.controls[i];
+    t << 0 << cs::ControlStyle(d, i) << c.x << c.y << c.cx << cs::ControlHeight(c) << c.id
+      << ClassName(Wide932(cs::ClassOf(c.kind).name))
+      << Wide932(cs::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text)) << L'\n';
   }
-  return o.str();
+  return t.o.str();
 }
 
 TEST(Resources, EveryTagCommandIdHasItsCaptionAndTooltipInJapanese) {
