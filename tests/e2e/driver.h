@@ -27,8 +27,6 @@ class DialogDriver {
     return *this;
   }
   size_t pending() const { return steps_.size(); }
-  // Idle dialogs found with no step left (each was cancelled).
-  int strays() const { return strays_; }
 
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
@@ -58,7 +56,6 @@ class QueueDriver {
     return *this;
   }
   void Start();  // posts the first turn
-  size_t pending() const { return steps_.size(); }
 
  private:
   static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);

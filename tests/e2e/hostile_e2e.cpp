@@ -48,12 +48,9 @@ TEST_F(HostileRegistry, AHugeValueWithEveryBitSetIsShownAndBuiltWhole) {
     Click(d, plat::IDOK);
   });
   host_->RunTagCommand(29111);
-  const std::string text = host_->Text();
-  EXPECT_EQ(text.rfind("<TITLE", 0), 0u);
-  EXPECT_NE(text.find("LANG=\"" + huge + "\""), std::string::npos);
-  const std::string tail = ">表題</TITLE>";
-  ASSERT_GE(text.size(), tail.size());
-  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+  std::string text = host_->Text();
+  if (size_t at = text.find(huge); at != std::string::npos) text.replace(at, huge.size(), "{huge}");
+  EXPECT_EQ(text, "<TITLE LANG=\"{huge}\" DIR=\"rtl\">表題</TITLE>");
 }
 
 }  // namespace
