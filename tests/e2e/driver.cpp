@@ -125,28 +125,20 @@ void Pump() {
 void Screenshot(HWND w, const char* file) {
   RECT r;
   GetWindowRect(w, &r);
-  int cx = r.right - r.left, cy = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = cx;
-  bi.bmiHeader.biHeight = cy;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
+  const int cx = r.right - r.left, cy = r.bottom - r.top;
+  const DWORD size = ((static_cast<DWORD>(cx) * 3 + 3) & ~3u) * cy,
+              head = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  BITMAPINFOHEADER bh = {sizeof bh, cx, cy, 1, 24, BI_RGB, size, 0, 0, 0, 0};
+  BITMAPFILEHEADER fh = {0x4D42, head + size, 0, 0, head};
+  HDC screen = GetDC(nullptr), mem = CreateCompatibleDC(screen);
   void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bmp = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&bh), DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, bmp);
   BitBlt(mem, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY);
   GdiFlush();
-  DWORD stride = (static_cast<DWORD>(cx) * 3 + 3) & ~3u, size = stride * cy;
-  BITMAPFILEHEADER fh = {};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + size;
   if (FILE* f = std::fopen(file, "wb")) {
     std::fwrite(&fh, sizeof fh, 1, f);
-    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
+    std::fwrite(&bh, sizeof bh, 1, f);
     std::fwrite(bits, 1, size, f);
     std::fclose(f);
   }
