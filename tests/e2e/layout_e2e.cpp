@@ -112,7 +112,6 @@ void CheckAll(HWND dlg) {
         SendMessageA(w, BM_GETCHECK, 0, 0) != BST_CHECKED)
       Click(dlg, GetDlgCtrlID(w));
   }
-  PostMessageA(dlg, WM_NULL, 0, 0);  // a turn of the loop even when all were on
 }
 
 // ... then (once the clicks have enabled them) a typical value in every
@@ -128,7 +127,6 @@ void TypeAll(HWND dlg) {
                                              : "images/banner-top.gif";
     Type(dlg, GetDlgCtrlID(w), value);
   }
-  PostMessageA(dlg, WM_NULL, 0, 0);
 }
 
 // Keys as the dialog's message loop gets them from the keyboard.
@@ -172,11 +170,9 @@ TEST_F(DialogLayout, EveryDetailDialogShowsItsCaptionsWhole) {
       host_->RunTagCommand(id);
     }
     DialogDriver driver;
-    // Painted in full before the photograph; the posted message wakes the
-    // loop for the next step.
+    // Painted in full before the photograph, taken on the next idle turn.
     driver.Then([](HWND d) {
       RedrawWindow(d, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-      PostMessageA(d, WM_NULL, 0, 0);
     });
     driver.Then([&, id](HWND d) {
       Screenshot(d, ("layout-" + std::to_string(id) + ".bmp").c_str());

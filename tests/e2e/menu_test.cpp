@@ -137,11 +137,9 @@ TEST(HtmlMenu, CaptionsAndKeyTextsPerApplicationNumber) {
       EXPECT_FALSE(caption.empty()) << it.id;
       EXPECT_EQ(it.text, caption + key) << it.id;
     }
-    EXPECT_EQ(tail[2].id, kSep);
-    EXPECT_EQ(tail[3].id, 29001);
-    EXPECT_EQ(tail[3].text, "ツールボックス表示(&X)");
-    EXPECT_EQ(tail[4].id, 29002);
-    EXPECT_EQ(tail[4].text, "ツールボックスの設定(&W)");
+    std::string toolbox;
+    for (size_t i = 2; i < tail.size(); ++i) toolbox += std::to_string(tail[i].id) + " " + tail[i].text + "|";
+    EXPECT_EQ(toolbox, "0 |29001 ツールボックス表示(&X)|29002 ツールボックスの設定(&W)|");
     if (h.appNumber == 1) {
       EXPECT_EQ(host->asked(), asked);
       for (LPARAM lp : host->askedLParams()) EXPECT_EQ(lp, 0);
