@@ -1,6 +1,7 @@
 // Modal dialogs of the Win32 backend on the real window system: every
 // registered template as a real dialog, control access, notifications and
-// failures. Nesting is checked along the DLL's dialog chains.
+// failures; the open-file dialog's filter. Nesting and the common dialogs
+// themselves are checked along the DLL's dialog chains.
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
@@ -309,6 +310,15 @@ TEST(Win32Dialog, FailuresAreClearAnswers) {
   drive.Then([&](HWND dlg) { Click(dlg, FirstOf(head, plat::Ctl::Check)); });
   EXPECT_THROW(badClick.DoModal(), std::runtime_error);
   EXPECT_TRUE(IsWindowEnabled(owner.get()));
+}
+
+// The open-file dialog's filter, made from the framework's bar-separated
+// form. "ポ" is 0x83 0x7C: its second byte looks like a bar.
+TEST(Win32Common, FilterNamesAndPatternsSplitOnlyAtRealBars) {
+  EXPECT_EQ(plat::win32::FilterToNul("ポ(*.htm)|*.htm|All|*.*||"),
+            std::string("ポ(*.htm)\0*.htm\0All\0*.*\0\0", 25));
+  EXPECT_EQ(plat::win32::FilterToNul("A|*.a"), std::string("A\0*.a\0\0", 7));
+  EXPECT_EQ(plat::win32::FilterToNul(""), std::string("\0\0", 2));
 }
 
 }  // namespace
