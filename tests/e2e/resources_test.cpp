@@ -65,16 +65,8 @@ class Reader {
   const BYTE* end_;
 };
 
-// Upper case, class names being compared without regard to case.
-std::wstring ClassName(const std::wstring& ordOrName) {
-  static const struct {
-    const wchar_t* ord;
-    const wchar_t* name;
-  } kAtoms[] = {{L"#128", L"Button"}, {L"#129", L"Edit"}, {L"#130", L"Static"},
-                {L"#131", L"ListBox"}, {L"#133", L"ComboBox"}};
-  std::wstring name = ordOrName;
-  for (const auto& a : kAtoms)
-    if (ordOrName == a.ord) name = a.name;
+// Class names compare without regard to case.
+std::wstring Upper(std::wstring name) {
   CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
   return name;
 }
@@ -105,7 +97,7 @@ std::wstring FromResource(const BYTE* p, DWORD size) {
     in.AlignDWord();
     in.DWord();
     t << in.DWord() << in.DWord() << in.Short() << in.Short() << in.Short() << in.Short()
-      << static_cast<int>(in.DWord()) << ClassName(in.SzOrOrd()) << in.SzOrOrd() << L'\n';
+      << static_cast<int>(in.DWord()) << Upper(in.SzOrOrd()) << in.SzOrOrd() << L'\n';
     in.Skip(in.Word());
   }
   if (!in.ok()) t << L"(cut short)";
@@ -120,7 +112,7 @@ std::wstring Described(const plat::DialogTemplate& d) {
   for (size_t i = 0; i < d.controls.size(); ++i) {
     const plat::ControlDesc& c = d.controls[i];
     t << 0 << cs::ControlStyle(d, i) << c.x << c.y << c.cx << cs::ControlHeight(c) << c.id
-      << ClassName(Wide932(cs::ClassOf(c.kind).name))
+      << Upper(Wide932(cs::ClassOf(c.kind).name))
       << Wide932(cs::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text)) << L'\n';
   }
   return t.o.str();
