@@ -128,6 +128,7 @@ class ToolBoxE2E : public HostTest {
     if (HWND t = FindToolBox()) SendMessageA(t, WM_SYSCOMMAND, SC_CLOSE, 0);
     Pump();
   }
+  // The toolbox opened from the host's menu (a failure when none shows).
   HWND ShowToolBox() {
     PickFromMenu(29001);
     HWND t = FindToolBox();
@@ -138,7 +139,6 @@ class ToolBoxE2E : public HostTest {
 
 TEST_F(ToolBoxE2E, DefaultPagesAndTheCommandsTheirButtonsPost) {
   HWND sheet = ShowToolBox();
-  ASSERT_NE(sheet, nullptr);
   EXPECT_TRUE(IsWindowVisible(sheet));
   EXPECT_EQ(TabTitles(sheet), (std::vector<std::string>{"単純", "詳細"}));
   EXPECT_EQ(ActiveTab(sheet), 0);
@@ -196,7 +196,6 @@ TEST_F(ToolBoxE2E, DefaultPagesAndTheCommandsTheirButtonsPost) {
 
 TEST_F(ToolBoxE2E, TabKeyWalksTheButtonsThenSwitchesPage) {
   HWND sheet = ShowToolBox();
-  ASSERT_NE(sheet, nullptr);
   std::vector<HWND> buttons = Buttons(PageOf(sheet));
   ASSERT_EQ(buttons.size(), 27u);
   SetForegroundWindow(sheet);
@@ -215,7 +214,6 @@ TEST_F(ToolBoxE2E, TabKeyWalksTheButtonsThenSwitchesPage) {
 
 TEST_F(ToolBoxE2E, ReopenedAtTheSavedPlaceOrTopmostAtTheOrigin) {
   HWND sheet = ShowToolBox();
-  ASSERT_NE(sheet, nullptr);
   SetWindowPos(sheet, nullptr, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ClickTab(sheet, 1);
   Pump();
@@ -227,7 +225,6 @@ TEST_F(ToolBoxE2E, ReopenedAtTheSavedPlaceOrTopmostAtTheOrigin) {
 
   Reopen(0x40);
   sheet = ShowToolBox();
-  ASSERT_NE(sheet, nullptr);
   EXPECT_EQ(TopLeft(sheet), "50,60");
   EXPECT_EQ(ActiveTab(sheet), 1);
   EXPECT_EQ(Labels(PageOf(sheet)).at(0), "H1 -");
@@ -237,7 +234,6 @@ TEST_F(ToolBoxE2E, ReopenedAtTheSavedPlaceOrTopmostAtTheOrigin) {
   // The origin wins over the saved place.
   Reopen(0x10 | 0x20 | 0x40);
   sheet = ShowToolBox();
-  ASSERT_NE(sheet, nullptr);
   EXPECT_EQ(TopLeft(sheet), "0,0");
   EXPECT_TRUE(Topmost(sheet));
   EXPECT_TRUE(IsWindowVisible(sheet));
@@ -246,7 +242,6 @@ TEST_F(ToolBoxE2E, ReopenedAtTheSavedPlaceOrTopmostAtTheOrigin) {
 TEST_F(ToolBoxE2E, ClearedListComesBackAsTheDefault) {
   PlantString("ToolBox_1Cmd1", "29301");
   HWND before = ShowToolBox();
-  ASSERT_NE(before, nullptr);
   EXPECT_EQ(Labels(PageOf(before)), (std::vector<std::string>{"B"}));
 
   DialogDriver boxes;  // the question Clear asks
@@ -265,16 +260,13 @@ TEST_F(ToolBoxE2E, ClearedListComesBackAsTheDefault) {
   steps.Start();
   PickFromMenu(29002);
   EXPECT_EQ(Setting("ToolBox_1Cmd1"), "");
-  HWND after = FindToolBox();
-  ASSERT_NE(after, nullptr);
-  EXPECT_EQ(Labels(PageOf(after)).size(), 27u);
+  EXPECT_EQ(Labels(PageOf(FindToolBox())).size(), 27u);
 }
 
 // OK without changes writes nothing and leaves the toolbox; with a command
 // added and a title changed the host rebuilds it.
 TEST_F(ToolBoxE2E, CustomizedCommandAndTitleReachTheNextToolBox) {
   HWND before = ShowToolBox();
-  ASSERT_NE(before, nullptr);
   {
     QueueDriver unchanged;
     unchanged.Then(OnCustomize([](HWND s, HWND) { PressOk(s); })).Start();
@@ -317,7 +309,6 @@ TEST_F(ToolBoxE2E, CustomizedCommandAndTitleReachTheNextToolBox) {
   EXPECT_EQ(cmds.substr(0, 12), "29021,29023,");
   EXPECT_EQ(cmds.substr(cmds.size() - 6), ",29455");
   HWND after = FindToolBox();
-  ASSERT_NE(after, nullptr);
   EXPECT_EQ(TabTitles(after), (std::vector<std::string>{"単純", "属性つき"}));
   std::vector<std::string> labels = Labels(PageOf(after));
   ASSERT_EQ(labels.size(), 28u);
