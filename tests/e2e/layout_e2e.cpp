@@ -61,13 +61,9 @@ std::vector<std::string> Misfits(HWND dlg) {
     DWORD s = Style(w);
     if (Is(w, "Button") && !text.empty()) {
       DWORD type = s & BS_TYPEMASK;
-      int room = c.right;
-      if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX || type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON)
-        room -= box;
-      else if (type == BS_GROUPBOX)
-        room -= 12;  // the caption starts inside the frame
-      else
-        room -= 6;  // push button edges
+      bool mark = type == BS_AUTOCHECKBOX || type == BS_CHECKBOX || type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
+      // A frame's caption starts inside the frame; a push button has edges.
+      int room = c.right - (mark ? box : type == BS_GROUPBOX ? 12 : 6);
       SIZE need = Extent(w, text);
       if (need.cx > room)
         bad.push_back(name(w) + ": caption needs " + std::to_string(need.cx) + " px, has " + std::to_string(room));
