@@ -149,7 +149,6 @@ TEST(HtmlMenu, CaptionsAndKeyTextsPerApplicationNumber) {
   }
 }
 
-// The host hands over its selection and replaces only that.
 TEST(HtmlMenu, AMenuPickGoesThroughTheHost) {
   auto host = MakeHost(1);
   ASSERT_TRUE(host);
@@ -159,8 +158,7 @@ TEST(HtmlMenu, AMenuPickGoesThroughTheHost) {
   EXPECT_EQ(host->Text(), "xx <H1>abc</H1> yy");
 }
 
-// The host hands over its framework menu object: the DLL reads the handle
-// after the table pointer, never the table pointer itself.
+// Never the table pointer itself.
 TEST(HtmlMenu, TheMenuObjectIsReadAfterItsTablePointer) {
   HMENU decoy = CreatePopupMenu(), target = CreatePopupMenu();
   TagquillMenuObject wrong = {decoy, nullptr};  // a handle where the table pointer goes

@@ -26,7 +26,7 @@ class RegistryProfile : public SettingsTest {
   std::unique_ptr<plat::Profile> profile_;
 };
 
-// Written values are what the registry's own functions see, and come back.
+// Over an earlier value of the other kind.
 TEST_F(RegistryProfile, StringsAreRegSzIntegersRegDword) {
   const std::string text = "表ソ <H1> \"q\" \\x\r\n\tend";
   const struct {
@@ -43,7 +43,6 @@ TEST_F(RegistryProfile, StringsAreRegSzIntegersRegDword) {
       {"Min", nullptr, -2147483647 - 1, REG_DWORD, std::string("\0\0\0\x80", 4)},
   };
   for (const auto& v : kValues) {
-    // Over an earlier value of the other kind.
     bool written = v.str ? profile_->WriteInt("HTML", v.name, 1) && profile_->WriteString("HTML", v.name, v.str)
                          : profile_->WriteString("HTML", v.name, "x") && profile_->WriteInt("HTML", v.name, v.number);
     ASSERT_TRUE(written) << v.name;

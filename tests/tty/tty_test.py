@@ -382,7 +382,8 @@ def emacs_edit_in_a_term_buffer(run, read_profile, work):
            f"--eval {shlex.quote(setup)} {shlex.quote(doc)}")
     t = run("emacs", "", editor=cmd)
     t.wait_for("next", "emacs-before")
-    for keys, then in (([("Escape", "Escape")], "cancelled"), ([("M-i", "Tab"), "top", ("Enter",)], "built")):
+    for then, keys, want in (("cancelled", [("Escape", "Escape")], "abc"),
+                             ("built", [("M-i", "Tab"), "top", ("Enter",)], '<H1 ID="top">abc</H1>')):
         t.keys("M-x")
         t.type("tagquill-edit")
         t.keys("Enter")
@@ -395,7 +396,6 @@ def emacs_edit_in_a_term_buffer(run, read_profile, work):
                 t.type(k)
         s = t.wait_for("next", "emacs-" + then)
         first = s.splitlines()[1]
-        want = "abc" if then == "cancelled" else '<H1 ID="top">abc</H1>'
         expect(first == want, f"{then}: the first line reads {first!r}:\n" + s)
     t.keys("C-x", "C-s", then="Wrote")
     expect(open(doc).read() == '<H1 ID="top">abc</H1>\nnext\n', "file: " + repr(open(doc).read()))
