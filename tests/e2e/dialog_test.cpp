@@ -100,7 +100,7 @@ void CheckControl(HWND dlg, const plat::DialogTemplate& t, size_t index) {
   DWORD s = static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE));
   const KindRule* rule = std::find_if(std::begin(kKinds), std::end(kKinds), [&](const KindRule& k) { return k.kind == c.kind; });
   ASSERT_NE(rule, std::end(kKinds));
-  EXPECT_EQ(lstrcmpiA(ClassName(w).c_str(), rule->cls), 0) << ClassName(w);
+  EXPECT_TRUE(IsClass(w, rule->cls)) << ClassName(w);
   // The dialog manager marks a focused push button as the default.
   bool focusedDefault = c.kind == Ctl::Button && (s & BS_TYPEMASK) == BS_DEFPUSHBUTTON && GetFocus() == w;
   if (!focusedDefault) {

@@ -123,8 +123,7 @@ void Pump() {
 }
 
 void Screenshot(HWND w, const char* file) {
-  RECT r;
-  GetWindowRect(w, &r);
+  const RECT r = Rect(w);
   const int cx = r.right - r.left, cy = r.bottom - r.top;
   const DWORD size = ((static_cast<DWORD>(cx) * 3 + 3) & ~3u) * cy,
               head = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
@@ -164,7 +163,7 @@ std::string WindowTextA(HWND w) {
 
 std::string MessageBoxText(HWND box) {
   for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    if (lstrcmpiA(ClassName(c).c_str(), "Static") == 0 && !WindowTextA(c).empty()) return WindowTextA(c);
+    if (IsClass(c, "Static") && !WindowTextA(c).empty()) return WindowTextA(c);
   return std::string();
 }
 
@@ -242,6 +241,14 @@ std::string ClassName(HWND w) {
   char name[256] = {};
   GetClassNameA(w, name, sizeof name);
   return name;
+}
+
+bool IsClass(HWND w, const char* cls) { return lstrcmpiA(ClassName(w).c_str(), cls) == 0; }
+
+RECT Rect(HWND w) {
+  RECT r = {};
+  GetWindowRect(w, &r);
+  return r;
 }
 
 }  // namespace e2e

@@ -94,6 +94,10 @@ void SpinUp(HWND dialog, int id);
 int FileNameBox(HWND dialog);
 std::string WindowTextA(HWND w);
 std::string ClassName(HWND w);
+// Whether w is of window class cls (class names ignore case).
+bool IsClass(HWND w, const char* cls);
+// Where w is on the screen.
+RECT Rect(HWND w);
 // The message text of a message box: its one static control with text.
 std::string MessageBoxText(HWND box);
 

@@ -32,7 +32,6 @@ std::vector<HWND> Children(HWND dlg) {
 }
 
 DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE)); }
-bool Is(HWND w, const char* cls) { return lstrcmpiA(ClassName(w).c_str(), cls) == 0; }
 
 // Width and height the text needs in w's font; wrapped at width when it
 // is given.
@@ -59,7 +58,7 @@ std::vector<std::string> Misfits(HWND dlg) {
     GetClientRect(w, &c);
     std::wstring text = TextW(w);
     DWORD s = Style(w);
-    if (Is(w, "Button") && !text.empty()) {
+    if (IsClass(w, "Button") && !text.empty()) {
       DWORD type = s & BS_TYPEMASK;
       bool mark = type == BS_AUTOCHECKBOX || type == BS_CHECKBOX || type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
       // A frame's caption starts inside the frame; a push button has edges.
@@ -67,12 +66,12 @@ std::vector<std::string> Misfits(HWND dlg) {
       SIZE need = Extent(w, text);
       if (need.cx > room)
         bad.push_back(name(w) + ": caption needs " + std::to_string(need.cx) + " px, has " + std::to_string(room));
-    } else if (Is(w, "Static") && !text.empty() && (s & SS_TYPEMASK) == SS_LEFT) {
+    } else if (IsClass(w, "Static") && !text.empty() && (s & SS_TYPEMASK) == SS_LEFT) {
       SIZE need = Extent(w, text, c.right);
       if (need.cy > c.bottom || Extent(w, text).cy > c.bottom)
         bad.push_back(name(w) + ": text needs " + std::to_string(need.cy) + " px high, has " +
                       std::to_string(c.bottom));
-    } else if (Is(w, "ListBox")) {
+    } else if (IsClass(w, "ListBox")) {
       LRESULT row = SendMessageA(w, LB_GETITEMHEIGHT, 0, 0);
       if (row > 0 && c.bottom / row < 3)
         bad.push_back(name(w) + ": shows " + std::to_string(c.bottom / row) + " rows");
@@ -89,12 +88,10 @@ std::vector<std::string> Misfits(HWND dlg) {
   for (size_t i = 0; i < kids.size(); ++i) {
     for (size_t j = i + 1; j < kids.size(); ++j) {
       HWND a = kids[i], b = kids[j];
-      auto frame = [](HWND w) { return Is(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_GROUPBOX; };
+      auto frame = [](HWND w) { return IsClass(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_GROUPBOX; };
       if (frame(a) || frame(b)) continue;
-      if (Is(a, "msctls_updown32") || Is(b, "msctls_updown32")) continue;
-      RECT ra, rb, both;
-      GetWindowRect(a, &ra);
-      GetWindowRect(b, &rb);
+      if (IsClass(a, "msctls_updown32") || IsClass(b, "msctls_updown32")) continue;
+      RECT ra = Rect(a), rb = Rect(b), both;
       if (IntersectRect(&both, &ra, &rb)) bad.push_back(name(a) + " overlaps " + name(b));
     }
   }
@@ -104,7 +101,7 @@ std::vector<std::string> Misfits(HWND dlg) {
 // Every check box on ...
 void CheckAll(HWND dlg) {
   for (HWND w : Children(dlg)) {
-    if (Is(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_AUTOCHECKBOX && IsWindowEnabled(w) &&
+    if (IsClass(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_AUTOCHECKBOX && IsWindowEnabled(w) &&
         SendMessageA(w, BM_GETCHECK, 0, 0) != BST_CHECKED)
       Click(dlg, GetDlgCtrlID(w));
   }
@@ -114,10 +111,10 @@ void CheckAll(HWND dlg) {
 // edit box that takes one.
 void TypeAll(HWND dlg) {
   for (HWND w : Children(dlg)) {
-    if (!Is(w, "Edit") || !IsWindowEnabled(w) || (Style(w) & ES_READONLY)) continue;
+    if (!IsClass(w, "Edit") || !IsWindowEnabled(w) || (Style(w) & ES_READONLY)) continue;
     DWORD s = Style(w);
     HWND next = GetWindow(w, GW_HWNDNEXT);
-    bool number = (s & ES_NUMBER) || (next && Is(next, "msctls_updown32"));
+    bool number = (s & ES_NUMBER) || (next && IsClass(next, "msctls_updown32"));
     const char* value = number ? "100"
                         : (s & ES_MULTILINE) ? "onClick=\"check(this.form)\"\r\nonKeyPress=\"hint()\""
                                              : "images/banner-top.gif";

@@ -45,13 +45,8 @@ void ClickTab(HWND sheet, int index) {
 std::vector<HWND> Buttons(HWND page) {
   std::vector<HWND> out;
   for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    if (lstrcmpiA(ClassName(c).c_str(), "Button") == 0) out.push_back(c);
-  auto top = [](HWND w) {
-    RECT r;
-    GetWindowRect(w, &r);
-    return r.top;
-  };
-  std::sort(out.begin(), out.end(), [&](HWND a, HWND b) { return top(a) < top(b); });
+    if (IsClass(c, "Button")) out.push_back(c);
+  std::sort(out.begin(), out.end(), [](HWND a, HWND b) { return Rect(a).top < Rect(b).top; });
   return out;
 }
 
@@ -89,11 +84,6 @@ void Shot(HWND w, const char* file) {
   Screenshot(w, file);
 }
 
-RECT Rect(HWND w) {
-  RECT r = {};
-  GetWindowRect(w, &r);
-  return r;
-}
 std::string TopLeft(HWND w) { return std::to_string(Rect(w).left) + "," + std::to_string(Rect(w).top); }
 bool Topmost(HWND w) { return GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 
