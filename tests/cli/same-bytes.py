@@ -90,16 +90,9 @@ def full_actions(r, cid):
 
 def record(r, cid, name, args, note=""):
     status, out, err, profile = r.run(["run", cid] + args)
-    lines = ["### %s %s status %d%s" % (cid, name, status, note)]
-    if args:
-        lines.append("actions: " + shlex.join(args))
-    lines.append("--- stdout")
-    lines.append(escape(out))
-    lines.append("--- stderr")
-    lines.append(escape(err))
-    lines.append("--- profile")
-    lines.append("(none)" if profile is None else escape(profile))
-    return "\n".join(lines) + "\n"
+    actions = "actions: %s\n" % shlex.join(args) if args else ""
+    return "### %s %s status %d%s\n%s--- stdout\n%s\n--- stderr\n%s\n--- profile\n%s\n" % (
+        cid, name, status, note, actions, escape(out), escape(err), "(none)" if profile is None else escape(profile))
 
 
 def recorded(golden):

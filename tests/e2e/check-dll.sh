@@ -18,30 +18,27 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 dump=$($objdump -p "$dll") || { echo "$0: $objdump cannot read $dll" >&2; exit 1; }
 fail=0
+bad() { echo "FAIL: $*"; fail=1; }
 
-echo "$dump" | grep -q 'Magic.*010b' || { echo "FAIL: $dll is not a 32-bit (PE32) image"; fail=1; }
+echo "$dump" | grep -q 'Magic.*010b' || bad "$dll is not a 32-bit (PE32) image"
 
 # Names from the "[Ordinal/Name Pointer] Table" of the export directory.
 exports=$(echo "$dump" | sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' |
           sed -n 's/^[[:space:]]*\[[[:space:]]*[0-9]*\][[:space:]]*\([^[:space:]]*\).*$/\1/p' | sort)
 want=$(printf '%s\n' GetHtmlTagString GetHtmlVer MainGetFocus MakeHtmlMenu OnChangeToolBoxSetting \
                       OnToolBox SetAppInfo SetStringToTagquill | sort)
-if [ "$exports" != "$want" ]; then
-  echo "FAIL: exports differ from the eight plain names"
-  echo "  found:"; echo "$exports" | sed 's/^/    /'
-  fail=1
-fi
+[ "$exports" = "$want" ] || bad "exports differ from the eight plain names; found:" $exports
 # Entries of the export address table ("[   0] +base[   1] 1a2b0 Export RVA"):
 # no further export by ordinal only.
 count=$(echo "$dump" | grep -c '^[[:space:]]*\[[[:space:]]*[0-9]*\] +base\[')
-[ "$count" -eq 8 ] || { echo "FAIL: $count export address entries, not 8"; fail=1; }
+[ "$count" -eq 8 ] || bad "$count export address entries, not 8"
 
 imports=$(echo "$dump" | sed -n 's/^[[:space:]]*DLL Name: //p')
-[ -n "$imports" ] || { echo "FAIL: no import table found"; fail=1; }
+[ -n "$imports" ] || bad "no import table found"
 for name in $imports; do
   case $(echo "$name" | tr '[:lower:]' '[:upper:]') in
     KERNEL32.DLL|USER32.DLL|GDI32.DLL|ADVAPI32.DLL|COMDLG32.DLL|COMCTL32.DLL|MSVCRT.DLL|API-MS-WIN-*) ;;
-    *) echo "FAIL: imports $name, which is not a system DLL"; fail=1 ;;
+    *) bad "imports $name, which is not a system DLL" ;;
   esac
 done
 
@@ -50,45 +47,39 @@ used=$(echo "$dump" | awk -F'\t' '/DLL Name:/ { split($2, a, ": "); dll = touppe
                                   /^$/ { dll = "" }
                                   dll && $2 ~ /^[0-9a-f]+$/ { split($3, b, " "); print dll, b[2] }' | sort -u)
 extra=$(printf '%s\n' "$used" | grep -vxF -f "$here/xp-imports.txt")
-[ -n "$used" ] || { echo "FAIL: no imported functions found"; fail=1; }
-if [ -n "$extra" ]; then
-  echo "FAIL: imports not known to be exported by name on Windows XP:"
-  echo "$extra" | sed 's/^/    /'
-  fail=1
-fi
+[ -n "$used" ] || bad "no imported functions found"
+[ -z "$extra" ] || { bad "imports not known to be exported by name on Windows XP:"; echo "$extra" | sed 's/^/    /'; }
 
 # The image XP's loader accepts: GUI subsystem, OS and subsystem version 5.1 at most.
 field() { echo "$dump" | awk -v f="$1" '$1 == f { print $2; exit }'; }
-[ "$(field Subsystem)" = 00000002 ] || { echo "FAIL: subsystem $(field Subsystem), not Windows GUI"; fail=1; }
+[ "$(field Subsystem)" = 00000002 ] || bad "subsystem $(field Subsystem), not Windows GUI"
 for v in OSystem Subsystem; do
   major=$(field Major${v}Version); minor=$(field Minor${v}Version)
   if [ -z "$major" ] || [ "$major" -gt 5 ] || { [ "$major" -eq 5 ] && [ "$minor" -gt 1 ]; }; then
-    echo "FAIL: ${v} version $major.$minor is newer than Windows XP (5.1)"; fail=1
+    bad "${v} version $major.$minor is newer than Windows XP (5.1)"
   fi
 done
 
 # Resources: exactly the generated script's string table and dialogs, plus
 # the version record, every one under LANGUAGE 17, 1 (Japanese).
 script="$1/tagquill_res.rc"
-rc=$($windres -i "$dll" -O rc 2>/dev/null) || { echo "FAIL: $windres cannot read the resources of $dll"; fail=1; }
+rc=$($windres -i "$dll" -O rc 2>/dev/null) || bad "$windres cannot read the resources of $dll"
 strings=$(printf '%s\n' "$rc" | grep -cE '^  [0-9]+, L?"')
 dialogs=$(printf '%s\n' "$rc" | grep -cE '^[0-9]+ DIALOGEX ')
-[ "$strings" -eq 168 ] || { echo "FAIL: $strings string table entries, not 168"; fail=1; }
-[ "$dialogs" -eq 32 ] || { echo "FAIL: $dialogs dialog templates, not 32"; fail=1; }
-printf '%s\n' "$rc" | grep -q 'VERSIONINFO' || { echo "FAIL: no version record"; fail=1; }
+[ "$strings" -eq 168 ] || bad "$strings string table entries, not 168"
+[ "$dialogs" -eq 32 ] || bad "$dialogs dialog templates, not 32"
+printf '%s\n' "$rc" | grep -q 'VERSIONINFO' || bad "no version record"
 langs=$(printf '%s\n' "$rc" | sed -n 's/^LANGUAGE //p' | sort -u)
-[ "$langs" = "17, 1" ] || { echo "FAIL: resources filed under LANGUAGE $(echo $langs), not only 17, 1"; fail=1; }
+[ "$langs" = "17, 1" ] || bad "resources filed under LANGUAGE $(echo $langs), not only 17, 1"
 # The string tables and dialogs of a resource listing, nothing else.
 tables() {
   awk '/^(STRINGTABLE|[0-9]+ DIALOGEX )/ { on = 1 } on { print } on && /^END$/ { on = 0 }' |
     sed 's/ MOVEABLE PURE DISCARDABLE//; s/ MOVEABLE PURE//; s/ PURE//'
 }
-if [ -f "$script" ]; then
-  if [ "$(printf '%s\n' "$rc" | tables)" != "$($windres -i "$script" -O rc 2>/dev/null | tables)" ]; then
-    echo "FAIL: the DLL's string table or dialogs differ from $script"; fail=1
-  fi
-else
-  echo "FAIL: $script is missing"; fail=1
+if [ ! -f "$script" ]; then
+  bad "$script is missing"
+elif [ "$(printf '%s\n' "$rc" | tables)" != "$($windres -i "$script" -O rc 2>/dev/null | tables)" ]; then
+  bad "the DLL's string table or dialogs differ from $script"
 fi
 
 if [ $fail -eq 0 ]; then

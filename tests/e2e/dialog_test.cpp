@@ -1,6 +1,7 @@
 // Modal dialogs of the Win32 backend on the real window system: every
 // registered template as a real dialog, control access, notifications and
-// failures. Nesting is checked along the DLL's dialog chains.
+// failures; the open-file dialog's filter. Nesting and the common dialogs
+// themselves are checked along the DLL's dialog chains.
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
@@ -99,7 +100,7 @@ void CheckControl(HWND dlg, const plat::DialogTemplate& t, size_t index) {
   DWORD s = static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE));
   const KindRule* rule = std::find_if(std::begin(kKinds), std::end(kKinds), [&](const KindRule& k) { return k.kind == c.kind; });
   ASSERT_NE(rule, std::end(kKinds));
-  EXPECT_EQ(lstrcmpiA(ClassName(w).c_str(), rule->cls), 0) << ClassName(w);
+  EXPECT_TRUE(IsClass(w, rule->cls)) << ClassName(w);
   // The dialog manager marks a focused push button as the default.
   bool focusedDefault = c.kind == Ctl::Button && (s & BS_TYPEMASK) == BS_DEFPUSHBUTTON && GetFocus() == w;
   if (!focusedDefault) {
@@ -269,17 +270,11 @@ TEST(Win32Dialog, SwatchesShowTheirColourAndReportClicks) {
 
 TEST(Win32Dialog, EscapeAndTheCloseBoxCancel) {
   Owner owner;
-  for (int how = 0; how < 2; ++how) {
+  for (auto [msg, wp] : {std::pair<UINT, WPARAM>{WM_KEYDOWN, VK_ESCAPE}, {WM_SYSCOMMAND, SC_CLOSE}}) {
     Probe d(2001, owner.get());
     DialogDriver drive;
-    drive.Then([how](HWND dlg) {
-      if (how == 0) {
-        PostMessageA(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
-      } else {
-        PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-      }
-    });
-    EXPECT_EQ(d.DoModal(), plat::IDCANCEL) << how;
+    drive.Then([msg = msg, wp = wp](HWND dlg) { PostMessageA(dlg, msg, wp, 0); });
+    EXPECT_EQ(d.DoModal(), plat::IDCANCEL) << msg;
   }
 }
 
@@ -315,6 +310,15 @@ TEST(Win32Dialog, FailuresAreClearAnswers) {
   drive.Then([&](HWND dlg) { Click(dlg, FirstOf(head, plat::Ctl::Check)); });
   EXPECT_THROW(badClick.DoModal(), std::runtime_error);
   EXPECT_TRUE(IsWindowEnabled(owner.get()));
+}
+
+// The open-file dialog's filter, made from the framework's bar-separated
+// form. "ポ" is 0x83 0x7C: its second byte looks like a bar.
+TEST(Win32Common, FilterNamesAndPatternsSplitOnlyAtRealBars) {
+  EXPECT_EQ(plat::win32::FilterToNul("ポ(*.htm)|*.htm|All|*.*||"),
+            std::string("ポ(*.htm)\0*.htm\0All\0*.*\0\0", 25));
+  EXPECT_EQ(plat::win32::FilterToNul("A|*.a"), std::string("A\0*.a\0\0", 7));
+  EXPECT_EQ(plat::win32::FilterToNul(""), std::string("\0\0", 2));
 }
 
 }  // namespace

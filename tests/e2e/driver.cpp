@@ -123,30 +123,21 @@ void Pump() {
 }
 
 void Screenshot(HWND w, const char* file) {
-  RECT r;
-  GetWindowRect(w, &r);
-  int cx = r.right - r.left, cy = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = cx;
-  bi.bmiHeader.biHeight = cy;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
+  const RECT r = Rect(w);
+  const int cx = r.right - r.left, cy = r.bottom - r.top;
+  const DWORD size = ((static_cast<DWORD>(cx) * 3 + 3) & ~3u) * cy,
+              head = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  BITMAPINFOHEADER bh = {sizeof bh, cx, cy, 1, 24, BI_RGB, size, 0, 0, 0, 0};
+  BITMAPFILEHEADER fh = {0x4D42, head + size, 0, 0, head};
+  HDC screen = GetDC(nullptr), mem = CreateCompatibleDC(screen);
   void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bmp = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&bh), DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, bmp);
   BitBlt(mem, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY);
   GdiFlush();
-  DWORD stride = (static_cast<DWORD>(cx) * 3 + 3) & ~3u, size = stride * cy;
-  BITMAPFILEHEADER fh = {};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + size;
   if (FILE* f = std::fopen(file, "wb")) {
     std::fwrite(&fh, sizeof fh, 1, f);
-    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
+    std::fwrite(&bh, sizeof bh, 1, f);
     std::fwrite(bits, 1, size, f);
     std::fclose(f);
   }
@@ -172,7 +163,7 @@ std::string WindowTextA(HWND w) {
 
 std::string MessageBoxText(HWND box) {
   for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    if (lstrcmpiA(ClassName(c).c_str(), "Static") == 0 && !WindowTextA(c).empty()) return WindowTextA(c);
+    if (IsClass(c, "Static") && !WindowTextA(c).empty()) return WindowTextA(c);
   return std::string();
 }
 
@@ -250,6 +241,14 @@ std::string ClassName(HWND w) {
   char name[256] = {};
   GetClassNameA(w, name, sizeof name);
   return name;
+}
+
+bool IsClass(HWND w, const char* cls) { return lstrcmpiA(ClassName(w).c_str(), cls) == 0; }
+
+RECT Rect(HWND w) {
+  RECT r = {};
+  GetWindowRect(w, &r);
+  return r;
 }
 
 }  // namespace e2e

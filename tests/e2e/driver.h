@@ -27,8 +27,6 @@ class DialogDriver {
     return *this;
   }
   size_t pending() const { return steps_.size(); }
-  // Idle dialogs found with no step left (each was cancelled).
-  int strays() const { return strays_; }
 
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp);
@@ -58,7 +56,6 @@ class QueueDriver {
     return *this;
   }
   void Start();  // posts the first turn
-  size_t pending() const { return steps_.size(); }
 
  private:
   static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
@@ -97,6 +94,10 @@ void SpinUp(HWND dialog, int id);
 int FileNameBox(HWND dialog);
 std::string WindowTextA(HWND w);
 std::string ClassName(HWND w);
+// Whether w is of window class cls (class names ignore case).
+bool IsClass(HWND w, const char* cls);
+// Where w is on the screen.
+RECT Rect(HWND w);
 // The message text of a message box: its one static control with text.
 std::string MessageBoxText(HWND box);
 

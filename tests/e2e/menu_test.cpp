@@ -63,42 +63,19 @@ std::string MenuText(HMENU m, int pos) {
   return s;
 }
 
-struct Item {
-  int id;  // kSep for a separator
-  std::string text;
-};
-
-std::vector<Item> ItemsOf(HMENU m, int from = 0) {
-  std::vector<Item> items;
-  for (int i = from, n = GetMenuItemCount(m); i < n; ++i) {
-    bool sep = GetMenuState(m, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR;
-    items.push_back({sep ? kSep : static_cast<int>(GetMenuItemID(m, i)), MenuText(m, i)});
+// A menu as text, an item a line: "id text", "-" for a separator, a
+// popup's caption with its items indented below it.
+std::string Listing(HMENU m, const std::string& indent = "") {
+  std::string out;
+  for (int i = 0, n = GetMenuItemCount(m); i < n; ++i) {
+    if (HMENU sub = GetSubMenu(m, i))
+      out += indent + MenuText(m, i) + "\n" + Listing(sub, indent + "  ");
+    else if (GetMenuState(m, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR)
+      out += indent + "-\n";
+    else
+      out += indent + std::to_string(GetMenuItemID(m, i)) + " " + MenuText(m, i) + "\n";
   }
-  return items;
-}
-
-// Every item of every submenu in menu order, checked against the layout;
-// then the items of the HTML menu itself after the popups.
-std::vector<Item> Read(tqhost::HostWindow& host, std::vector<Item>* tail) {
-  HMENU html = host.htmlMenu();
-  const auto& layout = Layout();
-  EXPECT_EQ(GetMenuItemCount(html), static_cast<int>(layout.size()) + 5);
-  std::vector<Item> all;
-  for (size_t pos = 0; pos < layout.size(); ++pos) {
-    const Popup& p = layout[pos];
-    if (!p.caption) {
-      EXPECT_EQ(ItemsOf(html, static_cast<int>(pos)).at(0).id, kSep) << "host menu position " << pos;
-      continue;
-    }
-    EXPECT_EQ(MenuText(html, static_cast<int>(pos)), p.caption);
-    std::vector<Item> items = ItemsOf(GetSubMenu(html, static_cast<int>(pos)));
-    std::vector<int> ids;
-    for (const Item& i : items) ids.push_back(i.id);
-    EXPECT_EQ(ids, p.ids) << p.caption;
-    all.insert(all.end(), items.begin(), items.end());
-  }
-  *tail = ItemsOf(html, static_cast<int>(layout.size()));
-  return all;
+  return out;
 }
 
 std::unique_ptr<tqhost::HostWindow> MakeHost(int appNumber, bool answer = true) {
@@ -122,26 +99,23 @@ TEST(HtmlMenu, CaptionsAndKeyTextsPerApplicationNumber) {
     if (h.handedIn) Dll().SetStringToTagquill(h.handedIn);
     auto host = MakeHost(h.appNumber, h.answers);
     ASSERT_TRUE(host);
-    std::vector<Item> tail;
-    std::vector<Item> items = Read(*host, &tail);
-    ASSERT_EQ(tail.size(), 5u);
-    items.insert(items.end(), tail.begin(), tail.begin() + 2);
     std::vector<int> asked;
-    for (const Item& it : items) {
-      if (it.id == kSep) continue;
-      asked.push_back(it.id);
-      std::string key = h.appNumber != 1 ? "" : h.handedIn ? h.handedIn : tqhost::KeyText(it.id);
-      std::string caption = it.id == 29399   ? "コメントアウト(&O)"
-                            : it.id == 29398 ? "CSS内コメントアウト(&U)"
-                                             : tq::TagCaption(it.id);
-      EXPECT_FALSE(caption.empty()) << it.id;
-      EXPECT_EQ(it.text, caption + key) << it.id;
+    auto item = [&](int id) {
+      asked.push_back(id);
+      std::string key = h.appNumber != 1 ? "" : h.handedIn ? h.handedIn : tqhost::KeyText(id);
+      std::string caption = id == 29399 ? "コメントアウト(&O)" : id == 29398 ? "CSS内コメントアウト(&U)" : tq::TagCaption(id);
+      EXPECT_FALSE(caption.empty()) << id;
+      return std::to_string(id) + " " + caption + key + "\n";
+    };
+    std::string want;
+    for (const Popup& p : Layout()) {
+      want += p.caption ? std::string(p.caption) + "\n" : "-\n";
+      for (int id : p.ids) want += id == kSep ? "  -\n" : "  " + item(id);
     }
-    EXPECT_EQ(tail[2].id, kSep);
-    EXPECT_EQ(tail[3].id, 29001);
-    EXPECT_EQ(tail[3].text, "ツールボックス表示(&X)");
-    EXPECT_EQ(tail[4].id, 29002);
-    EXPECT_EQ(tail[4].text, "ツールボックスの設定(&W)");
+    want += item(29399);  // one at a time: asked is in menu order
+    want += item(29398);
+    want += "-\n29001 ツールボックス表示(&X)\n29002 ツールボックスの設定(&W)\n";
+    EXPECT_EQ(Listing(host->htmlMenu()), want);
     if (h.appNumber == 1) {
       EXPECT_EQ(host->asked(), asked);
       for (LPARAM lp : host->askedLParams()) EXPECT_EQ(lp, 0);
@@ -151,7 +125,6 @@ TEST(HtmlMenu, CaptionsAndKeyTextsPerApplicationNumber) {
   }
 }
 
-// The host hands over its selection and replaces only that.
 TEST(HtmlMenu, AMenuPickGoesThroughTheHost) {
   auto host = MakeHost(1);
   ASSERT_TRUE(host);
@@ -161,8 +134,7 @@ TEST(HtmlMenu, AMenuPickGoesThroughTheHost) {
   EXPECT_EQ(host->Text(), "xx <H1>abc</H1> yy");
 }
 
-// The host hands over its framework menu object: the DLL reads the handle
-// after the table pointer, never the table pointer itself.
+// Never the table pointer itself.
 TEST(HtmlMenu, TheMenuObjectIsReadAfterItsTablePointer) {
   HMENU decoy = CreatePopupMenu(), target = CreatePopupMenu();
   TagquillMenuObject wrong = {decoy, nullptr};  // a handle where the table pointer goes

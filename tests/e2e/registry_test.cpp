@@ -1,6 +1,6 @@
 // The registry profile against the real registry: what it writes is what
 // the platform's own functions see, and anything odd found there reads as
-// the default.
+// the default, in the profile and in the DLL's dialogs.
 #include <memory>
 #include <string>
 
@@ -8,6 +8,7 @@
 
 #include "plat/app.h"
 #include "plat/profile.h"
+#include "res/ids/head_dlg.h"
 #include "tests/e2e/e2e.h"
 
 namespace e2e {
@@ -25,7 +26,7 @@ class RegistryProfile : public SettingsTest {
   std::unique_ptr<plat::Profile> profile_;
 };
 
-// Written values are what the registry's own functions see, and come back.
+// Over an earlier value of the other kind.
 TEST_F(RegistryProfile, StringsAreRegSzIntegersRegDword) {
   const std::string text = "表ソ <H1> \"q\" \\x\r\n\tend";
   const struct {
@@ -42,7 +43,6 @@ TEST_F(RegistryProfile, StringsAreRegSzIntegersRegDword) {
       {"Min", nullptr, -2147483647 - 1, REG_DWORD, std::string("\0\0\0\x80", 4)},
   };
   for (const auto& v : kValues) {
-    // Over an earlier value of the other kind.
     bool written = v.str ? profile_->WriteInt("HTML", v.name, 1) && profile_->WriteString("HTML", v.name, v.str)
                          : profile_->WriteString("HTML", v.name, "x") && profile_->WriteInt("HTML", v.name, v.number);
     ASSERT_TRUE(written) << v.name;
@@ -115,6 +115,55 @@ TEST_F(RegistryProfile, HugeStringsAreReadWhole) {
   EXPECT_EQ(Str("Planted"), big);
   ASSERT_TRUE(profile_->WriteString("HTML", "Written", big + big));
   EXPECT_EQ(Str("Written"), big + big);
+}
+
+// Odd values left in the real registry by hand or by another program: the
+// real dialog still opens, the host keeps its selection, and OK leaves the
+// values in their proper types.
+DWORD TypeOf(const char* name) {
+  DWORD type = REG_NONE;
+  std::string data;
+  return ReadValue(name, &type, &data) ? type : static_cast<DWORD>(REG_NONE);
+}
+
+using HostileRegistry = HostTest;
+
+TEST_F(HostileRegistry, ValuesOfTheWrongTypeOpenAsDefaultsAndAreRewrittenProperly) {
+  Select("表題");
+  PlantString("HEAD_111Flag", "garbage");
+  const unsigned char bytes[] = {0x81, 0x00, 0xFF, 0x5C};
+  Plant("HEAD_111Lang", REG_BINARY, bytes, sizeof bytes);
+  const DWORD n = 7;
+  Plant("HEAD_111Title", REG_DWORD, &n, sizeof n);
+  DialogDriver driver;
+  driver.Then([](HWND d) {
+    EXPECT_EQ(ItemText(d, tq::IDC_HD_LANG), "");
+    EXPECT_FALSE(Checked(d, tq::IDC_HD_LANG_CHK));
+    Click(d, tq::IDC_HD_LANG_CHK);
+    Type(d, tq::IDC_HD_LANG, "ja");
+    Click(d, plat::IDOK);
+  });
+  host_->RunTagCommand(29111);
+  EXPECT_EQ(host_->Text(), "<TITLE LANG=\"ja\">表題</TITLE>");
+  EXPECT_EQ(TypeOf("HEAD_111Flag"), static_cast<DWORD>(REG_DWORD));
+  EXPECT_EQ(TypeOf("HEAD_111Lang"), static_cast<DWORD>(REG_SZ));
+}
+
+TEST_F(HostileRegistry, AHugeValueWithEveryBitSetIsShownAndBuiltWhole) {
+  Select("表題");
+  const std::string huge = std::string(1 << 20, 'x') + "\"<>";
+  PlantString("HEAD_111Lang", huge);
+  const DWORD all = 0xFFFFFFFF;
+  Plant("HEAD_111Flag", REG_DWORD, &all, sizeof all);
+  DialogDriver driver;
+  driver.Then([&](HWND d) {
+    EXPECT_EQ(static_cast<size_t>(GetWindowTextLengthA(GetDlgItem(d, tq::IDC_HD_LANG))), huge.size());
+    Click(d, plat::IDOK);
+  });
+  host_->RunTagCommand(29111);
+  std::string text = host_->Text();
+  if (size_t at = text.find(huge); at != std::string::npos) text.replace(at, huge.size(), "{huge}");
+  EXPECT_EQ(text, "<TITLE LANG=\"{huge}\" DIR=\"rtl\">表題</TITLE>");
 }
 
 }  // namespace

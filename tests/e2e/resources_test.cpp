@@ -3,6 +3,7 @@
 // table entry of every tag command id, and every dialog template read
 // byte by byte from its DIALOGEX resource.
 #include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,19 +65,57 @@ class Reader {
   const BYTE* end_;
 };
 
-std::wstring ClassName(const std::wstring& ordOrName) {
-  static const struct {
-    const wchar_t* ord;
-    const wchar_t* name;
-  } kAtoms[] = {{L"#128", L"Button"}, {L"#129", L"Edit"}, {L"#130", L"Static"},
-                {L"#131", L"ListBox"}, {L"#133", L"ComboBox"}};
-  for (const auto& a : kAtoms)
-    if (ordOrName == a.ord) return a.name;
-  return ordOrName;
+// Class names compare without regard to case.
+std::wstring Upper(std::wstring name) {
+  CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+  return name;
 }
 
-bool SameClass(const std::wstring& a, const char* b) {
-  return lstrcmpiW(a.c_str(), Wide932(b).c_str()) == 0;
+// A DIALOGEX template as text, a line for the dialog and one per control
+// (help ids, weight, italic, charset and creation data left out); values
+// are written in the order they are read.
+struct Text {
+  std::wostringstream o;
+  template <typename T>
+  Text& operator<<(const T& v) {
+    o << v << L' ';
+    return *this;
+  }
+};
+
+std::wstring FromResource(const BYTE* p, DWORD size) {
+  Reader in(p, size);
+  Text t;
+  WORD count = 0;
+  t << in.Word() << in.Word();
+  in.DWord();
+  t << in.DWord() << in.DWord() << (count = in.Word()) << in.Short() << in.Short() << in.Short() << in.Short()
+    << in.SzOrOrd() << in.SzOrOrd() << in.SzOrOrd() << in.Word();
+  in.DWord();
+  t << in.SzOrOrd() << L'\n';
+  for (WORD i = 0; i < count && in.ok(); ++i) {
+    in.AlignDWord();
+    in.DWord();
+    t << in.DWord() << in.DWord() << in.Short() << in.Short() << in.Short() << in.Short()
+      << static_cast<int>(in.DWord()) << Upper(in.SzOrOrd()) << in.SzOrOrd() << L'\n';
+    in.Skip(in.Word());
+  }
+  if (!in.ok()) t << L"(cut short)";
+  return t.o.str();
+}
+
+std::wstring Described(const plat::DialogTemplate& d) {
+  namespace cs = plat::control_styles;
+  Text t;
+  t << 1 << 0xFFFF << 0 << cs::DialogStyle(d) << d.controls.size() << 0 << 0 << d.cx << d.cy << L"" << L""
+    << Wide932(plat::J(d.title)) << d.pointSize << Wide932(plat::kDialogFont) << L'\n';
+  for (size_t i = 0; i < d.controls.size(); ++i) {
+    const plat::ControlDesc& c = d.controls[i];
+    t << 0 << cs::ControlStyle(d, i) << c.x << c.y << c.cx << cs::ControlHeight(c) << c.id
+      << Upper(Wide932(cs::ClassOf(c.kind).name))
+      << Wide932(cs::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text)) << L'\n';
+  }
+  return t.o.str();
 }
 
 TEST(Resources, EveryTagCommandIdHasItsCaptionAndTooltipInJapanese) {
@@ -117,47 +156,10 @@ TEST(Resources, EveryDialogTemplateIsTheDescribedDialogEx) {
       continue;
     }
     ++templates;
-    SCOPED_TRACE("template " + std::to_string(id));
-    ASSERT_NE(r, nullptr);
+    ASSERT_NE(r, nullptr) << id;
     auto* p = static_cast<const BYTE*>(LockResource(LoadResource(dll, r)));
-    ASSERT_NE(p, nullptr);
-    Reader in(p, SizeofResource(dll, r));
-    EXPECT_EQ(in.Word(), 1);       // dlgVer
-    EXPECT_EQ(in.Word(), 0xFFFF);  // signature: DIALOGEX
-    in.DWord();                    // help id
-    EXPECT_EQ(in.DWord(), 0u);     // extended style
-    EXPECT_EQ(in.DWord(), plat::control_styles::DialogStyle(*t));
-    WORD count = in.Word();
-    ASSERT_EQ(count, t->controls.size());
-    EXPECT_EQ(in.Short(), 0);
-    EXPECT_EQ(in.Short(), 0);
-    EXPECT_EQ(in.Short(), t->cx);
-    EXPECT_EQ(in.Short(), t->cy);
-    EXPECT_EQ(in.SzOrOrd(), L"");  // no menu
-    EXPECT_EQ(in.SzOrOrd(), L"");  // the standard dialog class
-    EXPECT_EQ(in.SzOrOrd(), Wide932(plat::J(t->title)));
-    EXPECT_EQ(in.Word(), t->pointSize);
-    in.Word();  // weight
-    in.Word();  // italic, charset
-    EXPECT_EQ(in.SzOrOrd(), Wide932(plat::kDialogFont));
-    for (size_t i = 0; i < count; ++i) {
-      const plat::ControlDesc& c = t->controls[i];
-      SCOPED_TRACE("control " + std::to_string(c.id));
-      in.AlignDWord();
-      in.DWord();  // help id
-      EXPECT_EQ(in.DWord(), 0u);
-      EXPECT_EQ(in.DWord(), plat::control_styles::ControlStyle(*t, i));
-      EXPECT_EQ(in.Short(), c.x);
-      EXPECT_EQ(in.Short(), c.y);
-      EXPECT_EQ(in.Short(), c.cx);
-      EXPECT_EQ(in.Short(), plat::control_styles::ControlHeight(c));
-      EXPECT_EQ(static_cast<int>(in.DWord()), c.id);
-      EXPECT_TRUE(SameClass(ClassName(in.SzOrOrd()), plat::control_styles::ClassOf(c.kind).name));
-      std::string text = plat::control_styles::IsEdit(c.kind) || !c.text ? std::string() : plat::J(c.text);
-      EXPECT_EQ(in.SzOrOrd(), Wide932(text));
-      in.Skip(in.Word());  // creation data
-      ASSERT_TRUE(in.ok());
-    }
+    ASSERT_NE(p, nullptr) << id;
+    EXPECT_EQ(FromResource(p, SizeofResource(dll, r)), Described(*t)) << "template " << id;
   }
   EXPECT_EQ(templates, 32);
 }

@@ -22,23 +22,22 @@ printf 'abc\n' > "$dir/t.html"
 fail=0
 
 . "$src/tests/lib/tmux.sh"
-# Waits (at most 10 s) until line $1 of the screen is exactly $2.
-line_is() { [ "$(screen | sed -n "$1p")" = "$2" ]; }
-wait_line() { wait_for line_is "$1" "$2"; }
-expect() {  # name line text
-  if ! wait_line "$2" "$3"; then echo "FAIL $1: screen line $2 is not $(printf %q "$3")"; fail=1; fi
+# The screen's first lines are exactly the arguments.
+top_is() { [ "$(screen | head -n $#)" = "$(printf '%s\n' "$@")" ]; }
+expect() {  # name, then the lines the screen must start with (waited for at most 10 s)
+  local name=$1; shift
+  wait_for top_is "$@" || { echo "FAIL $name: the screen does not start $(printf '%q ' "$@")"; fail=1; }
 }
 
 tmux -S "$sock" -f /dev/null new-session -d -s tq -x 90 -y 10 \
   "LANG=C.UTF-8 $editor -u '$dir/vimrc' -i NONE '$dir/t.html'"
-expect start 1 abc
+expect start abc
 shot start
 
 keys V ":Tagquill nope" Enter
 wait_text "^tagquill: .*nope" || { echo "FAIL bad id: no message on screen"; fail=1; }
 shot "bad id"
-expect "bad id keeps the line" 1 abc
-expect "bad id adds nothing" 2 "~"
+expect "bad id keeps the line and adds nothing" abc "~"
 
 # A caption completes to its id.
 keys Escape ":Tagquill 見出し<H1" Tab
@@ -47,18 +46,16 @@ shot "caption + Tab"
 keys Escape
 
 keys V ":Tagquill 29021" Enter
-expect h1 1 "<H1>abc</H1>"
-expect "h1 on its own line" 2 "~"
+expect "h1 on its own line" "<H1>abc</H1>" "~"
 shot "V :Tagquill 29021"
 
 keys u
-expect undo 1 abc
-expect "undo in one step" 2 "~"
+expect "undo in one step" abc "~"
 shot undo
 
 # The HTML menu, as gVim shows it, run by name.
 keys ":TagquillMenu" Enter ":emenu HTML.見出し/段落/区切り線など(H).見出し<H2>" Enter
-expect menu 1 "<H2>abc</H2>"
+expect menu "<H2>abc</H2>"
 shot "menu"
 
 keys ":wq" Enter
