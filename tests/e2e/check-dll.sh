@@ -46,6 +46,7 @@ done
 used=$(echo "$dump" | awk -F'\t' '/DLL Name:/ { split($2, a, ": "); dll = toupper(a[2]); next }
                                   /^$/ { dll = "" }
                                   dll && $2 ~ /^[0-9a-f]+$/ { split($3, b, " "); print dll, b[2] }' | sort -u)
+[ -r "$here/xp-imports.txt" ] || { echo "$0: cannot read $here/xp-imports.txt" >&2; exit 2; }
 extra=$(printf '%s\n' "$used" | grep -vxF -f "$here/xp-imports.txt")
 [ -n "$used" ] || bad "no imported functions found"
 [ -z "$extra" ] || { bad "imports not known to be exported by name on Windows XP:"; echo "$extra" | sed 's/^/    /'; }
