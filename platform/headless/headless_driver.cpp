@@ -229,11 +229,4 @@ void HeadlessDialog::ClickButton(int index) {
 
 void HeadlessDialog::KeyDown(int index, unsigned vk) { dlg_.HandleButtonKey(index, vk); }
 
-void HeadlessSheet::ClickTab(int index) {
-  if (!open_ || index == active_) return;
-  SetActivePage(index);
-  sheet_->HandleTabChanged();
-  DeliverPosted();
-}
-
 }  // namespace plat

@@ -21,6 +21,7 @@
 #include <curses.h>
 
 #include "plat/colors.h"
+#include "plat/sheet_frame.h"
 #include "plat/text.h"
 #include "platform/terminal/form.h"
 
@@ -923,40 +924,13 @@ class MenuSurface : public Surface {
 // Property sheets: a row of tabs over the active page, OK and Cancel below
 // a modal one.
 
-class TermSheet : public SheetImpl, public Surface {
+class TermSheet : public SheetFrame<TermDialog>, public Surface {
  public:
+  // Pages in pixels of the base units the terminal stands for (8 x 16).
   TermSheet(TerminalBackend& b, PropertySheet& s, bool modal)
-      : backend_(b), sheet_(&s), modal_(modal), handle_(reinterpret_cast<WindowHandle>(b.nextHandle_++)) {
-    caption_ = ToUtf8(s.caption());
-    int cx = 0, cy = 0;
-    for (int i = 0; i < s.pageCount(); ++i) {
-      const DialogTemplate* t = FindTemplate(s.page(i).templateId());
-      std::string title = s.page(i).tabTitle();
-      if (title.empty() && t) title = J(t->title);
-      titles_.push_back(ToUtf8(title));
-      if (t) {
-        cx = std::max(cx, t->cx * 2);
-        cy = std::max(cy, t->cy * 2);
-      }
-    }
-    views_.resize(static_cast<size_t>(s.pageCount()));
-    pageRects_.assign(static_cast<size_t>(s.pageCount()), Rect{11, 31, 11 + cx, 31 + cy});
-    tab_ = Rect{7, 7, 7 + cx + 8, 7 + cy + 28};
-    window_ = Rect{100, 100, 100 + cx + 28, 100 + cy + 64 + (modal ? 30 : 0)};
-    s.Attach(this);
-    if (s.pageCount() > 0) SetActivePage(0);
-    s.HandleInit();
+      : SheetFrame(s, modal, reinterpret_cast<WindowHandle>(b.nextHandle_++), 8, 16), backend_(b) {
+    Open();
   }
-  ~TermSheet() override {
-    if (open_) {
-      for (auto& v : views_)
-        if (v && v->dialog()) v->dialog()->Detach();
-      sheet_->Detach();
-    }
-  }
-
-  bool open() const { return open_; }
-  int result() const { return result_; }
 
   // Focus: -1 the tabs, 0 the page, 1 OK, 2 Cancel.
   void OnKey(const Key& k) {
@@ -997,9 +971,13 @@ class TermSheet : public SheetImpl, public Surface {
   void Draw(Canvas& c, bool top) override {
     if (!open_) return;
     Form shape;
-    shape.title = caption_;
+    // The sheet keeps its texts as the program's; the screen takes UTF-8.
+    const std::string caption = ToUtf8(caption_);
+    std::vector<std::string> titles;
+    for (const std::string& t : titles_) titles.push_back(ToUtf8(t));
+    shape.title = caption;
     int tabsWidth = 2;
-    for (auto& t : titles_) tabsWidth += Width(t) + 3;
+    for (auto& t : titles) tabsWidth += Width(t) + 3;
     shape.cols = std::max(tabsWidth, 24);
     shape.rows = 1;
     for (auto& v : views_)
@@ -1010,12 +988,12 @@ class TermSheet : public SheetImpl, public Surface {
     int below = modal_ ? 2 : 0;
     shape.rows += below;
     Frame fr = PlaceFrame(shape, c.Rows(), c.Cols(), 2);
-    DrawFrame(c, fr, caption_);
+    DrawFrame(c, fr, caption);
     // Tabs.
     int x = fr.clientCol + 1;
     tabCols_.clear();
-    for (size_t i = 0; i < titles_.size(); ++i) {
-      std::string t = " " + titles_[i] + " ";
+    for (size_t i = 0; i < titles.size(); ++i) {
+      std::string t = " " + titles[i] + " ";
       bool act = static_cast<int>(i) == active_;
       unsigned a = act ? ((top && zone_ == -1) ? kFocus : kSelected) : kNormal;
       c.Put(fr.row + 1, x, act ? "[" : " ", kNormal);
@@ -1043,71 +1021,15 @@ class TermSheet : public SheetImpl, public Surface {
     }
   }
 
-  void Ok() {
-    if (!open_) return;
-    for (size_t i = 0; i < views_.size(); ++i)
-      if (views_[i]) sheet_->page(static_cast<int>(i)).OnApply();
-    End(IDOK);
-  }
-  void Cancel() {
-    if (open_) End(IDCANCEL);
-  }
-
-  // SheetImpl
-  WindowHandle handle() const override { return handle_; }
-  int ActiveIndex() const override { return active_; }
-  void SetActivePage(int index) override {
-    if (!open_ || index < 0 || index >= static_cast<int>(views_.size())) return;
-    if (!views_[static_cast<size_t>(index)]) MakePage(index);
-    active_ = index;
-  }
-  Rect WindowRect() const override { return window_; }
-  Rect PageRect() const override { return pageRects_.at(static_cast<size_t>(std::max(0, active_))); }
-  void SetPageRect(int index, const Rect& r) override {
-    if (index >= 0 && index < static_cast<int>(pageRects_.size())) pageRects_[static_cast<size_t>(index)] = r;
-  }
-  Rect TabRect() const override { return tab_; }
-  void SetTabRect(const Rect& r) override { tab_ = r; }
-  void Resize(int cx, int cy) override {
-    window_.right = window_.left + cx;
-    window_.bottom = window_.top + cy;
-  }
-  void Center() override {
-    Rect d = DesktopRect();
-    Move((d.width() - window_.width()) / 2, (d.height() - window_.height()) / 2);
-  }
   // The terminal in the pixels of the base units.
   Rect DesktopRect() const override { return Rect{0, 0, COLS * 8, LINES * 16}; }
-  void Move(int x, int y) override {
-    int cx = window_.width(), cy = window_.height();
-    window_ = Rect{x, y, x + cx, y + cy};
-  }
-  void MoveTopmost(int x, int y) override { Move(x, y); }
-  void PostToSelf(unsigned msg) override { queue_.push_back(msg); }
-  void Destroy() override {
-    if (!open_) return;
-    open_ = false;
-    for (auto& v : views_) {
-      if (!v || !v->dialog()) continue;
-      v->dialog()->HandleDestroy();
-      v->dialog()->Detach();
-    }
-    PropertySheet* s = sheet_;
-    sheet_ = nullptr;
-    s->HandleDestroyed();  // may delete the sheet and its pages
-  }
-  void Close() override {
-    if (!open_) return;
-    if (modal_) return Cancel();
-    sheet_->HandleClose();
-  }
 
  private:
   TermDialog* Active() {
     if (active_ < 0 || active_ >= static_cast<int>(views_.size())) return nullptr;
     return views_[static_cast<size_t>(active_)].get();
   }
-  void MakePage(int index) {
+  void MakePage(int index) override {
     PropertyPage& p = sheet_->page(index);
     const DialogTemplate* t = FindTemplate(p.templateId());
     Form f = t ? MapTemplate(*t) : Form{};
@@ -1119,19 +1041,6 @@ class TermSheet : public SheetImpl, public Surface {
     p.Attach(views_[static_cast<size_t>(index)].get());
     p.HandleInit();
     views_[static_cast<size_t>(index)]->FirstFocus();
-  }
-  void ClickTab(int index) {
-    if (!open_ || index == active_) return;
-    SetActivePage(index);
-    sheet_->HandleTabChanged();
-    DeliverPosted();
-  }
-  void DeliverPosted() {
-    while (open_ && !queue_.empty()) {
-      unsigned m = queue_.front();
-      queue_.pop_front();
-      sheet_->HandleUserMessage(m);
-    }
   }
   void Cycle(int dir) {
     // Zones in order: tabs, page, OK, Cancel (the last two modal only).
@@ -1165,24 +1074,9 @@ class TermSheet : public SheetImpl, public Surface {
     }
   }
   bool HitTab(int row) { return Active() ? row == Active()->frame.clientRow - 2 : true; }
-  void End(int r) {
-    result_ = r;
-    Destroy();
-  }
 
   TerminalBackend& backend_;
-  PropertySheet* sheet_;
-  bool modal_;
-  WindowHandle handle_;
-  std::string caption_;
-  std::vector<std::string> titles_;
-  std::vector<std::unique_ptr<TermDialog>> views_;
-  std::vector<Rect> pageRects_;
-  Rect window_, tab_;
-  int active_ = -1, zone_ = 0;
-  bool open_ = true;
-  int result_ = IDCANCEL;
-  std::deque<unsigned> queue_;
+  int zone_ = 0;
   std::vector<std::pair<int, int>> tabCols_;
   int buttonRow_ = -1, okCol_ = 0;
 };

@@ -17,6 +17,7 @@
 #include "plat/backend.h"
 #include "plat/dialog.h"
 #include "plat/property_sheet.h"
+#include "plat/sheet_frame.h"
 
 namespace plat {
 
@@ -194,65 +195,29 @@ class HeadlessView : public DialogImpl {
   int result_ = IDCANCEL;
 };
 
-// The model of an open property sheet: pages made when first shown, a
-// window, tab control and page rectangles that the sheet's calls change.
-class HeadlessSheetView : public SheetImpl {
+// The model of an open property sheet (what a user does to it is the
+// driver's: HeadlessSheet).
+class HeadlessSheetView : public SheetFrame<HeadlessView> {
  public:
   HeadlessSheetView(HeadlessBackend& b, PropertySheet& s, bool modal);
-  ~HeadlessSheetView() override;
 
-  bool open() const { return open_; }
-  int result() const { return result_; }
-  bool modal() const { return modal_; }
-  bool PageMade(int index) const;
   HeadlessView& View(int index);  // a made page
   std::vector<std::string> TabTitles() const { return titles_; }
   const std::string& caption() const { return caption_; }
   bool topmost() const { return topmost_; }
   Rect PageRectOf(int index) const { return pageRects_.at(static_cast<size_t>(index)); }
-  // The ends: OK (modal: every made page applies) and Cancel.
-  void Ok();
-  void Cancel();
-  void Close() override;  // the close box (WM_CLOSE)
-  void DeliverPosted();
 
-  // SheetImpl
-  WindowHandle handle() const override { return handle_; }
-  int ActiveIndex() const override { return active_; }
-  void SetActivePage(int index) override;
-  Rect WindowRect() const override { return window_; }
-  Rect PageRect() const override { return pageRects_.at(static_cast<size_t>(active_)); }
-  void SetPageRect(int index, const Rect& r) override;
-  Rect TabRect() const override { return tab_; }
-  void SetTabRect(const Rect& r) override { tab_ = r; }
-  void Resize(int cx, int cy) override;
-  void Center() override;
   Rect DesktopRect() const override { return backend_.desktop; }
-  void Move(int x, int y) override;
-  void MoveTopmost(int x, int y) override;
-  void PostToSelf(unsigned msg) override { queue_.push_back(msg); }
-  void Destroy() override;
-
- protected:
-  PropertySheet* sheet_;
-  bool open_ = true;
-  int active_ = -1;
+  void MoveTopmost(int x, int y) override {
+    Move(x, y);
+    topmost_ = true;
+  }
 
  private:
-  void MakePage(int index);
-  void End(int result);
+  void MakePage(int index) override;
 
   HeadlessBackend& backend_;
-  bool modal_;
-  WindowHandle handle_;
-  std::string caption_;
-  std::vector<std::string> titles_;
-  std::vector<std::unique_ptr<HeadlessView>> views_;
-  std::vector<Rect> pageRects_;
-  Rect window_, tab_;
   bool topmost_ = false;
-  int result_ = IDCANCEL;
-  std::deque<unsigned> queue_;
 };
 
 }  // namespace plat

@@ -52,7 +52,6 @@ class HeadlessSheet : public HeadlessSheetView {
  public:
   using HeadlessSheetView::HeadlessSheetView;
 
-  void ClickTab(int index);  // switches, notifies, then delivers posted messages
   HeadlessDialog& Page(int index) { return static_cast<HeadlessDialog&>(View(index)); }  // a made page
   HeadlessDialog& ActivePage() { return Page(active_); }
 };
